@@ -1,0 +1,201 @@
+// convert_command.cpp - `gdfconv convert`: one source data file into one target folder.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/terminal_front_end.h"
+#include "common/host_settings.h"
+#include "common/messages.h"
+#include "run/conversion_run.h"
+#include "run/pattern_setting.h"
+
+namespace gdf::cli {
+namespace {
+
+constexpr const char kConvertHelp[] = R"(Usage: gdfconv convert [options] SOURCE TARGET
+
+Converts the source data file SOURCE into record files in the target folder TARGET, and adds
+new names to the lookup tables of the pattern-data folder.
+
+SOURCE and TARGET are what the window's two text boxes would hold. A text that begins with
+"/", "./", "../" or "~/" is a host path and is turned into a drive path through the drive map
+(the longest mapped folder that holds it wins); any other text ("D:\WORK\B-1", "DATA") reaches
+the run unchanged.
+
+Options:
+  --pattern-dir DIR   the pattern-data folder (host folder); without it the folder named in
+                      VirizuV5.ini in the system folder is used
+  --system-dir DIR    the folder that stands for the system directory (default /etc/gdfconv)
+  --program-dir DIR   the program's own folder, where PATADD.txt is left (default: the folder
+                      of the gdfconv executable)
+  --drive X=DIR       map drive letter X to host folder DIR (repeatable); Z: maps to / unless
+                      given otherwise
+  --yes               answer Yes when asked whether to create a missing target folder
+                      (without it the question is asked on a terminal, else answered No)
+  --quiet             print only the completion text
+  --help              show this text
+
+Exit status:
+  0  the run ended with "変換が正常に終了しました。" (on stdout)
+  1  a check refused the run (its message on stderr); nothing was written
+  2  usage error
+  3  the run failed during the conversion; stderr names the stage, the file and the source
+     line; files written before the failure stay
+
+Examples:
+  gdfconv convert --pattern-dir ~/pattern --yes ./B-1.gdf ./out/B-1
+  gdfconv convert --drive D=/srv/borings 'D:\2003\B-1.gdf' 'D:\WORK\2003\SITE\B-1'
+)";
+
+struct ConvertOptions {
+  HostSettings host;
+  std::optional<std::string> patternDir;
+  bool yes = false;
+  bool quiet = false;
+  std::vector<std::string> positional;
+};
+
+int Usage(const std::string& why) {
+  std::cerr << "gdfconv convert: " << why << "\n(see gdfconv convert --help)\n";
+  return kExitUsage;
+}
+
+bool IsFolder(const std::string& host) {
+  struct stat st {};
+  return ::stat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// The run's text for a command-line path: host paths become drive paths.
+std::optional<Text> RunText(const std::string& arg, const FileSystem& fs) {
+  if (!IsHostPathText(arg)) return FromUtf8(arg);
+  return fs.FromHost(ExpandHome(arg));
+}
+
+void PrintReport(const RunReport& report) {
+  for (const WrittenFile& file : report.files) {
+    std::cout << "  wrote " << ToUtf8(file.path) << " (" << file.lines
+              << (file.lines == 1 ? " line)\n" : " lines)\n");
+  }
+  for (const AddedTableLine& line : report.added) {
+    std::cout << "  added to " << ToUtf8(line.table) << ": " << ToUtf8(line.code) << ","
+              << ToUtf8(line.name) << "\n";
+  }
+}
+
+}  // namespace
+
+int RunConvertCommand(const std::vector<std::string>& args) {
+  ConvertOptions options;
+  for (std::size_t i = 0; i < args.size();) {
+    const std::string& arg = args[i];
+    std::string error;
+    if (TakeHostOption(args, i, options.host, error)) {
+      if (!error.empty()) return Usage(error);
+      continue;
+    }
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kConvertHelp;
+      return kExitConverted;
+    }
+    if (arg == "--yes" || arg == "-y") {
+      options.yes = true;
+    } else if (arg == "--quiet" || arg == "-q") {
+      options.quiet = true;
+    } else if (arg == "--pattern-dir" || arg.rfind("--pattern-dir=", 0) == 0) {
+      if (arg == "--pattern-dir") {
+        if (i + 1 >= args.size()) return Usage("--pattern-dir needs a value");
+        options.patternDir = args[++i];
+      } else {
+        options.patternDir = arg.substr(std::string("--pattern-dir=").size());
+      }
+    } else if (arg == "--") {
+      options.positional.insert(options.positional.end(), args.begin() + static_cast<long>(i) + 1,
+                                args.end());
+      break;
+    } else if (arg.size() > 1 && arg[0] == '-' && arg.rfind("--", 0) == 0) {
+      return Usage("unknown option '" + arg + "'");
+    } else {
+      options.positional.push_back(arg);
+    }
+    ++i;
+  }
+  if (options.positional.size() != 2) return Usage("expected SOURCE and TARGET");
+  CompleteHostSettings(options.host);
+  PosixFileSystem fs(options.host.fileSystem);
+
+  // The pattern-data folder: the option, or the setting that the window would read at start.
+  Text patternFolder;
+  if (options.patternDir) {
+    const std::string host = ExpandHome(*options.patternDir);
+    const auto drivePath = IsFolder(host) ? fs.FromHost(host) : std::nullopt;
+    if (!drivePath) {
+      std::cerr << ToUtf8(messages::kNoSetting) << "\n"
+                << "(the pattern-data folder " << *options.patternDir
+                << " does not exist, or no drive holds it)\n";
+      return kExitRefused;
+    }
+    patternFolder = *drivePath;
+    if (patternFolder.back() != u'\\') patternFolder.push_back(u'\\');
+  } else {
+    const auto setting = CheckPatternFolderSetting(fs, options.host.systemDir);
+    if (!setting) {
+      std::cerr << ToUtf8(messages::kNoSetting) << "\n";
+      return kExitRefused;
+    }
+    patternFolder = *setting;
+  }
+
+  RunInputs inputs;
+  const auto source = RunText(options.positional[0], fs);
+  const auto target = RunText(options.positional[1], fs);
+  for (const auto* path : {&source, &target}) {
+    if (!*path) {
+      std::cerr << "gdfconv convert: no drive holds the host path "
+                << options.positional[path == &source ? 0 : 1]
+                << "; map one with --drive X=DIR\n";
+      return kExitRefused;
+    }
+  }
+  inputs.sourceText = *source;
+  inputs.targetText = *target;
+  inputs.patternFolder = patternFolder;
+  inputs.programFolder = fs.FromHost(options.host.programDir).value_or(Text());
+  if (!inputs.programFolder.empty() && inputs.programFolder.back() != u'\\') {
+    inputs.programFolder.push_back(u'\\');
+  }
+
+  const QuestionPolicy policy = options.yes          ? QuestionPolicy::kYes
+                                : ::isatty(STDIN_FILENO) ? QuestionPolicy::kAsk
+                                                     : QuestionPolicy::kNo;
+  TerminalFrontEnd ui(policy);
+  const RunReport report = RunConversion(inputs, fs, ui);
+  switch (report.outcome) {
+    case RunOutcome::kCompleted:
+      std::cout << ToUtf8(report.completionText) << "\n";
+      if (!options.quiet) PrintReport(report);
+      return kExitConverted;
+    case RunOutcome::kRefused: {
+      // A refused path that was not a host path may have been meant as one.
+      const std::size_t k = report.refusal == messages::kInvalidPath ? 1 : 0;
+      if ((report.refusal == messages::kInvalidPath || report.refusal == messages::kNoSourceFile) &&
+          !IsHostPathText(options.positional[k])) {
+        std::cerr << "(host paths begin with / or ./; '" << options.positional[k]
+                  << "' was taken as a Windows path)\n";
+      }
+      return kExitRefused;
+    }
+    case RunOutcome::kFailed:
+      std::cerr << "gdfconv convert: " << ToUtf8(DescribeFailure(*report.failure)) << "\n"
+                << "Files written before the failure stay in the target folder.\n";
+      if (!options.quiet) PrintReport(report);
+      return kExitFailed;
+  }
+  return kExitFailed;
+}
+
+}  // namespace gdf::cli

@@ -1,0 +1,37 @@
+// terminal_front_end.h - The run's front end on a terminal: messages on stderr, the question
+// asked at the terminal (or answered by --yes, or No without one).
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "common/front_end.h"
+
+namespace gdf {
+
+/// How the folder question is answered.
+enum class QuestionPolicy { kAsk, kYes, kNo };
+
+class TerminalFrontEnd : public FrontEnd {
+ public:
+  explicit TerminalFrontEnd(QuestionPolicy policy) : policy_(policy) {}
+
+  void SetStatusText(const Text& text) override { status_ = text; }
+  void ProcessPendingEvents() override {}
+  void ShowMessage(const Message& message) override;
+  bool AskYesNo(const Text& question, const Text& caption) override;
+  void SetPointer(Pointer) override {}
+  void FocusAndSelectTargetPath() override {}
+  void SetConversionDone(bool) override {}
+
+  const Text& Status() const { return status_; }
+  /// Whether a message was shown (printed).
+  bool ShowedMessage() const { return showedMessage_; }
+
+ private:
+  QuestionPolicy policy_;
+  Text status_;
+  bool showedMessage_ = false;
+};
+
+}  // namespace gdf

@@ -1,0 +1,45 @@
+// cp932.h - Code page 932 (Shift-JIS as Windows has it) to UTF-16 and back.
+//
+// Every file is code page 932 on disk. The conversion tables are built once, at first use,
+// from glibc's iconv "CP932" converter, so that the mapping is exactly that table's
+// (0x8160 <-> U+FF5E, 0x5C <-> U+005C, 0x817C <-> U+FF0D); the per-byte work is then a table
+// look-up.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/text.h"
+
+namespace gdf {
+
+/// Decodes code page 932 bytes. Returns false and sets `errorOffset` to the offset of the
+/// first byte that does not start a valid character when the bytes are not code page 932.
+bool Cp932Decode(std::string_view bytes, Text& out, std::size_t* errorOffset = nullptr);
+
+/// Encodes text as code page 932. A character that the code page does not hold becomes "?",
+/// as the platform's own conversion does.
+std::string Cp932Encode(TextView text);
+
+/// Appends the code page 932 form of `text` to `out`.
+void Cp932EncodeAppend(TextView text, std::string& out);
+
+/// Whether every character of `text` has a code page 932 form.
+bool Cp932Encodable(TextView text);
+
+/// Number of code page 932 bytes of one character: 1 or 2 ("?" counts 1).
+int Cp932CharBytes(char16_t ch);
+
+/// Number of code page 932 bytes of a text.
+std::size_t Cp932ByteLength(TextView text);
+
+/// The code page 932 code of a character (one byte, or lead byte * 256 + trail byte), or
+/// nothing when the code page does not hold it.
+std::optional<unsigned> Cp932Code(char16_t ch);
+
+/// The character of a code page 932 code, or nothing when the code is not assigned.
+std::optional<char16_t> Cp932Char(unsigned code);
+
+}  // namespace gdf

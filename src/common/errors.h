@@ -1,0 +1,55 @@
+// errors.h - The failure that stops a conversion run.
+//
+// Routines deep in the conversion throw RunError; the run catches it at its own boundary and
+// turns it into a RunFailure value that the front ends format. A failure names what happened,
+// where (the stage, the file and, where known, the source line) and why.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "common/text.h"
+
+namespace gdf {
+
+/// What kind of fault stopped the run.
+enum class FailureKind {
+  kReadPastEnd,      ///< a line or field read beyond the end of a file
+  kInvalidEncoding,  ///< bytes that are not code page 932
+  kOverflow,         ///< a count or counter beyond the 16-bit range, or a number beyond Single
+  kCannotOpen,       ///< a file that must be read is missing or cannot be opened
+  kCannotWrite,      ///< a file or folder that cannot be created or written
+  kBadValue,         ///< a value that the conversion cannot use (a date without "/", ...)
+  kTableFull,        ///< a lookup table whose code space is used up
+  kLocked,           ///< the pattern-data folder is in use by another run
+  kSubscript,        ///< more pieces than the caller's array holds
+};
+
+/// A failure of a run after its checks: what, where and why.
+struct RunFailure {
+  FailureKind kind = FailureKind::kCannotOpen;  ///< what happened
+  Text stage;        ///< the stage of the run: "$A", "$S", "header", "L4.TXT", ...
+  Text file;         ///< the file concerned (a Windows path), empty when none
+  int sourceLine = 0;  ///< 1-based line of the source data file, 0 when not known
+  Text reason;       ///< one sentence saying why
+};
+
+/// The exception that carries a RunFailure up to the run's boundary.
+class RunError : public std::runtime_error {
+ public:
+  explicit RunError(RunFailure failure)
+      : std::runtime_error(ToUtf8(failure.reason)), failure_(std::move(failure)) {}
+  RunError(FailureKind kind, Text reason, Text file = {}, int sourceLine = 0)
+      : RunError(RunFailure{kind, {}, std::move(file), sourceLine, std::move(reason)}) {}
+
+  const RunFailure& failure() const { return failure_; }
+  RunFailure& failure() { return failure_; }
+
+ private:
+  RunFailure failure_;
+};
+
+/// Throws the overflow error for a value beyond the 16-bit range.
+[[noreturn]] void ThrowOverflow(const char* what);
+
+}  // namespace gdf

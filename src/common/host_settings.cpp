@@ -1,0 +1,77 @@
+// host_settings.cpp - Parsing of the host options shared by the front ends.
+#include "common/host_settings.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace gdf {
+namespace {
+
+// The value of "--name VALUE" or "--name=VALUE" when args[i] is that option.
+std::optional<std::string> OptionValue(const std::vector<std::string>& args, std::size_t& i,
+                                       const std::string& name, std::string& error) {
+  const std::string& arg = args[i];
+  if (arg == name) {
+    if (i + 1 >= args.size()) {
+      error = name + " needs a value";
+      return std::string();
+    }
+    i += 2;
+    return args[i - 1];
+  }
+  if (arg.rfind(name + "=", 0) == 0) {
+    ++i;
+    return arg.substr(name.size() + 1);
+  }
+  return std::nullopt;
+}
+
+std::string AbsoluteFolder(const std::string& path) {
+  std::error_code ec;
+  const auto absolute = std::filesystem::absolute(ExpandHome(path), ec);
+  return ec ? path : absolute.lexically_normal().string();
+}
+
+}  // namespace
+
+bool TakeHostOption(const std::vector<std::string>& args, std::size_t& i, HostSettings& settings,
+                    std::string& error) {
+  if (auto value = OptionValue(args, i, "--drive", error)) {
+    if (!error.empty()) return true;
+    const auto mapping = ParseDriveMapping(value->size() > 2 ? value->substr(0, 2) + ExpandHome(value->substr(2)) : *value);
+    if (!mapping) {
+      error = "--drive takes LETTER=FOLDER, for example --drive D=/srv/borings";
+      return true;
+    }
+    settings.fileSystem.drives[mapping->first] = mapping->second;
+    return true;
+  }
+  if (auto value = OptionValue(args, i, "--system-dir", error)) {
+    if (error.empty()) settings.systemDir = AbsoluteFolder(*value);
+    return true;
+  }
+  if (auto value = OptionValue(args, i, "--program-dir", error)) {
+    if (error.empty()) settings.programDir = AbsoluteFolder(*value);
+    return true;
+  }
+  return false;
+}
+
+void CompleteHostSettings(HostSettings& settings) {
+  if (settings.programDir.empty()) settings.programDir = ProgramFolderOfExecutable();
+}
+
+std::string ExpandHome(const std::string& path) {
+  if (path == "~" || path.rfind("~/", 0) == 0) {
+    const char* home = std::getenv("HOME");
+    if (home != nullptr) return std::string(home) + path.substr(1);
+  }
+  return path;
+}
+
+bool IsHostPathText(const std::string& text) {
+  return text.rfind("/", 0) == 0 || text.rfind("./", 0) == 0 || text.rfind("../", 0) == 0 ||
+         text.rfind("~/", 0) == 0 || text == "." || text == ".." || text == "~";
+}
+
+}  // namespace gdf

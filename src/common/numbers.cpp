@@ -1,0 +1,217 @@
+// numbers.cpp - Numeric test, Single conversion, Str and CStr forms, rounding and counters.
+#include "common/numbers.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <locale.h>
+#include <string>
+
+#include "common/errors.h"
+
+namespace gdf {
+namespace {
+
+// The C locale, for conversions that must not follow the process locale (Qt sets it).
+locale_t CLocale() {
+  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  return locale;
+}
+
+// Scans numeric text into a plain ASCII number ("-1234.5E3"); nothing when not numeric.
+std::optional<std::string> Normalise(TextView text) {
+  std::size_t i = 0;
+  std::size_t end = text.size();
+  while (i < end && text[i] == u' ') ++i;
+  while (end > i && text[end - 1] == u' ') --end;
+  if (i == end) return std::nullopt;
+  std::string out;
+  if (text[i] == u'+' || text[i] == u'-') {
+    if (text[i] == u'-') out.push_back('-');
+    ++i;
+  }
+  bool digits = false;
+  bool lastWasDigit = false;
+  while (i < end && ((text[i] >= u'0' && text[i] <= u'9') || text[i] == u',')) {
+    if (text[i] == u',') {
+      if (!lastWasDigit) return std::nullopt;  // grouping only between digits
+      lastWasDigit = false;
+    } else {
+      out.push_back(static_cast<char>(text[i]));
+      digits = true;
+      lastWasDigit = true;
+    }
+    ++i;
+  }
+  if (digits && !lastWasDigit) return std::nullopt;  // a trailing ","
+  if (i < end && text[i] == u'.') {
+    out.push_back('.');
+    ++i;
+    while (i < end && text[i] >= u'0' && text[i] <= u'9') {
+      out.push_back(static_cast<char>(text[i]));
+      digits = true;
+      ++i;
+    }
+  }
+  if (!digits) return std::nullopt;
+  if (i < end && (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' || text[i] == u'd')) {
+    out.push_back('E');
+    ++i;
+    if (i < end && (text[i] == u'+' || text[i] == u'-')) {
+      out.push_back(static_cast<char>(text[i]));
+      ++i;
+    }
+    bool expDigits = false;
+    while (i < end && text[i] >= u'0' && text[i] <= u'9') {
+      out.push_back(static_cast<char>(text[i]));
+      expDigits = true;
+      ++i;
+    }
+    if (!expDigits) return std::nullopt;
+  }
+  if (i != end) return std::nullopt;
+  return out;
+}
+
+// %G with `precision` digits, then the leading 0 of a fraction removed when `dropZero`.
+Text Format(double magnitude, int precision, bool negative, bool strForm) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*G", precision, magnitude);
+  std::string digits = buffer;
+  if (strForm && digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
+  std::string out;
+  if (negative) {
+    out.push_back('-');
+  } else if (strForm) {
+    out.push_back(' ');
+  }
+  out += digits;
+  return FromAscii(out);
+}
+
+Text FormSingle(float value, bool strForm) {
+  if (value == 0.0f) value = 0.0f;  // -0 prints as 0
+  return Format(std::fabs(static_cast<double>(value)), 7, value < 0.0f, strForm);
+}
+
+Text FormDouble(double value, bool strForm) {
+  if (value == 0.0) value = 0.0;
+  return Format(std::fabs(value), 15, value < 0.0, strForm);
+}
+
+}  // namespace
+
+bool IsNumeric(TextView text) { return Normalise(text).has_value(); }
+
+std::optional<float> ToSingle(TextView text) {
+  const auto ascii = Normalise(text);
+  if (!ascii) return std::nullopt;
+  errno = 0;
+  const float value = strtof_l(ascii->c_str(), nullptr, CLocale());
+  if (std::isinf(value)) {
+    throw RunError(FailureKind::kOverflow,
+                   u"Overflow: the number " + Text(text) + u" is beyond the Single range.");
+  }
+  return value;
+}
+
+std::optional<double> ToDouble(TextView text) {
+  const auto ascii = Normalise(text);
+  if (!ascii) return std::nullopt;
+  const double value = strtod_l(ascii->c_str(), nullptr, CLocale());
+  if (std::isinf(value)) {
+    throw RunError(FailureKind::kOverflow,
+                   u"Overflow: the number " + Text(text) + u" is beyond the Double range.");
+  }
+  return value;
+}
+
+double LeadingValue(TextView text) {
+  // Collect the characters of the leading number, skipping blanks, tabs and line feeds.
+  std::string ascii;
+  std::size_t i = 0;
+  const auto skipBlanks = [&] {
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n')) ++i;
+  };
+  const auto isDigit = [&] { return i < text.size() && text[i] >= u'0' && text[i] <= u'9'; };
+  skipBlanks();
+  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+    if (text[i] == u'-') ascii.push_back('-');
+    ++i;
+  }
+  bool digits = false;
+  for (skipBlanks(); isDigit(); skipBlanks()) {
+    ascii.push_back(static_cast<char>(text[i++]));
+    digits = true;
+  }
+  if (i < text.size() && text[i] == u'.') {
+    ascii.push_back('.');
+    ++i;
+    for (skipBlanks(); isDigit(); skipBlanks()) {
+      ascii.push_back(static_cast<char>(text[i++]));
+      digits = true;
+    }
+  }
+  if (!digits) return 0.0;
+  if (i < text.size() && (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' || text[i] == u'd')) {
+    std::string exponent = "E";
+    std::size_t save = i++;
+    skipBlanks();
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+      exponent.push_back(static_cast<char>(text[i++]));
+    }
+    bool expDigits = false;
+    for (skipBlanks(); isDigit(); skipBlanks()) {
+      exponent.push_back(static_cast<char>(text[i++]));
+      expDigits = true;
+    }
+    if (expDigits) {
+      ascii += exponent;
+    } else {
+      i = save;
+    }
+  }
+  const double value = strtod_l(ascii.c_str(), nullptr, CLocale());
+  if (std::isinf(value)) {
+    throw RunError(FailureKind::kOverflow, u"Overflow: the leading number of " + Text(text) +
+                                               u" is beyond the Double range.");
+  }
+  return value;
+}
+
+Text StrForm(float value) { return FormSingle(value, true); }
+Text StrForm(double value) { return FormDouble(value, true); }
+Text CStrForm(float value) { return FormSingle(value, false); }
+Text CStrForm(double value) { return FormDouble(value, false); }
+
+Text StrForm(int value) {
+  std::string s = std::to_string(value);
+  if (value >= 0) s.insert(s.begin(), ' ');
+  return FromAscii(s);
+}
+Text StrForm(std::int16_t value) { return StrForm(static_cast<int>(value)); }
+
+double Truncate(double value) { return std::trunc(value); }
+
+std::int16_t ToInt16(double value) {
+  if (std::isnan(value)) ThrowOverflow("a number that is not a number");
+  const double rounded = std::nearbyint(value);  // the default mode rounds halves to even
+  if (rounded < -32768.0 || rounded > 32767.0) ThrowOverflow("a number");
+  return static_cast<std::int16_t>(rounded);
+}
+
+void Increment16(std::int16_t& counter, int step) {
+  const int next = counter + step;
+  if (next > 32767 || next < -32768) ThrowOverflow("a counter");
+  counter = static_cast<std::int16_t>(next);
+}
+
+std::int16_t CheckedInt16(long long value, const char* what) {
+  if (value > 32767 || value < -32768) ThrowOverflow(what);
+  return static_cast<std::int16_t>(value);
+}
+
+}  // namespace gdf

@@ -1,0 +1,151 @@
+// platform.h - The file system as the conversion sees it: drive letters, Windows paths, the
+// current drive and folder, listings with attributes, folders, and file contents.
+//
+// The core speaks only in Windows paths ("D:\WORK\B-1\X1.TXT"). An implementation maps drive
+// letters to host folders and resolves paths by Windows rules. PosixFileSystem is the one for
+// this platform; another can stand in for it without a change to the core.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/text.h"
+
+namespace gdf {
+
+/// What a listing looks for.
+enum class ListAttribute {
+  kNormal,     ///< normal files only
+  kDirectory,  ///< folders, and normal files too (as a directory listing with that attribute)
+};
+
+/// How a file is opened for writing.
+enum class OpenMode {
+  kTruncate,  ///< created, or emptied when it exists
+  kAppend,    ///< created when missing, written at its end
+};
+
+/// One entry of a folder listing.
+struct FolderEntry {
+  Text name;           ///< the entry's name as the host holds it
+  bool isFolder = false;
+};
+
+/// A drive: its letter and the host folder it stands for.
+struct Drive {
+  char16_t letter = u'Z';
+  std::string hostFolder;
+};
+
+/// A file opened for writing. Writes go straight to the file; nothing is buffered here.
+class OutputFile {
+ public:
+  virtual ~OutputFile() = default;
+  /// Writes all of `bytes`; false with `error` set when it cannot.
+  virtual bool Write(std::string_view bytes, std::string& error) = 0;
+  /// Flushes the file's data to the disk.
+  virtual bool Sync(std::string& error) = 0;
+  /// Current size in bytes.
+  virtual std::int64_t Size() = 0;
+  /// Cuts the file back to `size` bytes.
+  virtual bool Truncate(std::int64_t size, std::string& error) = 0;
+  /// Closes the file; false when the close reports a write failure.
+  virtual bool Close(std::string& error) = 0;
+};
+
+/// The file system behind Windows paths.
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  /// The drives there are, in letter order.
+  virtual std::vector<Drive> Drives() const = 0;
+  /// Whether the letter is mapped and its host folder exists.
+  virtual bool DriveReady(char16_t letter) const = 0;
+  /// Makes the drive current; false when it is not mapped or not ready.
+  virtual bool SetCurrentDrive(char16_t letter) = 0;
+  /// The current drive letter (upper case).
+  virtual char16_t CurrentDrive() const = 0;
+  /// The current folder of a drive, without a trailing "\" except at its root ("D:\WORK",
+  /// "D:\").
+  virtual Text CurrentFolder(char16_t letter) const = 0;
+  /// Makes a folder the current folder of its drive (not the current drive); false when the
+  /// folder does not exist.
+  virtual bool SetCurrentFolder(TextView path) = 0;
+
+  /// The absolute drive form of a path by Windows rules ("D:\WORK\OUT"), without a trailing
+  /// "\" except at a root; nothing when the path cannot be formed (no drive letter that is
+  /// mapped, a network path).
+  virtual std::optional<Text> Absolute(TextView path) const = 0;
+  /// The host path of a Windows path; existing components are matched without regard to case.
+  virtual std::optional<std::string> ToHost(TextView path) const = 0;
+  /// The drive form of a host path: the longest mapped root that holds it wins.
+  virtual std::optional<Text> FromHost(const std::string& hostPath) const = 0;
+
+  /// A listing of the exact path: whether it names an entry of the attribute.
+  virtual bool Exists(TextView path, ListAttribute attribute) const = 0;
+  /// The entries of a folder, folders first, each group in name order.
+  virtual std::vector<FolderEntry> List(TextView folder) const = 0;
+  /// Size of a file in bytes, or -1 when there is no such normal file.
+  virtual std::int64_t Size(TextView path) const = 0;
+
+  virtual bool CreateFolder(TextView path, std::string& error) = 0;
+  virtual bool Delete(TextView path, std::string& error) = 0;
+  /// Renames `from` to `to` in one step, replacing `to` when it exists.
+  virtual bool Rename(TextView from, TextView to, std::string& error) = 0;
+
+  /// The whole content of a file; nothing with `error` set when it cannot be read.
+  virtual std::optional<std::string> ReadAll(TextView path, std::string& error) const = 0;
+  /// Opens a file for writing; a name that exists in another case is that file.
+  virtual std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) = 0;
+};
+
+/// Settings of the POSIX file system: the drive map and where the process starts.
+struct PosixSettings {
+  /// Drive letter (upper case) to host folder. Z: maps to "/" unless set otherwise.
+  std::map<char16_t, std::string> drives;
+};
+
+/// Drive letters over host folders, on POSIX calls.
+class PosixFileSystem : public FileSystem {
+ public:
+  /// The current drive and folder start at the host's current folder when a drive holds it,
+  /// else at the root of the first drive.
+  explicit PosixFileSystem(PosixSettings settings);
+
+  std::vector<Drive> Drives() const override;
+  bool DriveReady(char16_t letter) const override;
+  bool SetCurrentDrive(char16_t letter) override;
+  char16_t CurrentDrive() const override;
+  Text CurrentFolder(char16_t letter) const override;
+  bool SetCurrentFolder(TextView path) override;
+  std::optional<Text> Absolute(TextView path) const override;
+  std::optional<std::string> ToHost(TextView path) const override;
+  std::optional<Text> FromHost(const std::string& hostPath) const override;
+  bool Exists(TextView path, ListAttribute attribute) const override;
+  std::vector<FolderEntry> List(TextView folder) const override;
+  std::int64_t Size(TextView path) const override;
+  bool CreateFolder(TextView path, std::string& error) override;
+  bool Delete(TextView path, std::string& error) override;
+  bool Rename(TextView from, TextView to, std::string& error) override;
+  std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
+  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
+
+ private:
+  std::map<char16_t, std::string> drives_;  // letter -> host folder, no trailing "/"
+  std::map<char16_t, Text> currentFolders_;  // letter -> path below the root, "" or "\WORK"
+  char16_t currentDrive_ = u'Z';
+};
+
+/// Parses "X=DIR" into a drive letter and a host folder (made absolute); nothing when the text
+/// is not of that form.
+std::optional<std::pair<char16_t, std::string>> ParseDriveMapping(const std::string& text);
+
+/// The host path of the running program's folder.
+std::string ProgramFolderOfExecutable();
+
+}  // namespace gdf

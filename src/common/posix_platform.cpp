@@ -1,0 +1,407 @@
+// posix_platform.cpp - Drive letters over host folders, with Windows path rules on POSIX.
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <filesystem>
+
+#include "common/platform.h"
+#include "common/routines.h"
+
+namespace gdf {
+namespace {
+
+bool IsSeparator(char16_t ch) { return ch == u'\\' || ch == u'/'; }
+bool IsAsciiLetter(char16_t ch) { return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z'); }
+char16_t UpperLetter(char16_t ch) { return (ch >= u'a' && ch <= u'z') ? ch - 32 : ch; }
+
+std::string ErrnoText() { return std::strerror(errno); }
+
+// A path split into its drive and the names below the drive's root.
+struct Resolved {
+  char16_t drive = u'Z';
+  std::vector<Text> parts;
+};
+
+std::vector<Text> SplitParts(TextView below) {
+  std::vector<Text> parts;
+  Text current;
+  const auto flush = [&] {
+    if (current == u".") {
+      // the folder itself
+    } else if (current == u"..") {
+      if (!parts.empty()) parts.pop_back();
+    } else {
+      // Windows drops trailing blanks and dots of every name.
+      while (!current.empty() && (current.back() == u' ' || current.back() == u'.')) {
+        current.pop_back();
+      }
+      if (!current.empty()) parts.push_back(current);
+    }
+    current.clear();
+  };
+  for (const char16_t ch : below) {
+    if (IsSeparator(ch)) {
+      flush();
+    } else {
+      current.push_back(ch);
+    }
+  }
+  flush();
+  return parts;
+}
+
+Text Join(char16_t drive, const std::vector<Text>& parts) {
+  Text out{drive, u':', u'\\'};
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) out.push_back(u'\\');
+    out += parts[i];
+  }
+  return out;
+}
+
+// The host name of one component inside `hostFolder`: the exact name when it exists, else an
+// entry whose name equals it without regard to case, else the name itself.
+std::string MatchComponent(const std::string& hostFolder, const Text& name) {
+  const std::string exact = ToUtf8(name);
+  struct stat st {};
+  if (::lstat((hostFolder + "/" + exact).c_str(), &st) == 0) return exact;
+  DIR* dir = ::opendir(hostFolder.empty() ? "/" : hostFolder.c_str());
+  if (dir == nullptr) return exact;
+  std::string found = exact;
+  while (const dirent* entry = ::readdir(dir)) {
+    if (EqualFoldingCase(FromUtf8(entry->d_name), name)) {
+      found = entry->d_name;
+      break;
+    }
+  }
+  ::closedir(dir);
+  return found;
+}
+
+std::string StripTrailingSlashes(std::string path) {
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
+
+class PosixOutputFile : public OutputFile {
+ public:
+  explicit PosixOutputFile(int fd) : fd_(fd) {}
+  ~PosixOutputFile() override {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  bool Write(std::string_view bytes, std::string& error) override {
+    while (!bytes.empty()) {
+      const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        error = ErrnoText();
+        return false;
+      }
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+  }
+  bool Sync(std::string& error) override {
+    if (::fsync(fd_) != 0) {
+      error = ErrnoText();
+      return false;
+    }
+    return true;
+  }
+  std::int64_t Size() override {
+    struct stat st {};
+    return ::fstat(fd_, &st) == 0 ? static_cast<std::int64_t>(st.st_size) : -1;
+  }
+  bool Truncate(std::int64_t size, std::string& error) override {
+    if (::ftruncate(fd_, size) != 0) {
+      error = ErrnoText();
+      return false;
+    }
+    return true;
+  }
+  bool Close(std::string& error) override {
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) {
+      error = ErrnoText();
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+PosixFileSystem::PosixFileSystem(PosixSettings settings) {
+  for (auto& [letter, folder] : settings.drives) {
+    drives_[UpperLetter(letter)] = StripTrailingSlashes(folder);
+  }
+  if (drives_.find(u'Z') == drives_.end()) drives_[u'Z'] = "/";
+  currentDrive_ = drives_.begin()->first;
+  std::error_code ec;
+  const std::string cwd = std::filesystem::current_path(ec).string();
+  if (!ec) {
+    if (const auto drivePath = FromHost(cwd)) {
+      currentDrive_ = (*drivePath)[0];
+      currentFolders_[currentDrive_] = drivePath->substr(2);
+    }
+  }
+}
+
+std::vector<Drive> PosixFileSystem::Drives() const {
+  std::vector<Drive> out;
+  for (const auto& [letter, folder] : drives_) out.push_back({letter, folder});
+  return out;
+}
+
+bool PosixFileSystem::DriveReady(char16_t letter) const {
+  const auto it = drives_.find(UpperLetter(letter));
+  if (it == drives_.end()) return false;
+  struct stat st {};
+  return ::stat(it->second.empty() ? "/" : it->second.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool PosixFileSystem::SetCurrentDrive(char16_t letter) {
+  if (!DriveReady(letter)) return false;
+  currentDrive_ = UpperLetter(letter);
+  return true;
+}
+
+char16_t PosixFileSystem::CurrentDrive() const { return currentDrive_; }
+
+Text PosixFileSystem::CurrentFolder(char16_t letter) const {
+  letter = UpperLetter(letter);
+  const auto it = currentFolders_.find(letter);
+  const Text below = it == currentFolders_.end() ? Text() : it->second;
+  return Join(letter, SplitParts(below));
+}
+
+bool PosixFileSystem::SetCurrentFolder(TextView path) {
+  const auto absolute = Absolute(path);
+  if (!absolute || !Exists(*absolute + u"\\", ListAttribute::kDirectory)) return false;
+  const auto host = ToHost(*absolute);
+  struct stat st {};
+  if (!host || ::stat(host->c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  currentFolders_[(*absolute)[0]] = absolute->substr(2);
+  return true;
+}
+
+std::optional<Text> PosixFileSystem::Absolute(TextView raw) const {
+  const Text path = Trim(raw);
+  if (path.empty()) return std::nullopt;
+  char16_t drive = currentDrive_;
+  std::size_t pos = 0;
+  if (path.size() >= 2 && path[1] == u':') {
+    if (!IsAsciiLetter(path[0])) return std::nullopt;
+    drive = UpperLetter(path[0]);
+    pos = 2;
+  } else if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+    return std::nullopt;  // a network path
+  }
+  if (drives_.find(drive) == drives_.end()) return std::nullopt;
+  Text below;
+  if (pos >= path.size() || !IsSeparator(path[pos])) {
+    const auto it = currentFolders_.find(drive);
+    if (it != currentFolders_.end()) below = it->second;
+    below.push_back(u'\\');
+  }
+  below.append(path.substr(pos));
+  return Join(drive, SplitParts(below));
+}
+
+std::optional<std::string> PosixFileSystem::ToHost(TextView path) const {
+  const auto absolute = Absolute(path);
+  if (!absolute) return std::nullopt;
+  const char16_t drive = (*absolute)[0];
+  std::string host = drives_.at(drive);
+  for (const Text& part : SplitParts(TextView(*absolute).substr(2))) {
+    host += "/" + MatchComponent(host, part);
+  }
+  return host.empty() ? std::string("/") : host;
+}
+
+std::optional<Text> PosixFileSystem::FromHost(const std::string& hostPath) const {
+  std::filesystem::path p(hostPath);
+  std::error_code ec;
+  if (p.is_relative()) p = std::filesystem::current_path(ec) / p;
+  const std::string normal = StripTrailingSlashes(p.lexically_normal().string());
+  std::optional<char16_t> best;
+  std::size_t bestLength = 0;
+  for (const auto& [letter, folder] : drives_) {
+    const std::string root = folder.empty() || folder == "/" ? std::string() : folder;
+    const bool holds = normal == root || (normal == "/" && root.empty()) ||
+                       (normal.size() > root.size() && normal.compare(0, root.size(), root) == 0 &&
+                        normal[root.size()] == '/');
+    if (holds && (!best || root.size() > bestLength)) {
+      best = letter;
+      bestLength = root.size();
+    }
+  }
+  if (!best) return std::nullopt;
+  Text below = FromUtf8(normal.substr(std::min(bestLength, normal.size())));
+  std::replace(below.begin(), below.end(), u'/', u'\\');
+  return Join(*best, SplitParts(below));
+}
+
+bool PosixFileSystem::Exists(TextView path, ListAttribute attribute) const {
+  if (path.find_first_of(u"*?") != TextView::npos) return false;  // no such name can exist
+  const Text trimmed = Trim(path);
+  const auto host = ToHost(trimmed);
+  if (!host) return false;
+  struct stat st {};
+  if (::stat(host->c_str(), &st) != 0) return false;
+  const bool endsWithSeparator = !trimmed.empty() && IsSeparator(trimmed.back());
+  if (endsWithSeparator) return S_ISDIR(st.st_mode);  // a listing of the folder's entries
+  if (attribute == ListAttribute::kNormal) return S_ISREG(st.st_mode);
+  return true;
+}
+
+std::vector<FolderEntry> PosixFileSystem::List(TextView folder) const {
+  std::vector<FolderEntry> out;
+  const auto host = ToHost(folder);
+  if (!host) return out;
+  DIR* dir = ::opendir(host->c_str());
+  if (dir == nullptr) return out;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    struct stat st {};
+    if (::stat((*host + "/" + name).c_str(), &st) != 0) continue;
+    out.push_back({FromUtf8(name), S_ISDIR(st.st_mode)});
+  }
+  ::closedir(dir);
+  std::sort(out.begin(), out.end(), [](const FolderEntry& a, const FolderEntry& b) {
+    if (a.isFolder != b.isFolder) return a.isFolder;
+    return ToUpperSimple(a.name) < ToUpperSimple(b.name);
+  });
+  return out;
+}
+
+std::int64_t PosixFileSystem::Size(TextView path) const {
+  const auto host = ToHost(path);
+  struct stat st {};
+  if (!host || ::stat(host->c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+  return static_cast<std::int64_t>(st.st_size);
+}
+
+bool PosixFileSystem::CreateFolder(TextView path, std::string& error) {
+  const auto host = ToHost(path);
+  if (!host) {
+    error = "no such drive";
+    return false;
+  }
+  if (::mkdir(host->c_str(), 0777) != 0) {
+    error = ErrnoText();
+    return false;
+  }
+  return true;
+}
+
+bool PosixFileSystem::Delete(TextView path, std::string& error) {
+  const auto host = ToHost(path);
+  if (!host) {
+    error = "no such drive";
+    return false;
+  }
+  if (::unlink(host->c_str()) != 0) {
+    error = ErrnoText();
+    return false;
+  }
+  return true;
+}
+
+bool PosixFileSystem::Rename(TextView from, TextView to, std::string& error) {
+  const auto hostFrom = ToHost(from);
+  const auto hostTo = ToHost(to);
+  if (!hostFrom || !hostTo) {
+    error = "no such drive";
+    return false;
+  }
+  if (::rename(hostFrom->c_str(), hostTo->c_str()) != 0) {
+    error = ErrnoText();
+    return false;
+  }
+  return true;
+}
+
+std::optional<std::string> PosixFileSystem::ReadAll(TextView path, std::string& error) const {
+  const auto host = ToHost(path);
+  if (!host) {
+    error = "no such drive";
+    return std::nullopt;
+  }
+  const int fd = ::open(host->c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    error = ErrnoText();
+    return std::nullopt;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    error = S_ISDIR(st.st_mode) ? "it is a folder" : ErrnoText();
+    ::close(fd);
+    return std::nullopt;
+  }
+  std::string content;
+  content.reserve(static_cast<std::size_t>(st.st_size));
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      error = ErrnoText();
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (n == 0) break;
+    content.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return content;
+}
+
+std::unique_ptr<OutputFile> PosixFileSystem::Open(TextView path, OpenMode mode,
+                                                  std::string& error) {
+  const auto host = ToHost(path);
+  if (!host) {
+    error = "no such drive";
+    return nullptr;
+  }
+  const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == OpenMode::kAppend ? O_APPEND : O_TRUNC);
+  const int fd = ::open(host->c_str(), flags, 0666);
+  if (fd < 0) {
+    error = ErrnoText();
+    return nullptr;
+  }
+  return std::make_unique<PosixOutputFile>(fd);
+}
+
+std::optional<std::pair<char16_t, std::string>> ParseDriveMapping(const std::string& text) {
+  if (text.size() < 3 || text[1] != '=' || !IsAsciiLetter(static_cast<char16_t>(text[0]))) {
+    return std::nullopt;
+  }
+  std::error_code ec;
+  std::filesystem::path folder = std::filesystem::absolute(text.substr(2), ec);
+  if (ec) return std::nullopt;
+  return std::make_pair(UpperLetter(static_cast<char16_t>(text[0])),
+                        StripTrailingSlashes(folder.lexically_normal().string()));
+}
+
+std::string ProgramFolderOfExecutable() {
+  char buffer[PATH_MAX];
+  const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (n <= 0) return ".";
+  return std::filesystem::path(std::string(buffer, static_cast<std::size_t>(n)))
+      .parent_path()
+      .string();
+}
+
+}  // namespace gdf

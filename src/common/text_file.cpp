@@ -1,0 +1,172 @@
+// text_file.cpp - Lines of a file and the whole-line and field reads over them.
+#include "common/text_file.h"
+
+#include <cstring>
+
+#include "common/cp932.h"
+#include "common/errors.h"
+#include "common/platform.h"
+
+namespace gdf {
+
+LineFile::LineFile(std::string bytes, Text name) : bytes_(std::move(bytes)), name_(std::move(name)) {
+  if (bytes_.size() > UINT32_MAX) {
+    throw RunError(FailureKind::kCannotOpen, u"The file is larger than 4 GiB.", name_);
+  }
+  const char* data = bytes_.data();
+  const std::size_t n = bytes_.size();
+  std::size_t pos = 0;
+  while (pos < n) {
+    // CR and LF never occur inside a double-byte character (trail bytes are 0x40 and up).
+    std::size_t end = pos;
+    while (end < n && data[end] != '\r' && data[end] != '\n') ++end;
+    starts_.push_back(static_cast<std::uint32_t>(pos));
+    ends_.push_back(static_cast<std::uint32_t>(end));
+    if (end == n) {
+      lastTerminated_ = false;
+      return;
+    }
+    pos = end + ((data[end] == '\r' && end + 1 < n && data[end + 1] == '\n') ? 2 : 1);
+    lastTerminated_ = true;
+  }
+}
+
+std::string_view LineFile::LineBytes(std::size_t index) const {
+  return std::string_view(bytes_).substr(starts_[index], ends_[index] - starts_[index]);
+}
+
+Text LineFile::Line(std::size_t index) const {
+  // A validated file decodes in one step; elsewhere each bad byte becomes U+FFFD.
+  std::string_view bytes = LineBytes(index);
+  Text out;
+  Text piece;
+  std::size_t bad = 0;
+  while (!Cp932Decode(bytes, piece, &bad)) {
+    out += piece;
+    out.push_back(u'\uFFFD');
+    bytes.remove_prefix(bad + 1);
+  }
+  out += piece;
+  return out;
+}
+
+bool LineFile::LineStartsWith(std::size_t index, std::string_view prefix) const {
+  const std::string_view line = LineBytes(index);
+  return line.size() >= prefix.size() && std::memcmp(line.data(), prefix.data(), prefix.size()) == 0;
+}
+
+bool LineFile::Validate(std::size_t& badLine, std::size_t& badOffset) const {
+  Text scratch;
+  for (std::size_t i = 0; i < starts_.size(); ++i) {
+    std::size_t bad = 0;
+    if (!Cp932Decode(LineBytes(i), scratch, &bad)) {
+      badLine = i;
+      badOffset = starts_[i] + bad;
+      return false;
+    }
+  }
+  return true;
+}
+
+LineFile LoadLineFile(const FileSystem& fs, TextView path) {
+  std::string error;
+  auto bytes = fs.ReadAll(path, error);
+  if (!bytes) {
+    throw RunError(FailureKind::kCannotOpen, u"The file cannot be read: " + FromUtf8(error) + u".",
+                   Text(path));
+  }
+  LineFile file(std::move(*bytes), Text(path));
+  std::size_t badLine = 0;
+  std::size_t badOffset = 0;
+  if (!file.Validate(badLine, badOffset)) {
+    throw RunError(FailureKind::kInvalidEncoding,
+                   u"The file holds bytes that are not code page 932 (Shift-JIS), at byte offset " +
+                       FromAscii(std::to_string(badOffset)) + u".",
+                   Text(path), static_cast<int>(badLine + 1));
+  }
+  return file;
+}
+
+TextReader::TextReader(const LineFile& file, std::size_t firstLine)
+    : file_(&file), line_(firstLine) {}
+
+const Text& TextReader::Current() {
+  if (cachedLine_ != line_) {
+    cached_ = file_->Line(line_);
+    cachedLine_ = line_;
+  }
+  return cached_;
+}
+
+bool TextReader::AtEnd() const {
+  const std::size_t count = file_->LineCount();
+  if (line_ >= count) return true;
+  if (line_ + 1 == count && column_ > 0 && !file_->LastLineTerminated()) {
+    // Only the unterminated rest of the last line is left.
+    return column_ >= (cachedLine_ == line_ ? cached_.size() : file_->Line(line_).size());
+  }
+  return false;
+}
+
+void TextReader::ThrowPastEnd() const {
+  throw RunError(FailureKind::kReadPastEnd,
+                 u"A read went past the end of the file: the file holds fewer lines than its "
+                 u"counts promise.",
+                 file_->Name(), static_cast<int>(file_->LineCount() + 1));
+}
+
+Text TextReader::ReadLine() {
+  if (AtEnd()) ThrowPastEnd();
+  const Text& line = Current();
+  Text out = line.substr(std::min(column_, line.size()));
+  lastLine_ = line_;
+  ++line_;
+  column_ = 0;
+  return out;
+}
+
+Text TextReader::ReadField() {
+  if (AtEnd()) ThrowPastEnd();
+  const Text& line = Current();
+  std::size_t pos = column_;
+  while (pos < line.size() && line[pos] == u' ') ++pos;
+  Text field;
+  lastLine_ = line_;
+  if (pos < line.size() && line[pos] == u'"') {
+    const std::size_t close = line.find(u'"', pos + 1);
+    const std::size_t end = close == Text::npos ? line.size() : close;
+    field = line.substr(pos + 1, end - pos - 1);
+    pos = close == Text::npos ? line.size() : close + 1;
+    // Anything between the closing quote and the next comma is passed over.
+    const std::size_t comma = line.find(u',', pos);
+    pos = comma == Text::npos ? line.size() : comma;
+  } else {
+    const std::size_t comma = line.find(u',', pos);
+    const std::size_t end = comma == Text::npos ? line.size() : comma;
+    field = TrimRight(TextView(line).substr(pos, end - pos));
+    pos = end;
+  }
+  if (pos < line.size()) {
+    column_ = pos + 1;  // past the comma
+  } else {
+    ++line_;  // the line end ends the field
+    column_ = 0;
+  }
+  return field;
+}
+
+void TextReader::SkipBlankLines() {
+  while (column_ == 0 && line_ < file_->LineCount()) {
+    const std::string_view bytes = file_->LineBytes(line_);
+    if (bytes.find_first_not_of(' ') != std::string_view::npos) return;
+    ++line_;
+  }
+}
+
+bool ReadsBackPlain(TextView text) {
+  if (text.empty()) return true;
+  return text.find(u',') == TextView::npos && text.front() != u'"' && text.front() != u' ' &&
+         text.back() != u' ';
+}
+
+}  // namespace gdf

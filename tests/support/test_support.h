@@ -1,0 +1,78 @@
+// test_support.h - What the tests share: temporary folders, files in code page 932, running the
+// real gdfconv binary, and a front end that records what a run showed.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/front_end.h"
+#include "common/text.h"
+
+namespace gdf::test {
+
+/// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+/// Writes UTF-8 `text` as code page 932, each "\n" written as CR LF.
+void WriteCp932(const std::string& path, const std::string& text);
+/// Writes bytes exactly.
+void WriteBytes(const std::string& path, const std::string& bytes);
+/// Reads a file's bytes; empty when it is missing.
+std::string ReadBytes(const std::string& path);
+/// Reads a code page 932 file as UTF-8, CR LF shown as "\n".
+std::string ReadCp932(const std::string& path);
+/// Code page 932 bytes of UTF-8 text, "\n" as CR LF.
+std::string Cp932Lines(const std::string& text);
+/// Whether a path exists.
+bool Exists(const std::string& path);
+
+/// What a run of the binary gave.
+struct ProcessResult {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+/// Runs the gdfconv binary with `args`, standard input from `input` (not a terminal).
+ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input = {});
+
+/// The folder of the repository's own files (data/, tests/).
+std::string SourceDir();
+
+/// A front end that records what the run showed and answers the question as told.
+class RecordingFrontEnd : public FrontEnd {
+ public:
+  void SetStatusText(const Text& text) override { statusTexts.push_back(text); }
+  void ProcessPendingEvents() override { ++eventPasses; }
+  void ShowMessage(const Message& message) override { shown.push_back(message); }
+  bool AskYesNo(const Text& question, const Text&) override {
+    questions.push_back(question);
+    return answerYes;
+  }
+  void SetPointer(Pointer pointer) override { pointers.push_back(pointer); }
+  void FocusAndSelectTargetPath() override { ++focusRequests; }
+  void SetConversionDone(bool done) override { conversionDone = done; }
+
+  bool answerYes = false;
+  std::vector<Text> statusTexts;
+  std::vector<Message> shown;
+  std::vector<Text> questions;
+  std::vector<Pointer> pointers;
+  int eventPasses = 0;
+  int focusRequests = 0;
+  bool conversionDone = false;
+};
+
+}  // namespace gdf::test
