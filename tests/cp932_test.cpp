@@ -47,7 +47,9 @@ TEST(Cp932, DecodeReportsTheFirstBadByte) {
 }
 
 TEST(Cp932, EncodeAndLengths) {
-  EXPECT_EQ(Cp932Encode(u"砂礫A"), "\x8d\xbb\xe2\x49" "A");
+  EXPECT_EQ(Cp932Encode(u"砂礫A"),
+            "\x8d\xbb\xe2\x49"
+            "A");
   EXPECT_EQ(Cp932Encode(u"😀"), "??");  // a surrogate pair: each half is unencodable
   EXPECT_EQ(Cp932ByteLength(u"あｱa"), 4u);
   EXPECT_TRUE(Cp932Encodable(u"砂礫～"));

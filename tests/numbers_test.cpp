@@ -58,13 +58,13 @@ TEST(NumericTest, AcceptsWhatTheConventionsAllow) {
     bool numeric;
     float value;
   } cases[] = {
-      {u"", false, 0},        {u"   ", false, 0},      {u"abc", false, 0},
-      {u"12a", false, 0},     {u" 12 ", true, 12},     {u"1,234", true, 1234},
-      {u"-0.5", true, -0.5f}, {u"+3", true, 3},        {u".5", true, 0.5f},
-      {u"5.", true, 5},       {u"1E3", true, 1000},    {u"2.5e-1", true, 0.25f},
-      {u"-", false, 0},       {u".", false, 0},        {u"1e", false, 0},
-      {u",1", false, 0},      {u"1,", false, 0},       {u"1 2", false, 0},
-      {u"１２", false, 0},    {u"\t1", false, 0},      {u"12.3456789", true, 12.345679f},
+      {u"", false, 0},        {u"   ", false, 0},   {u"abc", false, 0},
+      {u"12a", false, 0},     {u" 12 ", true, 12},  {u"1,234", true, 1234},
+      {u"-0.5", true, -0.5f}, {u"+3", true, 3},     {u".5", true, 0.5f},
+      {u"5.", true, 5},       {u"1E3", true, 1000}, {u"2.5e-1", true, 0.25f},
+      {u"-", false, 0},       {u".", false, 0},     {u"1e", false, 0},
+      {u",1", false, 0},      {u"1,", false, 0},    {u"1 2", false, 0},
+      {u"１２", false, 0},    {u"\t1", false, 0},   {u"12.3456789", true, 12.345679f},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(IsNumeric(c.text), c.numeric) << ToUtf8(c.text);

@@ -156,8 +156,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   for (const auto* path : {&source, &target}) {
     if (!*path) {
       std::cerr << "gdfconv convert: no drive holds the host path "
-                << options.positional[path == &source ? 0 : 1]
-                << "; map one with --drive X=DIR\n";
+                << options.positional[path == &source ? 0 : 1] << "; map one with --drive X=DIR\n";
       return kExitRefused;
     }
   }
@@ -169,9 +168,9 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     inputs.programFolder.push_back(u'\\');
   }
 
-  const QuestionPolicy policy = options.yes          ? QuestionPolicy::kYes
+  const QuestionPolicy policy = options.yes              ? QuestionPolicy::kYes
                                 : ::isatty(STDIN_FILENO) ? QuestionPolicy::kAsk
-                                                     : QuestionPolicy::kNo;
+                                                         : QuestionPolicy::kNo;
   TerminalFrontEnd ui(policy);
   const RunReport report = RunConversion(inputs, fs, ui);
   switch (report.outcome) {

@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr const char kUsage[] = R"(gdfconv - converts boring-log source data files (*.gdf) into record files
+constexpr const char kUsage[] =
+    R"(gdfconv - converts boring-log source data files (*.gdf) into record files
 
 Usage:
   gdfconv convert [options] SOURCE TARGET   convert one source data file

@@ -10,13 +10,13 @@
 namespace gdf {
 namespace {
 
-constexpr char16_t kNoChar = 0xFFFF;      // not a character of the code page
+constexpr char16_t kNoChar = 0xFFFF;       // not a character of the code page
 constexpr std::uint16_t kNoCode = 0xFFFF;  // no code page form
 
 struct Tables {
   std::array<char16_t, 256> single{};  // single-byte characters; kNoChar for lead and invalid
   std::array<bool, 256> lead{};        // bytes that start a double-byte character
-  std::unique_ptr<std::array<char16_t, 65536>> twoByte;  // lead * 256 + trail
+  std::unique_ptr<std::array<char16_t, 65536>> twoByte;      // lead * 256 + trail
   std::unique_ptr<std::array<std::uint16_t, 65536>> encode;  // character -> code
 };
 

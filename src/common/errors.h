@@ -28,10 +28,10 @@ enum class FailureKind {
 /// A failure of a run after its checks: what, where and why.
 struct RunFailure {
   FailureKind kind = FailureKind::kCannotOpen;  ///< what happened
-  Text stage;        ///< the stage of the run: "$A", "$S", "header", "L4.TXT", ...
-  Text file;         ///< the file concerned (a Windows path), empty when none
+  Text stage;          ///< the stage of the run: "$A", "$S", "header", "L4.TXT", ...
+  Text file;           ///< the file concerned (a Windows path), empty when none
   int sourceLine = 0;  ///< 1-based line of the source data file, 0 when not known
-  Text reason;       ///< one sentence saying why
+  Text reason;         ///< one sentence saying why
 };
 
 /// The exception that carries a RunFailure up to the run's boundary.

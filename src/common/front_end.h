@@ -15,9 +15,9 @@ enum class Pointer { kDefault, kHourglass };
 
 /// A modal message box with an OK button.
 struct Message {
-  Text text;                            ///< the message, as the system holds it
+  Text text;                              ///< the message, as the system holds it
   MessageIcon icon = MessageIcon::kNone;  ///< the icon shown beside it
-  Text caption;                         ///< the title bar text; empty means the program's title
+  Text caption;                           ///< the title bar text; empty means the program's title
 };
 
 /// The front end of a conversion run.

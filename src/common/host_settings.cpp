@@ -38,7 +38,8 @@ bool TakeHostOption(const std::vector<std::string>& args, std::size_t& i, HostSe
                     std::string& error) {
   if (auto value = OptionValue(args, i, "--drive", error)) {
     if (!error.empty()) return true;
-    const auto mapping = ParseDriveMapping(value->size() > 2 ? value->substr(0, 2) + ExpandHome(value->substr(2)) : *value);
+    const auto mapping = ParseDriveMapping(
+        value->size() > 2 ? value->substr(0, 2) + ExpandHome(value->substr(2)) : *value);
     if (!mapping) {
       error = "--drive takes LETTER=FOLDER, for example --drive D=/srv/borings";
       return true;

@@ -15,9 +15,9 @@ namespace gdf {
 inline constexpr const char kDefaultSystemDir[] = "/etc/gdfconv";
 
 struct HostSettings {
-  PosixSettings fileSystem;                 ///< the drive map
+  PosixSettings fileSystem;                   ///< the drive map
   std::string systemDir = kDefaultSystemDir;  ///< host folder of the settings file
-  std::string programDir;                   ///< host folder of the program (PATADD.txt)
+  std::string programDir;                     ///< host folder of the program (PATADD.txt)
 };
 
 /// Takes one host option at `args[i]` ("--drive X=DIR", "--system-dir DIR", "--program-dir DIR",

@@ -1,13 +1,13 @@
 // numbers.cpp - Numeric test, Single conversion, Str and CStr forms, rounding and counters.
 #include "common/numbers.h"
 
+#include <locale.h>
 #include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 #include <string>
 
 #include "common/errors.h"
@@ -156,7 +156,8 @@ double LeadingValue(TextView text) {
     }
   }
   if (!digits) return 0.0;
-  if (i < text.size() && (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' || text[i] == u'd')) {
+  if (i < text.size() &&
+      (text[i] == u'E' || text[i] == u'e' || text[i] == u'D' || text[i] == u'd')) {
     std::string exponent = "E";
     std::size_t save = i++;
     skipBlanks();

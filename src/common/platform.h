@@ -31,7 +31,7 @@ enum class OpenMode {
 
 /// One entry of a folder listing.
 struct FolderEntry {
-  Text name;           ///< the entry's name as the host holds it
+  Text name;  ///< the entry's name as the host holds it
   bool isFolder = false;
 };
 
@@ -136,7 +136,7 @@ class PosixFileSystem : public FileSystem {
   std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
 
  private:
-  std::map<char16_t, std::string> drives_;  // letter -> host folder, no trailing "/"
+  std::map<char16_t, std::string> drives_;   // letter -> host folder, no trailing "/"
   std::map<char16_t, Text> currentFolders_;  // letter -> path below the root, "" or "\WORK"
   char16_t currentDrive_ = u'Z';
 };

@@ -375,7 +375,8 @@ std::unique_ptr<OutputFile> PosixFileSystem::Open(TextView path, OpenMode mode,
     error = "no such drive";
     return nullptr;
   }
-  const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == OpenMode::kAppend ? O_APPEND : O_TRUNC);
+  const int flags =
+      O_WRONLY | O_CREAT | O_CLOEXEC | (mode == OpenMode::kAppend ? O_APPEND : O_TRUNC);
   const int fd = ::open(host->c_str(), flags, 0666);
   if (fd < 0) {
     error = ErrnoText();

@@ -9,7 +9,8 @@
 
 namespace gdf {
 
-LineFile::LineFile(std::string bytes, Text name) : bytes_(std::move(bytes)), name_(std::move(name)) {
+LineFile::LineFile(std::string bytes, Text name)
+    : bytes_(std::move(bytes)), name_(std::move(name)) {
   if (bytes_.size() > UINT32_MAX) {
     throw RunError(FailureKind::kCannotOpen, u"The file is larger than 4 GiB.", name_);
   }
@@ -52,7 +53,8 @@ Text LineFile::Line(std::size_t index) const {
 
 bool LineFile::LineStartsWith(std::size_t index, std::string_view prefix) const {
   const std::string_view line = LineBytes(index);
-  return line.size() >= prefix.size() && std::memcmp(line.data(), prefix.data(), prefix.size()) == 0;
+  return line.size() >= prefix.size() &&
+         std::memcmp(line.data(), prefix.data(), prefix.size()) == 0;
 }
 
 bool LineFile::Validate(std::size_t& badLine, std::size_t& badOffset) const {

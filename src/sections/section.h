@@ -29,15 +29,15 @@ class Section {
 std::unique_ptr<Section> MakeSection(const std::string& tag);
 
 // One factory per section, each in the section's own file.
-std::unique_ptr<Section> MakeLayerSection();              // "$A"
+std::unique_ptr<Section> MakeLayerSection();               // "$A"
 std::unique_ptr<Section> MakeObservationColumnsSection();  // "$S"
-std::unique_ptr<Section> MakeDatedReadingsSection();      // "$W"
-std::unique_ptr<Section> MakeCountsPerLengthSection();    // "$C"
-std::unique_ptr<Section> MakeTextNotesSection();          // "$K"
-std::unique_ptr<Section> MakeSectionO();                  // "$O"
-std::unique_ptr<Section> MakeSectionU();                  // "$U"
-std::unique_ptr<Section> MakeSectionB();                  // "$B"
-std::unique_ptr<Section> MakeSectionH();                  // "$H"
+std::unique_ptr<Section> MakeDatedReadingsSection();       // "$W"
+std::unique_ptr<Section> MakeCountsPerLengthSection();     // "$C"
+std::unique_ptr<Section> MakeTextNotesSection();           // "$K"
+std::unique_ptr<Section> MakeSectionO();                   // "$O"
+std::unique_ptr<Section> MakeSectionU();                   // "$U"
+std::unique_ptr<Section> MakeSectionB();                   // "$B"
+std::unique_ptr<Section> MakeSectionH();                   // "$H"
 
 /// Reads `count` records of `linesPerRecord` whole lines each into a record buffer (index 0
 /// unused), calling `take` after each record.

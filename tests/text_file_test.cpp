@@ -1,0 +1,124 @@
+// text_file_test.cpp - Show that lines end at CR LF, LF or CR, and that whole-line and field reads
+// take text as the tables and sections expect, failing past the end of the file.
+#include <gtest/gtest.h>
+
+#include "common/cp932.h"
+#include "common/errors.h"
+#include "common/text_file.h"
+
+namespace gdf {
+namespace {
+
+LineFile FromText(const std::u16string& text) { return LineFile(Cp932Encode(text), u"t.txt"); }
+
+TEST(LineFile, LineEnds) {
+  const struct {
+    const char16_t* bytes;
+    std::vector<Text> lines;
+    bool lastTerminated;
+  } cases[] = {
+      {u"", {}, false},
+      {u"a\r\nb\r\n", {u"a", u"b"}, true},
+      {u"a\nb", {u"a", u"b"}, false},  // a last line without a line end is a line
+      {u"a\rb\r", {u"a", u"b"}, true},
+      {u"a\r\r\nb", {u"a", u"", u"b"}, false},
+      {u"\r\n\r\n", {u"", u""}, true},
+      {u"a\n\rb", {u"a", u"", u"b"}, false},
+  };
+  for (const auto& c : cases) {
+    const LineFile file = FromText(c.bytes);
+    ASSERT_EQ(file.LineCount(), c.lines.size()) << ToUtf8(c.bytes);
+    for (std::size_t i = 0; i < c.lines.size(); ++i) EXPECT_EQ(file.Line(i), c.lines[i]);
+    EXPECT_EQ(file.LastLineTerminated(), c.lastTerminated) << ToUtf8(c.bytes);
+  }
+}
+
+TEST(LineFile, ValidateNamesLineAndOffset) {
+  const LineFile file(std::string("ok\r\nbad \x81\r\n"), u"x");
+  std::size_t line = 0;
+  std::size_t offset = 0;
+  EXPECT_FALSE(file.Validate(line, offset));
+  EXPECT_EQ(line, 1u);
+  EXPECT_EQ(offset, 8u);
+  EXPECT_EQ(file.Line(1), u"bad \uFFFD");
+}
+
+TEST(TextReader, FieldReads) {
+  const struct {
+    const char16_t* text;
+    int reads;
+    std::vector<Text> fields;
+  } cases[] = {
+      {u"  12.5 , abc\r\n", 2, {u"12.5", u"abc"}},
+      {u"-2.35,5/12\r\n", 2, {u"-2.35", u"5/12"}},
+      {u"-2.35\r\n5/12\r\n", 2, {u"-2.35", u"5/12"}},  // a line end ends a field
+      {u",5/12\r\n", 2, {u"", u"5/12"}},
+      {u"1.20,\r\n", 2, {u"1.20", u""}},
+      {u"1.0,5/12,x\r\n", 3, {u"1.0", u"5/12", u"x"}},
+      {u"\"C:\\VIRIZU\\\",more\r\n", 2, {u"C:\\VIRIZU\\", u"more"}},
+      {u"\" a,b \"x,c\r\n", 2, {u" a,b ", u"c"}},  // text after the closing quote is passed over
+      {u"a\tb , c", 2, {u"a\tb", u"c"}},
+      {u"　x ,y", 2, {u"　x", u"y"}},  // only the ASCII blank is skipped
+  };
+  for (const auto& c : cases) {
+    const LineFile file = FromText(c.text);
+    TextReader reader(file);
+    for (int i = 0; i < c.reads; ++i) EXPECT_EQ(reader.ReadField(), c.fields[i]) << ToUtf8(c.text);
+    EXPECT_TRUE(reader.AtEnd()) << ToUtf8(c.text);
+  }
+}
+
+TEST(TextReader, EndOfFile) {
+  {
+    const LineFile file = FromText(u"a,b");
+    TextReader reader(file);
+    reader.ReadField();
+    EXPECT_FALSE(reader.AtEnd());
+    reader.ReadField();
+    EXPECT_TRUE(reader.AtEnd());
+    EXPECT_THROW(reader.ReadField(), RunError);
+  }
+  {
+    const LineFile file = FromText(u"a,\r\n");
+    TextReader reader(file);
+    reader.ReadField();
+    EXPECT_FALSE(reader.AtEnd());  // the line end still holds an empty field
+    EXPECT_EQ(reader.ReadField(), u"");
+    EXPECT_TRUE(reader.AtEnd());
+  }
+  {
+    const LineFile file = FromText(u"x\r\n");
+    TextReader reader(file);
+    EXPECT_EQ(reader.ReadLine(), u"x");
+    try {
+      reader.ReadLine();
+      FAIL() << "read past the end";
+    } catch (const RunError& error) {
+      EXPECT_EQ(error.failure().kind, FailureKind::kReadPastEnd);
+      EXPECT_EQ(error.failure().sourceLine, 2);
+    }
+  }
+}
+
+TEST(TextReader, WholeLineAfterFieldAndBlankLines) {
+  const LineFile file = FromText(u"first line, with comma\r\n  \r\n\r\n\"D:\\P\\\" , x\r\n");
+  TextReader reader(file);
+  EXPECT_EQ(reader.ReadLine(), u"first line, with comma");
+  reader.SkipBlankLines();
+  EXPECT_EQ(reader.LineNumber(), 4u);
+  EXPECT_EQ(reader.ReadField(), u"D:\\P\\");
+}
+
+TEST(ReadsBackPlain, Cases) {
+  EXPECT_TRUE(ReadsBackPlain(u"砂礫"));
+  EXPECT_TRUE(ReadsBackPlain(u""));
+  EXPECT_TRUE(ReadsBackPlain(u"a b"));
+  EXPECT_FALSE(ReadsBackPlain(u"a,b"));
+  EXPECT_FALSE(ReadsBackPlain(u"\"a"));
+  EXPECT_FALSE(ReadsBackPlain(u" a"));
+  EXPECT_FALSE(ReadsBackPlain(u"a "));
+  EXPECT_TRUE(ReadsBackPlain(u"a\""));
+}
+
+}  // namespace
+}  // namespace gdf
