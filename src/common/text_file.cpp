@@ -112,8 +112,9 @@ bool TextReader::AtEnd() const {
 
 void TextReader::ThrowPastEnd() const {
   throw RunError(FailureKind::kReadPastEnd,
-                 u"A read went past the end of the file: the file holds fewer lines than its "
-                 u"counts promise.",
+                 u"A read went past the end of the file, which ends after line " +
+                     FromAscii(std::to_string(file_->LineCount())) +
+                     u": the file holds fewer lines than its count promises.",
                  file_->Name(), static_cast<int>(file_->LineCount() + 1));
 }
 

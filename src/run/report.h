@@ -20,10 +20,10 @@ enum class RunOutcome {
 
 /// A record file that the run wrote.
 struct WrittenFile {
-  Text name;                ///< file name, "X1.TXT"
-  Text path;                ///< the Windows path it was written at
-  std::int32_t lines = 0;   ///< lines written
-  std::int64_t bytes = 0;   ///< size in bytes
+  Text name;               ///< file name, "X1.TXT"
+  Text path;               ///< the Windows path it was written at
+  std::int32_t lines = 0;  ///< lines written
+  std::int64_t bytes = 0;  ///< size in bytes
 };
 
 /// A line that the run added to a lookup table of the pattern-data folder.
@@ -36,12 +36,12 @@ struct AddedTableLine {
 /// The report of one run.
 struct RunReport {
   RunOutcome outcome = RunOutcome::kRefused;
-  std::vector<WrittenFile> files;       ///< in the order they were closed
-  std::vector<AddedTableLine> added;    ///< in the order they were added
-  std::optional<RunFailure> failure;    ///< set when the run failed
-  Text refusal;                         ///< the message that refused the run, when refused
-  Text completionText;                  ///< the status text at the end
-  bool markerCreated = false;           ///< whether PATADD.txt was created by this run
+  std::vector<WrittenFile> files;     ///< in the order they were closed
+  std::vector<AddedTableLine> added;  ///< in the order they were added
+  std::optional<RunFailure> failure;  ///< set when the run failed
+  Text refusal;                       ///< the message that refused the run, when refused
+  Text completionText;                ///< the status text at the end
+  bool markerCreated = false;         ///< whether PATADD.txt was created by this run
 };
 
 }  // namespace gdf

@@ -37,11 +37,11 @@ struct RunContext {
   Text programFolder;    ///< the program's own folder, ending with "\" (for PATADD.txt)
   Text sourcePath;       ///< `Text1` as typed
 
-  std::vector<L4Pair> l4;          ///< L4.TXT as loaded at the start
-  std::vector<Text> titleList1;    ///< title list 1, entries 1 to 23 (index 0 unused)
-  std::vector<Text> titleList2;    ///< title list 2, entries 1 to 41 (index 0 unused)
-  bool headerStageRan = false;     ///< whether a "$Z" block was converted
-  std::vector<DepthEntry> uList;   ///< the "$U" list, kept for G81.TXT
+  std::vector<L4Pair> l4;         ///< L4.TXT as loaded at the start
+  std::vector<Text> titleList1;   ///< title list 1, entries 1 to 23 (index 0 unused)
+  std::vector<Text> titleList2;   ///< title list 2, entries 1 to 41 (index 0 unused)
+  bool headerStageRan = false;    ///< whether a "$Z" block was converted
+  std::vector<DepthEntry> uList;  ///< the "$U" list, kept for G81.TXT
 
   /// The year text for dated records: entry 4 of title list 1 (empty without a header).
   Text YearText() const { return titleList1.size() > 4 ? titleList1[4] : Text(); }

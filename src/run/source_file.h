@@ -19,11 +19,11 @@ inline constexpr const char* kSectionOrder[] = {"$A", "$S", "$W", "$C", "$K",
 
 /// What the section search found for one tag.
 struct SectionHeader {
-  std::string tag;           ///< "$A"
-  bool found = false;        ///< whether a line begins with the tag
-  std::size_t tagLine = 0;   ///< 0-based line of the tag line, when found
-  float rawCount = 0.0f;     ///< the count as NumericOrZero gives it
-  std::int16_t count = 0;    ///< the count held in 16 bits (0 when not found)
+  std::string tag;          ///< "$A"
+  bool found = false;       ///< whether a line begins with the tag
+  std::size_t tagLine = 0;  ///< 0-based line of the tag line, when found
+  float rawCount = 0.0f;    ///< the count as NumericOrZero gives it
+  std::int16_t count = 0;   ///< the count held in 16 bits (0 when not found)
 
   /// Whether the run converts the section: for "$C" the count before its rounding is not 0,
   /// for every other tag the 16-bit count is not 0.
