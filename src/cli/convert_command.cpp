@@ -4,6 +4,7 @@
 
 #include <iostream>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ Options:
                       given otherwise
   --yes               answer Yes when asked whether to create a missing target folder
                       (without it the question is asked on a terminal, else answered No)
+  --lock-wait SECONDS how long to wait for another conversion that uses the same
+                      pattern-data folder (default 30); then the run fails with exit 3
   --quiet             print only the completion text
   --help              show this text
 
@@ -57,6 +60,7 @@ struct ConvertOptions {
   std::optional<std::string> patternDir;
   bool yes = false;
   bool quiet = false;
+  int lockWaitSeconds = 30;
   std::vector<std::string> positional;
 };
 
@@ -106,6 +110,14 @@ int RunConvertCommand(const std::vector<std::string>& args) {
       options.yes = true;
     } else if (arg == "--quiet" || arg == "-q") {
       options.quiet = true;
+    } else if (arg == "--lock-wait") {
+      if (i + 1 >= args.size()) return Usage("--lock-wait needs a number of seconds");
+      try {
+        options.lockWaitSeconds = std::stoi(args[++i]);
+      } catch (const std::exception&) {
+        return Usage("--lock-wait needs a number of seconds");
+      }
+      if (options.lockWaitSeconds < 0) return Usage("--lock-wait needs a number of seconds");
     } else if (arg == "--pattern-dir" || arg.rfind("--pattern-dir=", 0) == 0) {
       if (arg == "--pattern-dir") {
         if (i + 1 >= args.size()) return Usage("--pattern-dir needs a value");
@@ -163,6 +175,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   inputs.sourceText = *source;
   inputs.targetText = *target;
   inputs.patternFolder = patternFolder;
+  inputs.lockWaitMilliseconds = options.lockWaitSeconds * 1000;
   inputs.programFolder = fs.FromHost(options.host.programDir).value_or(Text());
   if (!inputs.programFolder.empty() && inputs.programFolder.back() != u'\\') {
     inputs.programFolder.push_back(u'\\');

@@ -57,6 +57,12 @@ class OutputFile {
   virtual bool Close(std::string& error) = 0;
 };
 
+/// An advisory lock held on a folder; released when destroyed.
+class FolderLock {
+ public:
+  virtual ~FolderLock() = default;
+};
+
 /// The file system behind Windows paths.
 class FileSystem {
  public:
@@ -102,6 +108,12 @@ class FileSystem {
   virtual std::optional<std::string> ReadAll(TextView path, std::string& error) const = 0;
   /// Opens a file for writing; a name that exists in another case is that file.
   virtual std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) = 0;
+
+  /// Takes the exclusive advisory lock of a folder, waiting up to `waitMilliseconds` for another
+  /// holder to let it go; nothing, with `error` set, when it cannot be had. The lock lasts as long
+  /// as the returned object.
+  virtual std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
+                                                 std::string& error) = 0;
 };
 
 /// Settings of the POSIX file system: the drive map and where the process starts.
@@ -134,6 +146,8 @@ class PosixFileSystem : public FileSystem {
   bool Rename(TextView from, TextView to, std::string& error) override;
   std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
   std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
+  std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
+                                         std::string& error) override;
 
  private:
   std::map<char16_t, std::string> drives_;   // letter -> host folder, no trailing "/"

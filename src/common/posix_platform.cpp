@@ -1,14 +1,17 @@
 // posix_platform.cpp - Drive letters over host folders, with Windows path rules on POSIX.
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstring>
 #include <filesystem>
+#include <thread>
 
 #include "common/platform.h"
 #include "common/routines.h"
@@ -134,6 +137,15 @@ class PosixOutputFile : public OutputFile {
     }
     return true;
   }
+
+ private:
+  int fd_;
+};
+
+class PosixFolderLock : public FolderLock {
+ public:
+  explicit PosixFolderLock(int fd) : fd_(fd) {}
+  ~PosixFolderLock() override { ::close(fd_); }  // closing releases the lock
 
  private:
   int fd_;
@@ -383,6 +395,37 @@ std::unique_ptr<OutputFile> PosixFileSystem::Open(TextView path, OpenMode mode,
     return nullptr;
   }
   return std::make_unique<PosixOutputFile>(fd);
+}
+
+std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(TextView folder, int waitMilliseconds,
+                                                        std::string& error) {
+  const auto host = ToHost(folder);
+  if (!host) {
+    error = "no such drive";
+    return nullptr;
+  }
+  // The lock is taken on the folder itself, so that no file is added to it.
+  const int fd = ::open(host->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) {
+    error = ErrnoText();
+    return nullptr;
+  }
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMilliseconds);
+  for (;;) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return std::make_unique<PosixFolderLock>(fd);
+    if (errno != EWOULDBLOCK && errno != EINTR) {
+      error = ErrnoText();
+      ::close(fd);
+      return nullptr;
+    }
+    if (std::chrono::steady_clock::now() >= deadline) {
+      error = "another conversion holds it";
+      ::close(fd);
+      return nullptr;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
 }
 
 std::optional<std::pair<char16_t, std::string>> ParseDriveMapping(const std::string& text) {

@@ -73,6 +73,20 @@ void InStage(TextView stage, TextView file, Step&& step) {
   }
 }
 
+std::unique_ptr<FolderLock> LockPatternFolder(const RunInputs& inputs, FileSystem& fs) {
+  std::string error;
+  auto lock = fs.LockFolder(inputs.patternFolder, inputs.lockWaitMilliseconds, error);
+  if (lock) return lock;
+  const bool busy = error == "another conversion holds it";
+  throw RunError(RunFailure{
+      busy ? FailureKind::kLocked : FailureKind::kCannotOpen, u"pattern-data folder",
+      inputs.patternFolder, 0,
+      busy ? u"Another conversion is using the pattern-data folder; it was still busy after " +
+                 FromAscii(std::to_string(inputs.lockWaitMilliseconds / 1000)) +
+                 u" seconds. Try again when it has finished."
+           : u"The pattern-data folder cannot be opened: " + FromUtf8(error) + u"."});
+}
+
 ReadSource ReadWholeSource(const RunInputs& inputs, FileSystem& fs) {
   ReadSource source;
   InStage(u"source file", inputs.sourceText,
@@ -128,6 +142,10 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
     InStage(u"target folder", validated,
             [&] { folderReady = EnsureTargetFolder(validated, fs, ui); });
     if (!folderReady) return Refuse(std::move(report), ui, messages::kCreateFolder);
+
+    // Another run on the same pattern-data folder would interleave its table additions with
+    // ours: hold the folder's lock for the whole conversion.
+    const std::unique_ptr<FolderLock> lock = LockPatternFolder(inputs, fs);
 
     // The source is read whole and every section that will be converted is read before any
     // file is written, so that a file that promises more than it holds writes nothing.

@@ -10,10 +10,11 @@ namespace gdf {
 
 /// What a run starts from.
 struct RunInputs {
-  Text sourceText;     ///< the text of `Text1`: the source data file path
-  Text targetText;     ///< the text of `Text2`: the target folder path
-  Text patternFolder;  ///< `PatternFolder`, ending with "\"
-  Text programFolder;  ///< the program's own folder, ending with "\"
+  Text sourceText;                   ///< the text of `Text1`: the source data file path
+  Text targetText;                   ///< the text of `Text2`: the target folder path
+  Text patternFolder;                ///< `PatternFolder`, ending with "\"
+  Text programFolder;                ///< the program's own folder, ending with "\"
+  int lockWaitMilliseconds = 30000;  ///< how long to wait for another run on the same tables
 };
 
 /// Runs one conversion: the checks, then the header stage and every section in order. Talks

@@ -1,0 +1,42 @@
+// e2e_lock_test.cpp - Show that a run waits for another run on the same pattern-data folder, and
+// fails with a clear message when the other one does not finish in time.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "support/test_support.h"
+
+namespace gdf {
+namespace {
+
+TEST(PatternFolderLock, ABusyFolderFailsAfterTheWait) {
+  test::TempDir dir;
+  std::filesystem::create_directories(dir.path() / "pattern");
+  test::WriteBytes(dir / "pattern/L4.TXT", "");
+  test::WriteCp932(dir / "b.gdf", "");
+  const int fd = ::open((dir / "pattern").c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::flock(fd, LOCK_EX), 0);  // another conversion holds it
+
+  const auto start = std::chrono::steady_clock::now();
+  const auto result = test::RunGdfconv({"convert", "--lock-wait", "1", "--pattern-dir",
+                                        dir / "pattern", dir / "b.gdf", dir.path().string()});
+  const auto waited = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(result.exitCode, 3) << result.err;
+  EXPECT_NE(result.err.find("Another conversion is using the pattern-data folder"),
+            std::string::npos)
+      << result.err;
+  EXPECT_GE(waited, std::chrono::milliseconds(900));
+
+  ::close(fd);  // released: the same run now goes through
+  const auto again = test::RunGdfconv({"convert", "--lock-wait", "1", "--pattern-dir",
+                                       dir / "pattern", dir / "b.gdf", dir.path().string()});
+  EXPECT_EQ(again.exitCode, 0) << again.err;
+}
+
+}  // namespace
+}  // namespace gdf
