@@ -1,7 +1,98 @@
-// header_stage.cpp - Loading of L4.TXT and the header stage.
+// header_stage.cpp - Loading of L4.TXT and the header stage: the title lists from the "$Z"
+// block, the L1 and L2 look-ups, KISHITU.TXT made sure of, then CNT.TXT and the title files.
 #include "run/header_stage.h"
 
+#include "common/errors.h"
+#include "common/numbers.h"
+#include "common/routines.h"
+#include "run/count_file.h"
+#include "run/title_files.h"
+#include "tables/table_file.h"
+
 namespace gdf {
+namespace {
+
+// The era rule: two-digit years of one era are moved by 1925, all others by 1988.
+Text EraYear(TextView headerLine) {
+  const float value = NumericOrZero(headerLine);
+  const float year = (value > 40 && value < 65) ? value + 1925 : value + 1988;
+  return StrForm(year);
+}
+
+// The first code of a code-and-name table whose name passes `matches`; empty when none does.
+// Reads only as far as the first match, as a search that stops there would.
+template <typename Matches>
+Text LookUpCode(const RunContext& context, TextView table, Matches&& matches) {
+  const LineFile file = LoadTable(context.fs, context.TablePath(table));
+  TextReader reader(file);
+  for (reader.SkipBlankLines(); !reader.AtEnd(); reader.SkipBlankLines()) {
+    Text code = reader.ReadField();
+    const Text name = reader.ReadField();
+    if (matches(name)) return code;
+  }
+  return {};
+}
+
+void FillTitleList1(const HeaderBlock& h, std::vector<Text>& list) {
+  list[1] = h.Line(1);
+  list[4] = EraYear(h.Line(6));
+  list[5] = h.Line(7);
+  list[6] = h.Line(8);
+  list[7] = EraYear(h.Line(9));
+  list[8] = h.Line(10);
+  list[9] = h.Line(11);
+  list[10] = h.Line(3);
+  list[17] = h.Line(4);
+  list[18] = h.Line(31);
+  list[19] = h.Line(32);
+  list[21] = h.Line(16);
+  list[22] = h.Line(17);
+}
+
+void FillTitleList2(const HeaderBlock& h, std::vector<Text>& list) {
+  list[1] = h.Line(5);
+  list[15] = h.Line(19);
+  list[16] = h.Line(18);
+  list[18] = h.Line(12);
+  const Text h13 = h.Line(13);
+  list[19] = StartsWith(h13, u"+") ? h13.substr(1) : h13;
+  list[20] = h.Line(33);
+  list[28] = h.Line(20);
+  list[29] = h.Line(22);
+  list[30] = h.Line(23);
+  list[32] = h.Line(21);
+}
+
+// Entry 17 of list 2: the L1.TXT code whose name equals H12 folded to half width, upper case
+// and trimmed.
+Text LookUpL1(const RunContext& context, TextView h12) {
+  const Text key = TrimLeft(TrimRight(ToUpperSimple(ToHalfWidth(h12))));
+  return LookUpCode(context, u"L1.TXT", [&](const Text& name) { return name == key; });
+}
+
+// Entry 31 of list 2: the first L2.TXT code whose name holds H21 in full or half width. An
+// empty H21 is held by every name that is not empty.
+Text LookUpL2(const RunContext& context, TextView h21) {
+  const Text full = ToFullWidth(h21);
+  const Text half = ToHalfWidth(h21);
+  return LookUpCode(context, u"L2.TXT", [&](const Text& name) {
+    return !name.empty() && (name.find(full) != Text::npos || name.find(half) != Text::npos);
+  });
+}
+
+// The name table that the layer section searches first must exist; an existing one is kept.
+void MakeSureKishituExists(RunContext& context) {
+  const Text path = context.TablePath(u"KISHITU.TXT");
+  if (context.fs.Exists(path, ListAttribute::kNormal)) return;
+  std::string error;
+  auto file = context.fs.Open(path, OpenMode::kAppend, error);
+  if (!file || !file->Close(error)) {
+    throw RunError(FailureKind::kCannotWrite,
+                   u"The empty name table cannot be created: " + FromUtf8(error) + u".", path);
+  }
+}
+
+}  // namespace
 
 HeaderBlock ReadHeaderBlock(TextReader& reader, const SectionHeader& header) {
   HeaderBlock block;
@@ -10,10 +101,24 @@ HeaderBlock ReadHeaderBlock(TextReader& reader, const SectionHeader& header) {
   return block;
 }
 
-void LoadL4Table(RunContext& context) { (void)context; }
+void LoadL4Table(RunContext& context) {
+  const LineFile table = LoadTable(context.fs, context.TablePath(u"L4.TXT"));
+  context.l4.clear();
+  for (std::vector<Text>& pair : ReadTableEntries(table, 2)) {
+    context.l4.push_back({std::move(pair[0]), std::move(pair[1])});
+  }
+}
 
 void RunHeaderStage(const HeaderBlock& block, RunContext& context) {
-  (void)block;
+  context.titleList1.assign(kTitleList1Size + 1, Text());
+  context.titleList2.assign(kTitleList2Size + 1, Text());
+  FillTitleList1(block, context.titleList1);
+  FillTitleList2(block, context.titleList2);
+  context.titleList2[17] = LookUpL1(context, block.Line(12));
+  context.titleList2[31] = LookUpL2(context, block.Line(21));
+  MakeSureKishituExists(context);
+  WriteCountFile(context);
+  WriteTitleFiles(context, context.titleList1, context.titleList2, context.recordBase);
   context.headerStageRan = true;
 }
 
