@@ -1,0 +1,129 @@
+// layer_section_test.cpp - Show that the "$A" records become X1.TXT lines with their running
+// number, depth, code and joined name, that unnamed records are skipped, and that a failure
+// part-way leaves the lines and table entries made before it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/cp932.h"
+#include "common/errors.h"
+#include "common/platform.h"
+#include "run/source_file.h"
+#include "sections/section.h"
+#include "support/test_support.h"
+
+namespace gdf {
+namespace {
+
+// One "$A" record: depth, the two name parts and the attribute; the other lines are filler.
+std::string Record(const std::string& depth, const std::string& first, const std::string& second,
+                   const std::string& attribute = "") {
+  return depth + "\n" + first + "\n" + second + "\nx\n" + attribute + "\nx\nx\nx\nx\n";
+}
+
+class LayerSectionTest : public ::testing::Test {
+ protected:
+  LayerSectionTest() {
+    std::filesystem::create_directories(dir.path() / "pattern");
+    std::filesystem::create_directories(dir.path() / "out");
+    PosixSettings settings;
+    settings.drives[u'D'] = dir.path().string();
+    fs = std::make_unique<PosixFileSystem>(settings);
+    context = std::make_unique<RunContext>(*fs, report);
+    context->recordBase = u"D:\\out\\";
+    context->patternFolder = u"D:\\pattern\\";
+    context->programFolder = u"D:\\";
+  }
+  // Reads the "$A" section of `source` (UTF-8, "\n" line ends) and writes it.
+  void Convert(const std::string& source) {
+    const LineFile file(test::Cp932Lines(source), u"D:\\b.gdf");
+    const SectionHeader header = FindSection(file, "$A");
+    auto section = MakeLayerSection();
+    TextReader reader(file, header.BodyLine(file));
+    section->Read(reader, header);
+    section->Write(*context);
+  }
+  std::string X1() { return test::ReadCp932(dir / "out/X1.TXT"); }
+
+  test::TempDir dir;
+  std::unique_ptr<PosixFileSystem> fs;
+  RunReport report;
+  std::unique_ptr<RunContext> context;
+};
+
+TEST_F(LayerSectionTest, RecordsBecomeX1Lines) {
+  test::WriteCp932(dir / "pattern/KISHITU.TXT", "1002,砂礫,SG,SG,    ,0000\n0301,泥岩,Ms,Ms,,\n");
+  test::WriteCp932(dir / "pattern/XKISHITU.TXT", "4000,岩盤,R,R,1101,0000\n");
+  Convert("$A5\n" + Record("  2.50 ", " 砂礫 ", "") + Record("3.00", "  ", "粘土") +
+          Record("12345678", "砂礫", "粘土", " Sc ") + Record("7", "泥岩", "") +
+          Record("8", "砂,礫", "", ""));
+  EXPECT_EQ(X1(),
+            "  1,   2.50,1002,砂礫\n"
+            "  2,2345678,2000,砂礫・粘土\n"
+            "  3,      7,0301,泥岩\n"
+            "  4,      8,2001,砂,礫\n");
+  EXPECT_EQ(test::ReadCp932(dir / "pattern/XKISHITU.TXT"),
+            "2000,砂礫・粘土,Sc,Sc,    ,0000\n2001,\"砂,礫\",    ,    ,    ,0000\n"
+            "4000,岩盤,R,R,1101,0000\n");
+  ASSERT_EQ(report.files.size(), 1u);
+  EXPECT_EQ(report.files[0].lines, 4);
+}
+
+TEST_F(LayerSectionTest, NoNamedLayerGivesAnEmptyX1WithoutTables) {
+  // The tables are missing: no layer needs them.
+  test::WriteBytes(dir / "out/X1.TXT", "old\r\n");
+  Convert("$A2\n" + Record("1", "", "砂") + Record("2", " ", ""));
+  EXPECT_EQ(test::ReadBytes(dir / "out/X1.TXT"), "");
+}
+
+TEST_F(LayerSectionTest, RecordNumbersPast999) {
+  test::WriteCp932(dir / "pattern/KISHITU.TXT", "1001,礫,,,,\n");
+  test::WriteCp932(dir / "pattern/XKISHITU.TXT", "");
+  std::string source = "$A1001\n";
+  for (int i = 0; i < 1001; ++i) source += Record("1", "礫", "");
+  Convert(source);
+  const std::string x1 = X1();
+  EXPECT_NE(x1.find("\n999,      1,1001,礫\n000,      1,1001,礫\n001,      1,1001,礫\n"),
+            std::string::npos);
+}
+
+TEST_F(LayerSectionTest, TooManyLayersFailOnReading) {
+  std::string source = "$A32767\n";
+  for (int i = 0; i < 32767; ++i) source += "1\na\n\n\n\n\n\n\n\n";
+  const LineFile file(test::Cp932Lines(source), u"D:\\b.gdf");
+  const SectionHeader header = FindSection(file, "$A");
+  auto section = MakeLayerSection();
+  TextReader reader(file, header.BodyLine(file));
+  try {
+    section->Read(reader, header);
+    FAIL();
+  } catch (const RunError& error) {
+    EXPECT_EQ(error.failure().kind, FailureKind::kOverflow);
+    EXPECT_EQ(error.failure().sourceLine, 1);
+  }
+}
+
+TEST_F(LayerSectionTest, FailurePartWayKeepsLinesAndNamesBeforeIt) {
+  test::WriteCp932(dir / "pattern/KISHITU.TXT", "1001,礫,,,,\n");
+  test::WriteCp932(dir / "pattern/XKISHITU.TXT", "3998,a,,,,\n");
+  EXPECT_THROW(
+      Convert("$A3\n" + Record("1", "礫", "") + Record("2", "砂", "") + Record("3", "泥", "")),
+      RunError);
+  EXPECT_EQ(X1(), "  1,      1,1001,礫\n  2,      2,3999,砂\n");
+  EXPECT_EQ(test::ReadCp932(dir / "pattern/XKISHITU.TXT"),
+            "3998,a,,,,\n3999,砂,    ,    ,    ,0000\n");
+  EXPECT_EQ(test::ReadCp932(dir / "pattern/KISHITU.TXT"),
+            "1001,礫,,,,\n3999,砂,    ,    ,    ,0000\n");
+  EXPECT_TRUE(test::Exists(dir / "PATADD.txt"));
+}
+
+TEST_F(LayerSectionTest, ShortRecordFailsOnReading) {
+  const LineFile file(test::Cp932Lines("$A1\n1\n砂\n"), u"D:\\b.gdf");
+  const SectionHeader header = FindSection(file, "$A");
+  auto section = MakeLayerSection();
+  TextReader reader(file, header.BodyLine(file));
+  EXPECT_THROW(section->Read(reader, header), RunError);
+}
+
+}  // namespace
+}  // namespace gdf

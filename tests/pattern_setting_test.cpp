@@ -1,0 +1,82 @@
+// pattern_setting_test.cpp - Show that the pattern-data folder comes from the second line of
+// VirizuV5.ini, that a missing, empty or one-line file and a folder that does not exist are no
+// setting, and that an empty settings file is removed while a missing one is not created.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/platform.h"
+#include "run/pattern_setting.h"
+#include "support/test_support.h"
+
+namespace gdf {
+namespace {
+
+class PatternSettingTest : public ::testing::Test {
+ protected:
+  PatternSettingTest() {
+    std::filesystem::create_directories(dir.path() / "sys");
+    std::filesystem::create_directories(dir.path() / "pat");
+    test::WriteBytes(dir / "pa", "a file named like the folder without its last letter");
+    PosixSettings settings;
+    settings.drives[u'D'] = dir.path().string();
+    fs = std::make_unique<PosixFileSystem>(settings);
+  }
+  std::string Ini() { return dir / "sys/VirizuV5.ini"; }
+
+  test::TempDir dir;
+  std::unique_ptr<PosixFileSystem> fs;
+};
+
+TEST_F(PatternSettingTest, SettingFromTheSecondLine) {
+  const struct {
+    const char* content;
+    const char16_t* read;     // what ReadPatternFolderSetting gives
+    const char16_t* checked;  // what the start-up check keeps; nullptr when it ends the program
+  } cases[] = {
+      {"[VIRIZU]\nD:\\pat\\\n", u"D:\\pat\\", u"D:\\pat\\"},
+      {"x\n\"D:\\pat\\\",more text\nignored\n", u"D:\\pat\\", u"D:\\pat\\"},
+      {"x\n   D:\\pat\\   \n", u"D:\\pat\\", u"D:\\pat\\"},
+      {"x\nd:\\PAT\\", u"d:\\PAT\\", u"d:\\PAT\\"},  // names match without regard to case
+      {"x\nD:\\pat\\,D:\\other\\\n", u"D:\\pat\\", u"D:\\pat\\"},
+      {"x\nD:\\nothing\\\n", u"D:\\nothing\\", nullptr},
+      {"x\nD:\\pat\n", u"D:\\pat", u"D:\\pat"},  // [D:\pa] exists, so it passes the check
+      {"x\nD:\\sys\n", u"D:\\sys", nullptr},
+      {"x\nC:\\VIRIZU\\\n", u"C:\\VIRIZU\\", nullptr},  // no such drive
+      {"only one line\n", u"", nullptr},
+      {"only one line", u"", nullptr},
+      {"x\n\n", u"", nullptr},
+      {"x\n    \n", u"", nullptr},
+      {"\n", u"", nullptr},
+  };
+  for (const auto& c : cases) {
+    test::WriteCp932(Ini(), c.content);
+    EXPECT_EQ(ReadPatternFolderSetting(*fs, dir / "sys"), c.read) << c.content;
+    const auto checked = CheckPatternFolderSetting(*fs, dir / "sys");
+    if (c.checked == nullptr) {
+      EXPECT_FALSE(checked) << c.content;
+    } else {
+      EXPECT_EQ(checked.value_or(u"(none)"), c.checked) << c.content;
+    }
+    EXPECT_TRUE(test::Exists(Ini())) << c.content;
+  }
+}
+
+TEST_F(PatternSettingTest, EmptyFileIsDeletedMissingFileNotCreated) {
+  test::WriteBytes(Ini(), "");
+  EXPECT_FALSE(CheckPatternFolderSetting(*fs, dir / "sys"));
+  EXPECT_FALSE(test::Exists(Ini()));
+  EXPECT_FALSE(CheckPatternFolderSetting(*fs, dir / "sys"));
+  EXPECT_FALSE(test::Exists(Ini()));
+  // A system folder that does not exist is not made either.
+  EXPECT_FALSE(CheckPatternFolderSetting(*fs, dir / "none"));
+  EXPECT_FALSE(test::Exists(dir / "none"));
+}
+
+TEST_F(PatternSettingTest, FileNameMatchesWithoutRegardToCase) {
+  test::WriteCp932(dir / "sys/VIRIZUV5.INI", "x\nD:\\pat\\\n");
+  EXPECT_EQ(CheckPatternFolderSetting(*fs, dir / "sys").value_or(u""), u"D:\\pat\\");
+}
+
+}  // namespace
+}  // namespace gdf

@@ -1,0 +1,303 @@
+// soil_names_test.cpp - Show that a layer name gets its code by range precedence and full match
+// only, that new names are placed and numbered in XKISHITU.TXT and appended to KISHITU.TXT as
+// whole six-field lines, and that the tables end as if each name had been written at once.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/errors.h"
+#include "common/platform.h"
+#include "run/run_context.h"
+#include "support/test_support.h"
+#include "tables/soil_names.h"
+
+namespace gdf {
+namespace {
+
+class SoilNamesTest : public ::testing::Test {
+ protected:
+  SoilNamesTest() {
+    std::filesystem::create_directories(dir.path() / "pattern");
+    std::filesystem::create_directories(dir.path() / "program");
+    PosixSettings settings;
+    settings.drives[u'D'] = dir.path().string();
+    fs = std::make_unique<PosixFileSystem>(settings);
+    context = std::make_unique<RunContext>(*fs, report);
+    context->patternFolder = u"D:\\pattern\\";
+    context->programFolder = u"D:\\program\\";
+  }
+  void Tables(const std::string& kishitu, const std::string& xkishitu) {
+    test::WriteCp932(dir / "pattern/KISHITU.TXT", kishitu);
+    test::WriteCp932(dir / "pattern/XKISHITU.TXT", xkishitu);
+  }
+  std::string Table(const std::string& name) { return test::ReadCp932(dir / ("pattern/" + name)); }
+  // Classifies each name with the attribute [SG] and writes the changes.
+  std::vector<std::string> Classify(const std::vector<std::string>& names,
+                                    const std::string& attribute = "SG") {
+    SoilNameTables tables(*context);
+    std::vector<std::string> codes;
+    for (const std::string& name : names) {
+      codes.push_back(ToUtf8(ClassifySoilName(tables, FromUtf8(name), FromUtf8(attribute))));
+    }
+    tables.Commit();
+    return codes;
+  }
+  bool MarkerExists() { return test::Exists(dir / "program/PATADD.txt"); }
+
+  test::TempDir dir;
+  std::unique_ptr<PosixFileSystem> fs;
+  RunReport report;
+  std::unique_ptr<RunContext> context;
+};
+
+TEST(SoilNameRules, RangesAndMatchingPart) {
+  EXPECT_EQ(RangeOfCode(5000), CodeRange::kA);
+  EXPECT_EQ(RangeOfCode(5499), CodeRange::kA);
+  EXPECT_EQ(RangeOfCode(1000), CodeRange::kB);
+  EXPECT_EQ(RangeOfCode(3999), CodeRange::kB);
+  EXPECT_EQ(RangeOfCode(1), CodeRange::kC);
+  EXPECT_EQ(RangeOfCode(999), CodeRange::kC);
+  for (float never : {0.0f, 4000.0f, 4999.0f, 5500.0f, -3.0f}) EXPECT_FALSE(RangeOfCode(never));
+  EXPECT_EQ(MatchingPart(u"砂（細粒）"), u"砂");
+  EXPECT_EQ(MatchingPart(u"（注）"), u"");
+  EXPECT_EQ(MatchingPart(u"砂(細粒)"), u"砂(細粒)");  // half-width parentheses do not cut
+}
+
+// Which code a name gets from tables that already hold it, and that nothing is added then.
+TEST_F(SoilNamesTest, FoundCodes) {
+  const struct {
+    const char* why;
+    const char* kishitu;
+    const char* xkishitu;
+    const char* name;
+    const char* code;
+    bool copiedToKishitu = false;
+  } cases[] = {
+      {"range A before range B", "1200,砂礫,,,,\n5010,砂礫,,,,\n", "", "砂礫", "5010"},
+      {"range B before range C", "0012,砂礫,,,,\n1200,砂礫,,,,\n", "", "砂礫", "1200"},
+      {"first equal entry of a range", "1200,砂,,,,\n1300,砂,,,,\n", "", "砂", "1200"},
+      {"cut before （", "1001,砂（細粒）,,,,\n", "", "砂", "1001"},
+      {"longer name after a shorter one", "1001,砂,,,,\n1002,砂礫,,,,\n", "", "砂礫", "1002"},
+      {"codes outside the ranges are never found", "4500,砂,,,,\n0000,砂,,,,\n", "2000,砂,,,,\n",
+       "砂", "2000", true},
+      {"KISHITU range C before XKISHITU range A", "0300,粘土,,,,\n", "5100,粘土,,,,\n", "粘土",
+       "0300"},
+      {"code kept as read", "\" 1200\",砂, , , , \n", "", "砂", " 1200"},
+      {"blank lines are passed over", "\n   \n1001,礫,,,,\n\n", "", "礫", "1001"},
+      {"width and case count", "1001,ｼﾙﾄ,,,,\n1002,シルト,,,,\n", "", "シルト", "1002"},
+  };
+  for (const auto& c : cases) {
+    Tables(c.kishitu, c.xkishitu);
+    const std::string before = Table("KISHITU.TXT");
+    EXPECT_EQ(Classify({c.name}), std::vector<std::string>{c.code}) << c.why;
+    if (!c.copiedToKishitu) EXPECT_EQ(Table("KISHITU.TXT"), before) << c.why;
+  }
+}
+
+TEST_F(SoilNamesTest, KnownNamesLeaveTheMarkerAlone) {
+  Tables("1001,礫,,,,\n", "");
+  Classify({"礫", "礫"});
+  EXPECT_FALSE(MarkerExists());
+  EXPECT_TRUE(report.added.empty());
+}
+
+TEST_F(SoilNamesTest, PartialMatchAddsTheName) {
+  Tables("1001,砂（細粒）,S,S,    ,0000\n1002,礫,G,G,    ,0000\n", "");
+  EXPECT_EQ(Classify({"砂礫"}), std::vector<std::string>{"2000"});
+  EXPECT_EQ(Table("XKISHITU.TXT"), "2000,砂礫,SG,SG,    ,0000\n");
+  EXPECT_EQ(Table("KISHITU.TXT"),
+            "1001,砂（細粒）,S,S,    ,0000\n1002,礫,G,G,    ,0000\n2000,砂礫,SG,SG,    ,0000\n");
+  EXPECT_TRUE(MarkerExists());
+  EXPECT_TRUE(report.markerCreated);
+  ASSERT_EQ(report.added.size(), 2u);
+  EXPECT_EQ(report.added[0].table, u"XKISHITU.TXT");
+  EXPECT_EQ(report.added[1].table, u"KISHITU.TXT");
+  EXPECT_EQ(report.added[1].code, u"2000");
+  EXPECT_EQ(report.added[1].name, u"砂礫");
+}
+
+TEST_F(SoilNamesTest, NewCodesAndTheirPlace) {
+  const struct {
+    const char* why;
+    const char* xkishitu;
+    const char* expected;
+  } cases[] = {
+      {"empty table", "", "2000,泥岩,    ,    ,    ,0000\n"},
+      {"between 2001 and 4000", "2000,a,,,,\n2001,b,,,,\n4000,c,,,,\n",
+       "2000,a,,,,\n2001,b,,,,\n2002,泥岩,    ,    ,    ,0000\n4000,c,,,,\n"},
+      {"low codes count as 1999", "0100,a,,,,\n4100,c,,,,\n",
+       "0100,a,,,,\n2000,泥岩,    ,    ,    ,0000\n4100,c,,,,\n"},
+      {"only the first high entry places it", "2005,a,,,,\n4000,c,,,,\n2500,b,,,,\n",
+       "2005,a,,,,\n2006,泥岩,    ,    ,    ,0000\n4000,c,,,,\n2500,b,,,,\n"},
+      {"at the end when no high entry", "2000,a,,,,\n2010,b,,,,\n",
+       "2000,a,,,,\n2010,b,,,,\n2011,泥岩,    ,    ,    ,0000\n"},
+      {"blank lines stay and do not count", "2003,a,,,,\n\n  \n4000,c,,,,\n",
+       "2003,a,,,,\n\n  \n2004,泥岩,    ,    ,    ,0000\n4000,c,,,,\n"},
+      {"a high entry first", "4001,c,,,,\n", "2000,泥岩,    ,    ,    ,0000\n4001,c,,,,\n"},
+  };
+  for (const auto& c : cases) {
+    Tables("", c.xkishitu);
+    Classify({"泥岩"}, "    ");
+    EXPECT_EQ(Table("XKISHITU.TXT"), c.expected) << c.why;
+    EXPECT_FALSE(test::Exists(dir / "pattern/XKISHITU.TMP")) << c.why;
+  }
+}
+
+TEST_F(SoilNamesTest, LineEndsOfTheRebuiltAndAppendedTables) {
+  // The rebuilt table ends every line with CR LF; an append never joins an unterminated line.
+  test::WriteBytes(dir / "pattern/XKISHITU.TXT", "2000,a,,,,0\n4000,c,,,,0\r");
+  test::WriteBytes(dir / "pattern/KISHITU.TXT", "1001,b,,,,0");
+  Classify({"d"});
+  EXPECT_EQ(test::ReadBytes(dir / "pattern/XKISHITU.TXT"),
+            "2000,a,,,,0\r\n2001,d,SG,SG,    ,0000\r\n4000,c,,,,0\r\n");
+  EXPECT_EQ(test::ReadBytes(dir / "pattern/KISHITU.TXT"),
+            "1001,b,,,,0\r\n2001,d,SG,SG,    ,0000\r\n");
+}
+
+TEST_F(SoilNamesTest, AddedNamesAreFoundAgain) {
+  Tables("", "4000,c,,,,\n");
+  EXPECT_EQ(Classify({"砂", "礫", "砂", "砂・礫", "礫"}),
+            (std::vector<std::string>{"2000", "2001", "2000", "2002", "2001"}));
+  EXPECT_EQ(Table("XKISHITU.TXT"),
+            "2000,砂,SG,SG,    ,0000\n2001,礫,SG,SG,    ,0000\n2002,砂・礫,SG,SG,    ,0000\n"
+            "4000,c,,,,\n");
+  EXPECT_EQ(Table("KISHITU.TXT"),
+            "2000,砂,SG,SG,    ,0000\n2001,礫,SG,SG,    ,0000\n2002,砂・礫,SG,SG,    ,0000\n");
+  // A second section finds them in KISHITU.TXT and adds nothing.
+  report.added.clear();
+  EXPECT_EQ(Classify({"礫"}), std::vector<std::string>{"2001"});
+  EXPECT_TRUE(report.added.empty());
+}
+
+TEST_F(SoilNamesTest, NameFoundInXkishituIsCopiedToKishitu) {
+  Tables("1001,礫,,,,\n", "2002,腐植土（黒色）,    ,    ,    ,0000\n2003,砂,a , b,c,0000\n");
+  EXPECT_EQ(Classify({"腐植土", "腐植土", "砂"}),
+            (std::vector<std::string>{"2002", "2002", "2003"}));
+  EXPECT_EQ(Table("KISHITU.TXT"), "1001,礫,,,,\n2002,腐植土,,,,0000\n2003,砂,a,b,c,0000\n");
+  EXPECT_EQ(Table("XKISHITU.TXT"),
+            "2002,腐植土（黒色）,    ,    ,    ,0000\n2003,砂,a , b,c,0000\n");
+  EXPECT_TRUE(MarkerExists());
+  ASSERT_EQ(report.added.size(), 2u);
+  EXPECT_EQ(report.added[0].name, u"腐植土");
+}
+
+TEST_F(SoilNamesTest, NamesThatNeedQuotes) {
+  const struct {
+    const char* name;
+    const char* written;
+  } cases[] = {
+      {"砂,礫", "\"砂,礫\""}, {"\"砂", nullptr},  // begins with a quote and holds one: refused
+      {"砂 ", "\"砂 \""},     {" 砂", "\" 砂\""},
+      {"砂\"礫", "砂\"礫"},  // a quote inside reads back plain
+      {"　砂　", "　砂　"},  // ideographic spaces are not blanks
+      {"ｼﾙﾄ", "ｼﾙﾄ"},
+  };
+  for (const auto& c : cases) {
+    Tables("", "");
+    SoilNameTables tables(*context);
+    if (c.written == nullptr) {
+      try {
+        ClassifySoilName(tables, FromUtf8(c.name), u"SG");
+        FAIL() << c.name;
+      } catch (const RunError& error) {
+        EXPECT_EQ(error.failure().kind, FailureKind::kBadValue);
+      }
+      tables.Commit();
+      EXPECT_EQ(Table("XKISHITU.TXT"), "") << c.name;
+      EXPECT_EQ(Table("KISHITU.TXT"), "") << c.name;
+      continue;
+    }
+    EXPECT_EQ(ToUtf8(ClassifySoilName(tables, FromUtf8(c.name), u"SG")), "2000");
+    // Found again by the next layer, so it is not added twice.
+    EXPECT_EQ(ToUtf8(ClassifySoilName(tables, FromUtf8(c.name), u"SG")), "2000") << c.name;
+    tables.Commit();
+    const std::string line = "2000," + std::string(c.written) + ",SG,SG,    ,0000\n";
+    EXPECT_EQ(Table("XKISHITU.TXT"), line) << c.name;
+    EXPECT_EQ(Table("KISHITU.TXT"), line) << c.name;
+  }
+}
+
+TEST_F(SoilNamesTest, AttributesThatWouldBreakTheLineAreRefused) {
+  for (const char* attribute : {"S,G", "\"SG"}) {
+    Tables("", "");
+    SoilNameTables tables(*context);
+    EXPECT_THROW(ClassifySoilName(tables, u"砂", FromUtf8(attribute)), RunError) << attribute;
+    tables.Commit();
+    EXPECT_EQ(Table("XKISHITU.TXT"), "");
+    EXPECT_EQ(Table("KISHITU.TXT"), "");
+  }
+}
+
+TEST_F(SoilNamesTest, CodeSpaceUsedUp) {
+  Tables("", "2000,a,,,,\n3999,b,,,,\n4000,c,,,,\n");
+  SoilNameTables tables(*context);
+  try {
+    ClassifySoilName(tables, u"砂", u"SG");
+    FAIL();
+  } catch (const RunError& error) {
+    EXPECT_EQ(error.failure().kind, FailureKind::kTableFull);
+    EXPECT_EQ(error.failure().file, u"D:\\pattern\\XKISHITU.TXT");
+  }
+  tables.Commit();
+  EXPECT_EQ(Table("XKISHITU.TXT"), "2000,a,,,,\n3999,b,,,,\n4000,c,,,,\n");
+  EXPECT_EQ(Table("KISHITU.TXT"), "");
+  EXPECT_FALSE(MarkerExists());
+}
+
+TEST_F(SoilNamesTest, FailurePartWayKeepsWhatWasAdded) {
+  Tables("", "3998,a,,,,\n");
+  SoilNameTables tables(*context);
+  EXPECT_EQ(ClassifySoilName(tables, u"砂", u"SG"), u"3999");
+  EXPECT_THROW(ClassifySoilName(tables, u"礫", u"SG"), RunError);
+  tables.Commit();
+  EXPECT_EQ(Table("XKISHITU.TXT"), "3998,a,,,,\n3999,砂,SG,SG,    ,0000\n");
+  EXPECT_EQ(Table("KISHITU.TXT"), "3999,砂,SG,SG,    ,0000\n");
+  EXPECT_TRUE(MarkerExists());
+}
+
+TEST_F(SoilNamesTest, MissingOrShortTables) {
+  // XKISHITU.TXT is read only when KISHITU.TXT has no full match.
+  test::WriteCp932(dir / "pattern/KISHITU.TXT", "1001,礫,,,,\n");
+  EXPECT_EQ(Classify({"礫"}), std::vector<std::string>{"1001"});
+  {
+    SoilNameTables tables(*context);
+    EXPECT_THROW(ClassifySoilName(tables, u"砂", u"SG"), RunError);
+  }
+  std::filesystem::remove(dir.path() / "pattern/KISHITU.TXT");
+  {
+    SoilNameTables tables(*context);
+    EXPECT_THROW(ClassifySoilName(tables, u"礫", u"SG"), RunError);
+  }
+  Tables("1001,礫,,,\n", "");  // five fields: the read runs past the end
+  {
+    SoilNameTables tables(*context);
+    try {
+      ClassifySoilName(tables, u"礫", u"SG");
+      FAIL();
+    } catch (const RunError& error) {
+      EXPECT_EQ(error.failure().kind, FailureKind::kReadPastEnd);
+    }
+  }
+}
+
+TEST_F(SoilNamesTest, ExistingMarkerIsKept) {
+  Tables("", "");
+  test::WriteBytes(dir / "program/PATADD.txt", "kept");
+  Classify({"砂"});
+  EXPECT_EQ(test::ReadBytes(dir / "program/PATADD.txt"), "kept");
+  EXPECT_FALSE(report.markerCreated);
+}
+
+TEST_F(SoilNamesTest, NameWithParenthesisIsAddedEachTime) {
+  // The cut part of a table name never holds "（", so such a layer name never matches fully;
+  // its cut part then matches [砂] in KISHITU.TXT ahead of XKISHITU.TXT's own [砂].
+  Tables("", "2000,砂,,,,\n");
+  EXPECT_EQ(Classify({"砂（細）", "砂（細）", "砂"}),
+            (std::vector<std::string>{"2001", "2002", "2001"}));
+  EXPECT_EQ(Table("KISHITU.TXT"), "2001,砂（細）,SG,SG,    ,0000\n2002,砂（細）,SG,SG,    ,0000\n");
+  EXPECT_EQ(Table("XKISHITU.TXT"),
+            "2000,砂,,,,\n2001,砂（細）,SG,SG,    ,0000\n2002,砂（細）,SG,SG,    ,0000\n");
+}
+
+}  // namespace
+}  // namespace gdf
