@@ -1,5 +1,5 @@
-// layer_section_test.cpp - Show that the "$A" records become X1.TXT lines with their running
-// number, depth, code and joined name, that unnamed records are skipped, and that a failure
+// layer_section_test.cpp - Show the X1.TXT record numbers and depths, that unnamed records are
+// skipped without opening a table, that too many layers fail on reading, and that a failure
 // part-way leaves the lines and table entries made before it.
 #include <gtest/gtest.h>
 
@@ -51,24 +51,6 @@ class LayerSectionTest : public ::testing::Test {
   std::unique_ptr<RunContext> context;
 };
 
-TEST_F(LayerSectionTest, RecordsBecomeX1Lines) {
-  test::WriteCp932(dir / "pattern/KISHITU.TXT", "1002,砂礫,SG,SG,    ,0000\n0301,泥岩,Ms,Ms,,\n");
-  test::WriteCp932(dir / "pattern/XKISHITU.TXT", "4000,岩盤,R,R,1101,0000\n");
-  Convert("$A5\n" + Record("  2.50 ", " 砂礫 ", "") + Record("3.00", "  ", "粘土") +
-          Record("12345678", "砂礫", "粘土", " Sc ") + Record("7", "泥岩", "") +
-          Record("8", "砂,礫", "", ""));
-  EXPECT_EQ(X1(),
-            "  1,   2.50,1002,砂礫\n"
-            "  2,2345678,2000,砂礫・粘土\n"
-            "  3,      7,0301,泥岩\n"
-            "  4,      8,2001,砂,礫\n");
-  EXPECT_EQ(test::ReadCp932(dir / "pattern/XKISHITU.TXT"),
-            "2000,砂礫・粘土,Sc,Sc,    ,0000\n2001,\"砂,礫\",    ,    ,    ,0000\n"
-            "4000,岩盤,R,R,1101,0000\n");
-  ASSERT_EQ(report.files.size(), 1u);
-  EXPECT_EQ(report.files[0].lines, 4);
-}
-
 TEST_F(LayerSectionTest, NoNamedLayerGivesAnEmptyX1WithoutTables) {
   // The tables are missing: no layer needs them.
   test::WriteBytes(dir / "out/X1.TXT", "old\r\n");
@@ -80,10 +62,10 @@ TEST_F(LayerSectionTest, RecordNumbersPast999) {
   test::WriteCp932(dir / "pattern/KISHITU.TXT", "1001,礫,,,,\n");
   test::WriteCp932(dir / "pattern/XKISHITU.TXT", "");
   std::string source = "$A1001\n";
-  for (int i = 0; i < 1001; ++i) source += Record("1", "礫", "");
+  for (int i = 0; i < 1001; ++i) source += Record("12345678", "礫", "");
   Convert(source);
-  const std::string x1 = X1();
-  EXPECT_NE(x1.find("\n999,      1,1001,礫\n000,      1,1001,礫\n001,      1,1001,礫\n"),
+  // The depth keeps its last seven characters.
+  EXPECT_NE(X1().find("\n999,2345678,1001,礫\n000,2345678,1001,礫\n001,2345678,1001,礫\n"),
             std::string::npos);
 }
 
@@ -115,14 +97,6 @@ TEST_F(LayerSectionTest, FailurePartWayKeepsLinesAndNamesBeforeIt) {
   EXPECT_EQ(test::ReadCp932(dir / "pattern/KISHITU.TXT"),
             "1001,礫,,,,\n3999,砂,    ,    ,    ,0000\n");
   EXPECT_TRUE(test::Exists(dir / "PATADD.txt"));
-}
-
-TEST_F(LayerSectionTest, ShortRecordFailsOnReading) {
-  const LineFile file(test::Cp932Lines("$A1\n1\n砂\n"), u"D:\\b.gdf");
-  const SectionHeader header = FindSection(file, "$A");
-  auto section = MakeLayerSection();
-  TextReader reader(file, header.BodyLine(file));
-  EXPECT_THROW(section->Read(reader, header), RunError);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // pattern_setting_test.cpp - Show that the pattern-data folder comes from the second line of
-// VirizuV5.ini, that a missing, empty or one-line file and a folder that does not exist are no
-// setting, and that an empty settings file is removed while a missing one is not created.
+// VirizuV5.ini, that an empty or one-line file and a folder that does not exist are no setting,
+// and that an empty settings file is removed.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -48,6 +48,7 @@ TEST_F(PatternSettingTest, SettingFromTheSecondLine) {
       {"x\n\n", u"", nullptr},
       {"x\n    \n", u"", nullptr},
       {"\n", u"", nullptr},
+      {"", u"", nullptr},  // an empty file is removed
   };
   for (const auto& c : cases) {
     test::WriteCp932(Ini(), c.content);
@@ -58,24 +59,8 @@ TEST_F(PatternSettingTest, SettingFromTheSecondLine) {
     } else {
       EXPECT_EQ(checked.value_or(u"(none)"), c.checked) << c.content;
     }
-    EXPECT_TRUE(test::Exists(Ini())) << c.content;
+    EXPECT_EQ(test::Exists(Ini()), *c.content != '\0') << c.content;
   }
-}
-
-TEST_F(PatternSettingTest, EmptyFileIsDeletedMissingFileNotCreated) {
-  test::WriteBytes(Ini(), "");
-  EXPECT_FALSE(CheckPatternFolderSetting(*fs, dir / "sys"));
-  EXPECT_FALSE(test::Exists(Ini()));
-  EXPECT_FALSE(CheckPatternFolderSetting(*fs, dir / "sys"));
-  EXPECT_FALSE(test::Exists(Ini()));
-  // A system folder that does not exist is not made either.
-  EXPECT_FALSE(CheckPatternFolderSetting(*fs, dir / "none"));
-  EXPECT_FALSE(test::Exists(dir / "none"));
-}
-
-TEST_F(PatternSettingTest, FileNameMatchesWithoutRegardToCase) {
-  test::WriteCp932(dir / "sys/VIRIZUV5.INI", "x\nD:\\pat\\\n");
-  EXPECT_EQ(CheckPatternFolderSetting(*fs, dir / "sys").value_or(u""), u"D:\\pat\\");
 }
 
 }  // namespace

@@ -50,19 +50,6 @@ class SoilNamesTest : public ::testing::Test {
   std::unique_ptr<RunContext> context;
 };
 
-TEST(SoilNameRules, RangesAndMatchingPart) {
-  EXPECT_EQ(RangeOfCode(5000), CodeRange::kA);
-  EXPECT_EQ(RangeOfCode(5499), CodeRange::kA);
-  EXPECT_EQ(RangeOfCode(1000), CodeRange::kB);
-  EXPECT_EQ(RangeOfCode(3999), CodeRange::kB);
-  EXPECT_EQ(RangeOfCode(1), CodeRange::kC);
-  EXPECT_EQ(RangeOfCode(999), CodeRange::kC);
-  for (float never : {0.0f, 4000.0f, 4999.0f, 5500.0f, -3.0f}) EXPECT_FALSE(RangeOfCode(never));
-  EXPECT_EQ(MatchingPart(u"砂（細粒）"), u"砂");
-  EXPECT_EQ(MatchingPart(u"（注）"), u"");
-  EXPECT_EQ(MatchingPart(u"砂(細粒)"), u"砂(細粒)");  // half-width parentheses do not cut
-}
-
 // Which code a name gets from tables that already hold it, and that nothing is added then.
 TEST_F(SoilNamesTest, FoundCodes) {
   const struct {
@@ -90,30 +77,10 @@ TEST_F(SoilNamesTest, FoundCodes) {
     Tables(c.kishitu, c.xkishitu);
     const std::string before = Table("KISHITU.TXT");
     EXPECT_EQ(Classify({c.name}), std::vector<std::string>{c.code}) << c.why;
-    if (!c.copiedToKishitu) EXPECT_EQ(Table("KISHITU.TXT"), before) << c.why;
+    if (!c.copiedToKishitu) {
+      EXPECT_EQ(Table("KISHITU.TXT"), before) << c.why;
+    }
   }
-}
-
-TEST_F(SoilNamesTest, KnownNamesLeaveTheMarkerAlone) {
-  Tables("1001,礫,,,,\n", "");
-  Classify({"礫", "礫"});
-  EXPECT_FALSE(MarkerExists());
-  EXPECT_TRUE(report.added.empty());
-}
-
-TEST_F(SoilNamesTest, PartialMatchAddsTheName) {
-  Tables("1001,砂（細粒）,S,S,    ,0000\n1002,礫,G,G,    ,0000\n", "");
-  EXPECT_EQ(Classify({"砂礫"}), std::vector<std::string>{"2000"});
-  EXPECT_EQ(Table("XKISHITU.TXT"), "2000,砂礫,SG,SG,    ,0000\n");
-  EXPECT_EQ(Table("KISHITU.TXT"),
-            "1001,砂（細粒）,S,S,    ,0000\n1002,礫,G,G,    ,0000\n2000,砂礫,SG,SG,    ,0000\n");
-  EXPECT_TRUE(MarkerExists());
-  EXPECT_TRUE(report.markerCreated);
-  ASSERT_EQ(report.added.size(), 2u);
-  EXPECT_EQ(report.added[0].table, u"XKISHITU.TXT");
-  EXPECT_EQ(report.added[1].table, u"KISHITU.TXT");
-  EXPECT_EQ(report.added[1].code, u"2000");
-  EXPECT_EQ(report.added[1].name, u"砂礫");
 }
 
 TEST_F(SoilNamesTest, NewCodesAndTheirPlace) {
@@ -143,139 +110,56 @@ TEST_F(SoilNamesTest, NewCodesAndTheirPlace) {
   }
 }
 
-TEST_F(SoilNamesTest, LineEndsOfTheRebuiltAndAppendedTables) {
-  // The rebuilt table ends every line with CR LF; an append never joins an unterminated line.
-  test::WriteBytes(dir / "pattern/XKISHITU.TXT", "2000,a,,,,0\n4000,c,,,,0\r");
-  test::WriteBytes(dir / "pattern/KISHITU.TXT", "1001,b,,,,0");
-  Classify({"d"});
-  EXPECT_EQ(test::ReadBytes(dir / "pattern/XKISHITU.TXT"),
-            "2000,a,,,,0\r\n2001,d,SG,SG,    ,0000\r\n4000,c,,,,0\r\n");
-  EXPECT_EQ(test::ReadBytes(dir / "pattern/KISHITU.TXT"),
-            "1001,b,,,,0\r\n2001,d,SG,SG,    ,0000\r\n");
-}
-
-TEST_F(SoilNamesTest, AddedNamesAreFoundAgain) {
-  Tables("", "4000,c,,,,\n");
-  EXPECT_EQ(Classify({"砂", "礫", "砂", "砂・礫", "礫"}),
-            (std::vector<std::string>{"2000", "2001", "2000", "2002", "2001"}));
-  EXPECT_EQ(Table("XKISHITU.TXT"),
-            "2000,砂,SG,SG,    ,0000\n2001,礫,SG,SG,    ,0000\n2002,砂・礫,SG,SG,    ,0000\n"
-            "4000,c,,,,\n");
-  EXPECT_EQ(Table("KISHITU.TXT"),
-            "2000,砂,SG,SG,    ,0000\n2001,礫,SG,SG,    ,0000\n2002,砂・礫,SG,SG,    ,0000\n");
-  // A second section finds them in KISHITU.TXT and adds nothing.
-  report.added.clear();
-  EXPECT_EQ(Classify({"礫"}), std::vector<std::string>{"2001"});
-  EXPECT_TRUE(report.added.empty());
-}
-
-TEST_F(SoilNamesTest, NameFoundInXkishituIsCopiedToKishitu) {
-  Tables("1001,礫,,,,\n", "2002,腐植土（黒色）,    ,    ,    ,0000\n2003,砂,a , b,c,0000\n");
-  EXPECT_EQ(Classify({"腐植土", "腐植土", "砂"}),
-            (std::vector<std::string>{"2002", "2002", "2003"}));
-  EXPECT_EQ(Table("KISHITU.TXT"), "1001,礫,,,,\n2002,腐植土,,,,0000\n2003,砂,a,b,c,0000\n");
-  EXPECT_EQ(Table("XKISHITU.TXT"),
-            "2002,腐植土（黒色）,    ,    ,    ,0000\n2003,砂,a , b,c,0000\n");
-  EXPECT_TRUE(MarkerExists());
-  ASSERT_EQ(report.added.size(), 2u);
-  EXPECT_EQ(report.added[0].name, u"腐植土");
-}
-
+// How a new name and its attribute are written; nullptr: refused before any table changes.
 TEST_F(SoilNamesTest, NamesThatNeedQuotes) {
   const struct {
     const char* name;
+    const char* attribute;
     const char* written;
   } cases[] = {
-      {"砂,礫", "\"砂,礫\""}, {"\"砂", nullptr},  // begins with a quote and holds one: refused
-      {"砂 ", "\"砂 \""},     {" 砂", "\" 砂\""},
-      {"砂\"礫", "砂\"礫"},  // a quote inside reads back plain
-      {"　砂　", "　砂　"},  // ideographic spaces are not blanks
-      {"ｼﾙﾄ", "ｼﾙﾄ"},
+      {"砂,礫", "SG", "\"砂,礫\""}, {"砂 ", "SG", "\"砂 \""},   {" 砂", "SG", "\" 砂\""},
+      {"砂\"礫", "SG", "砂\"礫"},   {"　砂　", "SG", "　砂　"},  // U+3000 is not a blank
+      {"\"砂", "SG", nullptr},      {"砂", "S,G", nullptr},     {"砂", "\"SG", nullptr},
   };
   for (const auto& c : cases) {
     Tables("", "");
     SoilNameTables tables(*context);
     if (c.written == nullptr) {
-      try {
-        ClassifySoilName(tables, FromUtf8(c.name), u"SG");
-        FAIL() << c.name;
-      } catch (const RunError& error) {
-        EXPECT_EQ(error.failure().kind, FailureKind::kBadValue);
+      EXPECT_THROW(ClassifySoilName(tables, FromUtf8(c.name), FromUtf8(c.attribute)), RunError);
+    } else {
+      // Found again by the next layer, so it is added once.
+      for (int layer = 0; layer < 2; ++layer) {
+        EXPECT_EQ(ClassifySoilName(tables, FromUtf8(c.name), FromUtf8(c.attribute)), u"2000");
       }
-      tables.Commit();
-      EXPECT_EQ(Table("XKISHITU.TXT"), "") << c.name;
-      EXPECT_EQ(Table("KISHITU.TXT"), "") << c.name;
-      continue;
     }
-    EXPECT_EQ(ToUtf8(ClassifySoilName(tables, FromUtf8(c.name), u"SG")), "2000");
-    // Found again by the next layer, so it is not added twice.
-    EXPECT_EQ(ToUtf8(ClassifySoilName(tables, FromUtf8(c.name), u"SG")), "2000") << c.name;
     tables.Commit();
-    const std::string line = "2000," + std::string(c.written) + ",SG,SG,    ,0000\n";
+    const std::string line =
+        c.written ? "2000," + std::string(c.written) + ",SG,SG,    ,0000\n" : std::string();
     EXPECT_EQ(Table("XKISHITU.TXT"), line) << c.name;
     EXPECT_EQ(Table("KISHITU.TXT"), line) << c.name;
   }
 }
 
-TEST_F(SoilNamesTest, AttributesThatWouldBreakTheLineAreRefused) {
-  for (const char* attribute : {"S,G", "\"SG"}) {
-    Tables("", "");
-    SoilNameTables tables(*context);
-    EXPECT_THROW(ClassifySoilName(tables, u"砂", FromUtf8(attribute)), RunError) << attribute;
-    tables.Commit();
-    EXPECT_EQ(Table("XKISHITU.TXT"), "");
-    EXPECT_EQ(Table("KISHITU.TXT"), "");
-  }
-}
-
-TEST_F(SoilNamesTest, CodeSpaceUsedUp) {
-  Tables("", "2000,a,,,,\n3999,b,,,,\n4000,c,,,,\n");
-  SoilNameTables tables(*context);
-  try {
-    ClassifySoilName(tables, u"砂", u"SG");
-    FAIL();
-  } catch (const RunError& error) {
-    EXPECT_EQ(error.failure().kind, FailureKind::kTableFull);
-    EXPECT_EQ(error.failure().file, u"D:\\pattern\\XKISHITU.TXT");
-  }
-  tables.Commit();
-  EXPECT_EQ(Table("XKISHITU.TXT"), "2000,a,,,,\n3999,b,,,,\n4000,c,,,,\n");
-  EXPECT_EQ(Table("KISHITU.TXT"), "");
-  EXPECT_FALSE(MarkerExists());
-}
-
-TEST_F(SoilNamesTest, FailurePartWayKeepsWhatWasAdded) {
-  Tables("", "3998,a,,,,\n");
-  SoilNameTables tables(*context);
-  EXPECT_EQ(ClassifySoilName(tables, u"砂", u"SG"), u"3999");
-  EXPECT_THROW(ClassifySoilName(tables, u"礫", u"SG"), RunError);
-  tables.Commit();
-  EXPECT_EQ(Table("XKISHITU.TXT"), "3998,a,,,,\n3999,砂,SG,SG,    ,0000\n");
-  EXPECT_EQ(Table("KISHITU.TXT"), "3999,砂,SG,SG,    ,0000\n");
-  EXPECT_TRUE(MarkerExists());
-}
-
+// A missing or short table fails the run, but XKISHITU.TXT is read only when KISHITU.TXT has
+// no full match.
 TEST_F(SoilNamesTest, MissingOrShortTables) {
-  // XKISHITU.TXT is read only when KISHITU.TXT has no full match.
-  test::WriteCp932(dir / "pattern/KISHITU.TXT", "1001,礫,,,,\n");
-  EXPECT_EQ(Classify({"礫"}), std::vector<std::string>{"1001"});
-  {
+  const struct {
+    const char* kishitu;  // nullptr: missing
+    const char* name;
+    bool fails;
+  } cases[] = {{"1001,礫,,,,\n", "礫", false},
+               {"1001,礫,,,,\n", "砂", true},
+               {nullptr, "礫", true},
+               {"1001,礫,,,\n", "礫", true}};  // five fields
+  for (const auto& c : cases) {
+    std::filesystem::remove(dir.path() / "pattern/XKISHITU.TXT");
+    std::filesystem::remove(dir.path() / "pattern/KISHITU.TXT");
+    if (c.kishitu != nullptr) test::WriteCp932(dir / "pattern/KISHITU.TXT", c.kishitu);
     SoilNameTables tables(*context);
-    EXPECT_THROW(ClassifySoilName(tables, u"砂", u"SG"), RunError);
-  }
-  std::filesystem::remove(dir.path() / "pattern/KISHITU.TXT");
-  {
-    SoilNameTables tables(*context);
-    EXPECT_THROW(ClassifySoilName(tables, u"礫", u"SG"), RunError);
-  }
-  Tables("1001,礫,,,\n", "");  // five fields: the read runs past the end
-  {
-    SoilNameTables tables(*context);
-    try {
-      ClassifySoilName(tables, u"礫", u"SG");
-      FAIL();
-    } catch (const RunError& error) {
-      EXPECT_EQ(error.failure().kind, FailureKind::kReadPastEnd);
+    if (c.fails) {
+      EXPECT_THROW(ClassifySoilName(tables, FromUtf8(c.name), u"SG"), RunError) << c.name;
+    } else {
+      EXPECT_EQ(ClassifySoilName(tables, FromUtf8(c.name), u"SG"), u"1001");
     }
   }
 }
