@@ -1,16 +1,174 @@
-// section_b.cpp - The "$B" section: N8.TXT, G71.TXT, G73.TXT, then G81.TXT.
+// section_b.cpp - The "$B" section: a table by depth written to N8.TXT (dates), G71.TXT
+// (interval lengths and rates) and G73.TXT (columns 6 and 7 merged by depth); columns 8 to 10
+// go with the "$U" list to G81.TXT.
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "common/errors.h"
+#include "common/fields.h"
+#include "common/numbers.h"
+#include "common/routines.h"
+#include "sections/depth_merge.h"
+#include "sections/g81_table.h"
 #include "sections/section.h"
 
 namespace gdf {
 namespace {
 
+/// An entry of the G71 list.
+struct G71Entry {
+  Text time;   ///< line 5: the time of the interval
+  Text depth;  ///< line 1
+  Text upper;  ///< line 3: upper depth of the interval
+  Text lower;  ///< line 4: lower depth of the interval
+};
+
+// A column whose values may be joined into ranges by the range mark "～": the mark appends
+// itself to the column's last entry and opens a range; the next non-empty value closes it,
+// appended to that entry, which takes the depth of the closing record.
+class RangeColumn {
+ public:
+  void Take(const Text& value, const Text& depth) {
+    if (value.empty()) return;
+    if (value == u"～") {
+      // A mark with no entry before it extends nothing, and the value that closes it is
+      // dropped with it.
+      if (entries_.empty()) {
+        unanchored_ = true;
+      } else if (!unanchored_) {
+        entries_.back().value += u"～";
+      }
+      open_ = true;
+    } else if (open_) {
+      if (!unanchored_) {
+        entries_.back().value += value;
+        entries_.back().depth = depth;
+      }
+      open_ = false;
+      unanchored_ = false;
+    } else {
+      entries_.push_back({value, depth});
+    }
+  }
+  const std::vector<DepthEntry>& Entries() const { return entries_; }
+
+ private:
+  std::vector<DepthEntry> entries_;
+  bool open_ = false;        // a range waits for the value that closes it
+  bool unanchored_ = false;  // the open range has no entry
+};
+
 class SectionB : public Section {
  public:
   void Read(TextReader& reader, const SectionHeader& header) override {
-    ReadFixedRecords(reader, header.count, 10, [](const std::vector<Text>&) {});
+    int record = 0;
+    ReadFixedRecords(reader, header.count, 10, [&](const std::vector<Text>& buffer) {
+      ++record;
+      std::vector<Text> lines(buffer.size());
+      for (std::size_t i = 1; i < buffer.size(); ++i) lines[i] = Trim(buffer[i]);
+      const Text& depth = lines[1];
+      if (!lines[2].empty()) {
+        if (lines[2].find(u'/') == Text::npos) {
+          throw RunError(FailureKind::kBadValue,
+                         u"Record " + FromAscii(std::to_string(record)) + u" has the date [" +
+                             lines[2] + u"], which has no \"/\" between month and day.",
+                         {}, static_cast<int>(reader.LastLineNumber()) - 8);
+        }
+        n8_.push_back({lines[2], depth});
+      }
+      if (!lines[5].empty()) g71_.push_back({lines[5], depth, lines[3], lines[4]});
+      for (int column = 6; column <= 10; ++column) columns_[column - 6].Take(lines[column], depth);
+    });
   }
-  void Write(RunContext&) override {}
+  void Write(RunContext& context) override;
+
+ private:
+  std::vector<DepthEntry> n8_;
+  std::vector<G71Entry> g71_;
+  RangeColumn columns_[5];  // columns 6 to 10
 };
+
+Text WithoutLeadingBlank(Text text) {
+  if (!text.empty() && text.front() == u' ') text.erase(0, 1);
+  return text;
+}
+
+// Month and day of "month/day", each as two digits, after the year as the header holds it.
+void WriteN8Record(PrintFile& file, std::int16_t& counter, const Text& depth, const Text& date,
+                   const Text& year) {
+  const std::size_t slash = date.find(u'/');
+  const Text month = date.substr(0, slash);
+  const Text day = date.substr(slash + 1);
+  file.PrintLine(CounterField(counter) + u"," + year + u"/" + RightChars(u"00" + month, 2) + u"/" +
+                 RightChars(u"00" + day, 2) + u"," + DepthField(depth));
+  Increment16(counter);
+}
+
+// The length of the interval and the rate 6000 × length ÷ time, each cut to two decimals.
+void WriteG71Record(PrintFile& file, std::int16_t& counter, const Text& depth, const Text& time,
+                    const Text& upper, const Text& lower) {
+  if (Trim(time).empty()) return;
+  const float scaledLength = (NumericOrZero(lower) - NumericOrZero(upper)) * 100.0f;
+  if (!std::isfinite(scaledLength)) ThrowOverflow("the length of a G71 line");
+  const Text length =
+      WithoutLeadingBlank(StrForm(Truncate(static_cast<double>(scaledLength) + 0.0001) / 100.0));
+  // A time of zero, or one that is not a number, gives the rate 0 instead of a division by zero.
+  float rate = 0.0f;
+  const float minutes = NumericOrZero(time) / 60.0f;
+  if (minutes != 0.0f) {
+    const float scaledRate = NumericOrZero(length) * 100.0f / minutes * 100.0f;
+    if (!std::isfinite(scaledRate)) ThrowOverflow("the rate of a G71 line");
+    rate = static_cast<float>(Truncate(static_cast<double>(scaledRate) + 0.0001) / 100.0);
+  }
+  file.PrintLine(CounterField(counter) + u"," + DepthField(depth) + u"," +
+                 WithoutLeadingBlank(StrForm(rate)) + u"," + RightAlign(length, 7) + u"," +
+                 RightAlign(time, 4));
+  Increment16(counter);
+}
+
+// Writes one G73 line unless both values are blank; a skipped row uses no number.
+void WriteG73Record(PrintFile& file, std::int16_t& counter, const Text& depth, const Text& column6,
+                    const Text& column7) {
+  if (Trim(column6).empty() && Trim(column7).empty()) return;
+  file.PrintLine(CounterField(counter) + u"," + DepthField(depth) + u"," + column6 + u"," +
+                 column7);
+  Increment16(counter);
+}
+
+void SectionB::Write(RunContext& context) {
+  if (!n8_.empty()) {
+    PrintFile file(context.fs, context.RecordPath(u"N8.TXT"));
+    std::int16_t counter = 1;
+    const Text year = context.YearText();
+    for (const DepthEntry& entry : n8_)
+      WriteN8Record(file, counter, entry.depth, entry.value, year);
+    context.CloseRecordFile(file, u"N8.TXT");
+  }
+  if (!g71_.empty()) {
+    PrintFile file(context.fs, context.RecordPath(u"G71.TXT"));
+    std::int16_t counter = 1;
+    for (const G71Entry& entry : g71_) {
+      WriteG71Record(file, counter, entry.depth, entry.time, entry.upper, entry.lower);
+    }
+    context.CloseRecordFile(file, u"G71.TXT");
+  }
+  const std::vector<DepthEntry>& column6 = columns_[0].Entries();
+  const std::vector<DepthEntry>& column7 = columns_[1].Entries();
+  if (!column6.empty() || !column7.empty()) {
+    const MergedTable rows = MergeDepthLists(AsFirstList(column6), 1, column7);
+    if (!rows.empty()) {
+      PrintFile file(context.fs, context.RecordPath(u"G73.TXT"));
+      std::int16_t counter = 1;
+      for (const MergedRow& row : rows) {
+        WriteG73Record(file, counter, row.depth, row.values[0], row.values[1]);
+      }
+      context.CloseRecordFile(file, u"G73.TXT");
+    }
+  }
+  WriteG81Table(context, columns_[2].Entries(), columns_[3].Entries(), columns_[4].Entries(),
+                context.uList);
+}
 
 }  // namespace
 

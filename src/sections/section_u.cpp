@@ -1,4 +1,9 @@
-// section_u.cpp - The "$U" section: entries kept for G81.TXT.
+// section_u.cpp - The "$U" section: entries kept for G81.TXT, which the "$B" section writes.
+//
+// Every record adds an entry, blank or not, and neither line is trimmed.
+#include <memory>
+#include <vector>
+
 #include "sections/section.h"
 
 namespace gdf {
@@ -7,9 +12,15 @@ namespace {
 class SectionU : public Section {
  public:
   void Read(TextReader& reader, const SectionHeader& header) override {
-    ReadFixedRecords(reader, header.count, 2, [](const std::vector<Text>&) {});
+    ReadFixedRecords(reader, header.count, 2, [&](const std::vector<Text>& lines) {
+      list_.push_back({lines[2], lines[1]});
+    });
   }
-  void Write(RunContext&) override {}
+  // Writes no file of its own: the list waits in the context for the "$B" section.
+  void Write(RunContext& context) override { context.uList = std::move(list_); }
+
+ private:
+  std::vector<DepthEntry> list_;
 };
 
 }  // namespace
