@@ -231,10 +231,6 @@ struct SoilNameTables::State {
   void EnsureMarker();
 };
 
-}  // namespace gdf
-
-namespace gdf {
-
 void SoilNameTables::State::AppendToMain(const Text& line, const Text& code, const Text& name) {
   main.appended.push_back(line);
   // A line at the end of the table adds its entries behind all others; when it does not read
