@@ -1,16 +1,137 @@
-// section_h.cpp - The "$H" section: three columns by depth, written to R72.TXT.
+// section_h.cpp - The "$H" section: three columns by depth, written to R72.TXT, the third
+// column's two names replaced by codes from L18.txt and L18b.txt, which grow with new names.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/cp932.h"
+#include "common/fields.h"
+#include "common/numbers.h"
+#include "common/print_file.h"
+#include "common/routines.h"
+#include "common/utility_library.h"
+#include "sections/depth_merge.h"
 #include "sections/section.h"
+#include "tables/table_file.h"
 
 namespace gdf {
 namespace {
 
+// Codes are two digits: a table stops growing at 99 entries.
+constexpr std::size_t kMostCodes = 99;
+
 class SectionH : public Section {
  public:
   void Read(TextReader& reader, const SectionHeader& header) override {
-    ReadFixedRecords(reader, header.count, 4, [](const std::vector<Text>&) {});
+    ReadFixedRecords(reader, header.count, 4, [&](const std::vector<Text>& buffer) {
+      const Text depth = Trim(buffer[1]);
+      for (int column = 0; column < 3; ++column) {
+        Text value = Trim(buffer[column + 2]);
+        if (!value.empty()) lists_[column].push_back({std::move(value), depth});
+      }
+    });
   }
-  void Write(RunContext&) override {}
+  void Write(RunContext& context) override;
+
+ private:
+  std::vector<DepthEntry> lists_[3];
 };
+
+Text WithoutLeadingBlank(Text text) {
+  if (!text.empty() && text.front() == u' ') text.erase(0, 1);
+  return text;
+}
+
+// A code table of the pattern-data folder (one entry a line: code, name). It is read once per
+// section and kept in step with the lines added to it, which gives what reading it afresh for
+// every name would: the run holds the folder's lock, so no one else changes it meanwhile.
+class CodeTable {
+ public:
+  CodeTable(RunContext& context, Text fileName)
+      : context_(context), fileName_(std::move(fileName)), path_(context.TablePath(fileName_)) {}
+
+  // The code of `name`, or the empty code when the table is missing or empty (it is then not
+  // created) or already holds the 99 names that two digits can number. A name that the table
+  // does not hold is added with the next code, n + 1 for a table of n entries.
+  Text LookupOrAddCode(const Text& name) {
+    Load();
+    if (!present_) return {};
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+      // Names are compared folding letter case only: Unicode simple case folding, so that
+      // full-width letters fold too; width and kana are not folded.
+      if (EqualFoldingCase(names_[i], name)) {
+        return WithoutLeadingBlank(StrForm(NumericOrZero(codes_[i])));
+      }
+    }
+    if (names_.size() >= kMostCodes) return {};
+    const Text code = WithoutLeadingBlank(StrForm(static_cast<int>(names_.size()) + 1));
+    const Text written = RightChars(u"00" + code, 2);
+    const Text line = written + u"," + TableField(name, path_);
+    AppendTableLine(context_.fs, path_, line, &content_);
+    if (!EndsWithLineEnd(content_)) content_ += "\r\n";
+    Cp932EncodeAppend(line, content_);
+    content_ += "\r\n";
+    names_.push_back(name);
+    codes_.push_back(written);
+    context_.NoteTableLine(fileName_, written, name);
+    return code;
+  }
+
+ private:
+  void Load() {
+    if (loaded_) return;
+    loaded_ = true;
+    present_ = FileSize(context_.fs, path_) > 0;
+    if (!present_) return;
+    const LineFile table = LoadTable(context_.fs, path_);
+    content_ = table.Bytes();
+    for (std::vector<Text>& entry : ReadTableEntries(table, 2)) {
+      codes_.push_back(std::move(entry[0]));
+      names_.push_back(std::move(entry[1]));
+    }
+  }
+
+  RunContext& context_;
+  Text fileName_;
+  Text path_;
+  bool loaded_ = false;
+  bool present_ = false;
+  std::string content_;
+  std::vector<Text> codes_;
+  std::vector<Text> names_;
+};
+
+// The names of column 3 split at the first "/", or else at the first "／"; they keep their
+// blanks.
+void WriteR72Record(PrintFile& file, std::int16_t& counter, const Text& depth, const Text& column1,
+                    const Text& column3, const Text& column2, CodeTable& firstNames,
+                    CodeTable& secondNames) {
+  std::size_t slash = column3.find(u'/');
+  if (slash == Text::npos) slash = column3.find(u'／');
+  const Text firstName = column3.substr(0, slash);
+  const Text secondName = slash == Text::npos ? Text() : column3.substr(slash + 1);
+  const Text firstCode = firstNames.LookupOrAddCode(firstName);
+  const Text secondCode = secondNames.LookupOrAddCode(secondName);
+  file.PrintLine(CounterField(counter) + u"," + DepthField(depth) + u"," + RightAlign(column1, 3) +
+                 u"," + RightAlign(firstCode, 2) + u"," + firstName + u"," +
+                 RightAlign(secondCode, 2) + u"," + secondName + u"," + column2);
+  Increment16(counter);
+}
+
+void SectionH::Write(RunContext& context) {
+  const MergedTable rows =
+      MergeDepthLists(MergeDepthLists(AsFirstList(lists_[0]), 1, lists_[1]), 2, lists_[2]);
+  if (rows.empty()) return;
+  CodeTable firstNames(context, u"L18.txt");
+  CodeTable secondNames(context, u"L18b.txt");
+  PrintFile file(context.fs, context.RecordPath(u"R72.TXT"));
+  std::int16_t counter = 1;
+  for (const MergedRow& row : rows) {
+    WriteR72Record(file, counter, row.depth, row.values[0], row.values[2], row.values[1],
+                   firstNames, secondNames);
+  }
+  context.CloseRecordFile(file, u"R72.TXT");
+}
 
 }  // namespace
 
