@@ -170,9 +170,10 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
       InStage(u"$Z", {}, [&] { RunHeaderStage(read.block, context); });
     }
     // Step 9.
-    for (auto& [header, section] : read.sections) {
-      if (!section) continue;
-      InStage(FromAscii(header.tag), {}, [&] { section->Write(context); });
+    for (auto& entry : read.sections) {
+      Section* section = entry.second.get();
+      if (section == nullptr) continue;
+      InStage(FromAscii(entry.first.tag), {}, [&] { section->Write(context); });
     }
   } catch (const RunError& error) {
     report.outcome = RunOutcome::kFailed;
