@@ -47,6 +47,8 @@ class MergeList {
   float NextDepth() const {
     return next_ < rowEntries_.size() ? depths_[rowEntries_[next_]] : kNoEntry;
   }
+  /// The number of rows the list gives on its own.
+  std::size_t RowCount() const { return rowEntries_.size(); }
   /// The list position of that entry.
   std::size_t NextEntry() const { return rowEntries_[next_]; }
   void Advance() { ++next_; }
@@ -79,6 +81,7 @@ MergedTable MergeDepthLists(const MergedTable& first, std::size_t columnCount,
   MergeList a(first.size(), [&](std::size_t i) -> const Text& { return first[i].depth; });
   MergeList b(second.size(), [&](std::size_t i) -> const Text& { return second[i].depth; });
   MergedTable rows;
+  rows.reserve(a.RowCount() + b.RowCount());
   const auto copyFirst = [&](MergedRow& row, std::size_t entry) {
     const std::vector<Text>& values = first[entry].values;
     for (std::size_t c = 0; c < columnCount && c < values.size(); ++c) row.values[c] = values[c];

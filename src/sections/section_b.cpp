@@ -51,6 +51,7 @@ class RangeColumn {
       entries_.push_back({value, depth});
     }
   }
+  void Reserve(std::size_t count) { entries_.reserve(count); }
   const std::vector<DepthEntry>& Entries() const { return entries_; }
 
  private:
@@ -63,6 +64,7 @@ class SectionB : public Section {
  public:
   void Read(TextReader& reader, const SectionHeader& header) override {
     int record = 0;
+    for (RangeColumn& column : columns_) column.Reserve(static_cast<std::size_t>(header.count));
     ReadFixedRecords(reader, header.count, 10, [&](const std::vector<Text>& buffer) {
       ++record;
       std::vector<Text> lines(buffer.size());

@@ -2,6 +2,7 @@
 // column's two names replaced by codes from L18.txt and L18b.txt, which grow with new names.
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "common/cp932.h"
@@ -23,6 +24,8 @@ constexpr std::size_t kMostCodes = 99;
 class SectionH : public Section {
  public:
   void Read(TextReader& reader, const SectionHeader& header) override {
+    for (std::vector<DepthEntry>& list : lists_)
+      list.reserve(static_cast<std::size_t>(header.count));
     ReadFixedRecords(reader, header.count, 4, [&](const std::vector<Text>& buffer) {
       const Text depth = Trim(buffer[1]);
       for (int column = 0; column < 3; ++column) {
@@ -36,6 +39,15 @@ class SectionH : public Section {
  private:
   std::vector<DepthEntry> lists_[3];
 };
+
+// Names are compared folding letter case only: Unicode simple case folding, so that full-width
+// letters fold too; width and kana are not folded. Two names are equal when their folded forms
+// are, as EqualFoldingCase tests.
+Text FoldCase(TextView name) {
+  Text folded(name);
+  for (char16_t& ch : folded) ch = SimpleFold(ch);
+  return folded;
+}
 
 Text WithoutLeadingBlank(Text text) {
   if (!text.empty() && text.front() == u' ') text.erase(0, 1);
@@ -56,23 +68,20 @@ class CodeTable {
   Text LookupOrAddCode(const Text& name) {
     Load();
     if (!present_) return {};
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-      // Names are compared folding letter case only: Unicode simple case folding, so that
-      // full-width letters fold too; width and kana are not folded.
-      if (EqualFoldingCase(names_[i], name)) {
-        return WithoutLeadingBlank(StrForm(NumericOrZero(codes_[i])));
-      }
+    // The comparison folds letter case only (FoldCase): no width or kana folding.
+    const auto found = entryByName_.find(FoldCase(name));
+    if (found != entryByName_.end()) {
+      return WithoutLeadingBlank(StrForm(NumericOrZero(codes_[found->second])));
     }
-    if (names_.size() >= kMostCodes) return {};
-    const Text code = WithoutLeadingBlank(StrForm(static_cast<int>(names_.size()) + 1));
+    if (codes_.size() >= kMostCodes) return {};
+    const Text code = WithoutLeadingBlank(StrForm(static_cast<int>(codes_.size()) + 1));
     const Text written = RightChars(u"00" + code, 2);
     const Text line = written + u"," + TableField(name, path_);
     AppendTableLine(context_.fs, path_, line, &content_);
     if (!EndsWithLineEnd(content_)) content_ += "\r\n";
     Cp932EncodeAppend(line, content_);
     content_ += "\r\n";
-    names_.push_back(name);
-    codes_.push_back(written);
+    Add(written, name);
     context_.NoteTableLine(fileName_, written, name);
     return code;
   }
@@ -85,10 +94,13 @@ class CodeTable {
     if (!present_) return;
     const LineFile table = LoadTable(context_.fs, path_);
     content_ = table.Bytes();
-    for (std::vector<Text>& entry : ReadTableEntries(table, 2)) {
-      codes_.push_back(std::move(entry[0]));
-      names_.push_back(std::move(entry[1]));
-    }
+    for (std::vector<Text>& entry : ReadTableEntries(table, 2)) Add(entry[0], entry[1]);
+  }
+
+  // The first entry of a name is the one a search in file order finds.
+  void Add(const Text& code, const Text& name) {
+    entryByName_.emplace(FoldCase(name), codes_.size());
+    codes_.push_back(code);
   }
 
   RunContext& context_;
@@ -97,8 +109,8 @@ class CodeTable {
   bool loaded_ = false;
   bool present_ = false;
   std::string content_;
-  std::vector<Text> codes_;
-  std::vector<Text> names_;
+  std::vector<Text> codes_;                            // in file order
+  std::unordered_map<Text, std::size_t> entryByName_;  // folded name -> its first entry
 };
 
 // The names of column 3 split at the first "/", or else at the first "／"; they keep their
