@@ -87,6 +87,15 @@ TEST(TextReader, EndOfFile) {
     EXPECT_TRUE(reader.AtEnd());
   }
   {
+    const LineFile file = FromText(u"a,b,");  // unterminated, ending in an empty field
+    TextReader reader(file);
+    EXPECT_EQ(reader.ReadField(), u"a");
+    EXPECT_EQ(reader.ReadField(), u"b");
+    EXPECT_FALSE(reader.AtEnd());
+    EXPECT_EQ(reader.ReadField(), u"");
+    EXPECT_TRUE(reader.AtEnd());
+  }
+  {
     const LineFile file = FromText(u"x\r\n");
     TextReader reader(file);
     EXPECT_EQ(reader.ReadLine(), u"x");

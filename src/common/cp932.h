@@ -19,6 +19,9 @@ namespace gdf {
 /// first byte that does not start a valid character when the bytes are not code page 932.
 bool Cp932Decode(std::string_view bytes, Text& out, std::size_t* errorOffset = nullptr);
 
+/// Whether `bytes` are code page 932 throughout; sets `errorOffset` to the first bad byte.
+bool Cp932Valid(std::string_view bytes, std::size_t* errorOffset = nullptr);
+
 /// Encodes text as code page 932. A character that the code page does not hold becomes "?",
 /// as the platform's own conversion does.
 std::string Cp932Encode(TextView text);

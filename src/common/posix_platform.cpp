@@ -362,11 +362,12 @@ std::optional<std::string> PosixFileSystem::ReadAll(TextView path, std::string& 
     ::close(fd);
     return std::nullopt;
   }
-  std::string content;
-  content.reserve(static_cast<std::size_t>(st.st_size));
-  char buffer[1 << 16];
+  // Read straight into the string: a large source file is copied once.
+  std::string content(static_cast<std::size_t>(st.st_size), '\0');
+  std::size_t filled = 0;
   for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (filled == content.size()) content.resize(content.size() + (1 << 16));
+    const ssize_t n = ::read(fd, content.data() + filled, content.size() - filled);
     if (n < 0) {
       if (errno == EINTR) continue;
       error = ErrnoText();
@@ -374,8 +375,9 @@ std::optional<std::string> PosixFileSystem::ReadAll(TextView path, std::string& 
       return std::nullopt;
     }
     if (n == 0) break;
-    content.append(buffer, static_cast<std::size_t>(n));
+    filled += static_cast<std::size_t>(n);
   }
+  content.resize(filled);
   ::close(fd);
   return content;
 }

@@ -1,6 +1,7 @@
 // text_file.cpp - Lines of a file and the whole-line and field reads over them.
 #include "common/text_file.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "common/cp932.h"
@@ -14,15 +15,16 @@ LineFile::LineFile(std::string bytes, Text name)
   if (bytes_.size() > UINT32_MAX) {
     throw RunError(FailureKind::kCannotOpen, u"The file is larger than 4 GiB.", name_);
   }
-  const char* data = bytes_.data();
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes_.data());
   const std::size_t n = bytes_.size();
+  // Most files end their lines with LF or CR LF: counting LF sizes the index in one go.
+  starts_.reserve(static_cast<std::size_t>(std::count(bytes_.begin(), bytes_.end(), '\n')) + 1);
   std::size_t pos = 0;
   while (pos < n) {
     // CR and LF never occur inside a double-byte character (trail bytes are 0x40 and up).
     std::size_t end = pos;
-    while (end < n && data[end] != '\r' && data[end] != '\n') ++end;
+    while (end < n && data[end] != '\n' && data[end] != '\r') ++end;
     starts_.push_back(static_cast<std::uint32_t>(pos));
-    ends_.push_back(static_cast<std::uint32_t>(end));
     if (end == n) {
       lastTerminated_ = false;
       return;
@@ -32,8 +34,17 @@ LineFile::LineFile(std::string bytes, Text name)
   }
 }
 
+std::size_t LineFile::LineEnd(std::size_t index) const {
+  // A line ends where the next begins, less its line end (CR LF, LF or CR).
+  const std::size_t next = index + 1 < starts_.size() ? starts_[index + 1] : bytes_.size();
+  if (index + 1 == starts_.size() && !lastTerminated_) return next;
+  std::size_t end = next - 1;
+  if (bytes_[end] == '\n' && end > starts_[index] && bytes_[end - 1] == '\r') --end;
+  return end;
+}
+
 std::string_view LineFile::LineBytes(std::size_t index) const {
-  return std::string_view(bytes_).substr(starts_[index], ends_[index] - starts_[index]);
+  return std::string_view(bytes_).substr(starts_[index], LineEnd(index) - starts_[index]);
 }
 
 Text LineFile::Line(std::size_t index) const {
@@ -58,16 +69,35 @@ bool LineFile::LineStartsWith(std::size_t index, std::string_view prefix) const 
 }
 
 bool LineFile::Validate(std::size_t& badLine, std::size_t& badOffset) const {
-  Text scratch;
-  for (std::size_t i = 0; i < starts_.size(); ++i) {
-    std::size_t bad = 0;
-    if (!Cp932Decode(LineBytes(i), scratch, &bad)) {
-      badLine = i;
-      badOffset = starts_[i] + bad;
-      return false;
+  // Line ends are ASCII and end no double-byte character, so the file is checked whole.
+  std::size_t bad = 0;
+  if (Cp932Valid(bytes_, &bad)) return true;
+  badOffset = bad;
+  const auto after =
+      std::upper_bound(starts_.begin(), starts_.end(), static_cast<std::uint32_t>(bad));
+  badLine = static_cast<std::size_t>(after - starts_.begin()) - 1;
+  return false;
+}
+
+std::optional<std::size_t> LineFile::FirstLineStartingWith(std::string_view prefix) const {
+  if (prefix.empty()) return starts_.empty() ? std::nullopt : std::optional<std::size_t>(0);
+  if (!dollarLinesIndexed_) {
+    for (std::size_t i = 0; i < starts_.size(); ++i) {
+      if (starts_[i] < bytes_.size() && bytes_[starts_[i]] == prefix[0]) dollarLines_.push_back(i);
     }
+    indexedFirstByte_ = prefix[0];
+    dollarLinesIndexed_ = true;
   }
-  return true;
+  if (prefix[0] != indexedFirstByte_) {
+    for (std::size_t i = 0; i < starts_.size(); ++i) {
+      if (LineStartsWith(i, prefix)) return i;
+    }
+    return std::nullopt;
+  }
+  for (const std::size_t i : dollarLines_) {
+    if (LineStartsWith(i, prefix)) return i;
+  }
+  return std::nullopt;
 }
 
 LineFile LoadLineFile(const FileSystem& fs, TextView path) {
@@ -103,8 +133,8 @@ const Text& TextReader::Current() {
 bool TextReader::AtEnd() const {
   const std::size_t count = file_->LineCount();
   if (line_ >= count) return true;
-  if (line_ + 1 == count && column_ > 0 && !file_->LastLineTerminated()) {
-    // Only the unterminated rest of the last line is left.
+  if (line_ + 1 == count && column_ > 0 && !file_->LastLineTerminated() && !afterComma_) {
+    // Only the unterminated rest of the last line is left; after a comma an empty field is.
     return column_ >= (cachedLine_ == line_ ? cached_.size() : file_->Line(line_).size());
   }
   return false;
@@ -125,6 +155,7 @@ Text TextReader::ReadLine() {
   lastLine_ = line_;
   ++line_;
   column_ = 0;
+  afterComma_ = false;
   return out;
 }
 
@@ -149,7 +180,8 @@ Text TextReader::ReadField() {
     field = TrimRight(TextView(line).substr(pos, end - pos));
     pos = end;
   }
-  if (pos < line.size()) {
+  afterComma_ = pos < line.size();
+  if (afterComma_) {
     column_ = pos + 1;  // past the comma
   } else {
     ++line_;  // the line end ends the field

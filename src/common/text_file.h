@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ class LineFile {
   std::string_view LineBytes(std::size_t index) const;
   /// Line `index` (0-based) decoded; bytes that are not code page 932 become U+FFFD.
   Text Line(std::size_t index) const;
+  /// The first line that begins with the ASCII text `prefix`, or nothing. Lines are indexed by
+  /// their first byte at the first call, so repeated searches for tags are quick.
+  std::optional<std::size_t> FirstLineStartingWith(std::string_view prefix) const;
   /// Whether line `index` begins with the ASCII text `prefix` (compared on the bytes).
   bool LineStartsWith(std::size_t index, std::string_view prefix) const;
   const Text& Name() const { return name_; }
@@ -40,11 +44,15 @@ class LineFile {
   bool Validate(std::size_t& badLine, std::size_t& badOffset) const;
 
  private:
+  std::size_t LineEnd(std::size_t index) const;
+
   std::string bytes_;
   std::vector<std::uint32_t> starts_;  // byte offset of each line
-  std::vector<std::uint32_t> ends_;    // byte offset of each line's end (before CR or LF)
   bool lastTerminated_ = false;
   Text name_;
+  mutable std::vector<std::size_t> dollarLines_;  // lines whose first byte is indexedFirstByte_
+  mutable char indexedFirstByte_ = 0;
+  mutable bool dollarLinesIndexed_ = false;
 };
 
 /// Reads a file whole through the file system; throws the run's cannot-open error when it
@@ -80,6 +88,7 @@ class TextReader {
   std::size_t line_;        // current line index
   std::size_t column_ = 0;  // position within the current line, in characters
   std::size_t lastLine_ = 0;
+  bool afterComma_ = false;  // the last field read ended at a comma
   std::size_t cachedLine_ = static_cast<std::size_t>(-1);
   Text cached_;
 };

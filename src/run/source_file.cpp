@@ -20,8 +20,8 @@ std::size_t SectionHeader::BodyLine(const LineFile& file) const {
 SectionHeader FindSection(const LineFile& source, const std::string& tag) {
   SectionHeader header;
   header.tag = tag;
-  for (std::size_t i = 0; i < source.LineCount(); ++i) {
-    if (!source.LineStartsWith(i, tag)) continue;
+  if (const auto line = source.FirstLineStartingWith(tag)) {
+    const std::size_t i = *line;
     header.found = true;
     header.tagLine = i;
     Text rest = source.Line(i).substr(tag.size());
@@ -38,7 +38,6 @@ SectionHeader FindSection(const LineFile& source, const std::string& tag) {
       error.failure().sourceLine = header.SourceLine();
       throw;
     }
-    break;
   }
   return header;
 }
