@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "common/errors.h"
 #include "common/platform.h"
 #include "run/source_file.h"
 #include "sections/section.h"
@@ -54,13 +53,6 @@ class SectionHTest : public ::testing::Test {
   RunReport report;
   std::unique_ptr<RunContext> context;
 };
-
-TEST_F(SectionHTest, CodesFromBothTables) {
-  Tables("01,XX\r\n05,AB\r\n", "12,CD\r\n");
-  Convert(Record("12.5", "3", "xyz", "AB/CD"));
-  EXPECT_EQ(R72(), "  1,   12.5,  3, 5,AB,12,CD,xyz\n");
-  EXPECT_TRUE(report.added.empty());
-}
 
 TEST_F(SectionHTest, ColumnsMergedByDepth) {
   Tables("01,A\r\n", "01,B\r\n");
@@ -123,18 +115,6 @@ TEST_F(SectionHTest, NamesWithBlanksOrCommasAreQuotedSoTheyReadBack) {
             "  3,      3,   , 3,x,y, 3,,\n");
   EXPECT_EQ(Table("L18.txt"), "01,A\r\n02,\"AB \"\r\n03,\"x,y\"\r\n");
   EXPECT_EQ(Table("L18b.txt"), "01,B\r\n02,\" CD\"\r\n03,\r\n");
-}
-
-TEST_F(SectionHTest, NameThatCannotBeQuotedFailsBeforeTheTableChanges) {
-  Tables("01,A\r\n", "01,B\r\n");
-  try {
-    Convert(Record("1", "", "", "\"a\",b/B"));
-    FAIL() << "no failure";
-  } catch (const RunError& error) {
-    EXPECT_EQ(error.failure().kind, FailureKind::kBadValue);
-  }
-  EXPECT_EQ(Table("L18.txt"), "01,A\r\n");
-  EXPECT_EQ(Table("L18b.txt"), "01,B\r\n");
 }
 
 TEST_F(SectionHTest, Tables) {

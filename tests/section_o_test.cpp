@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "common/errors.h"
 #include "common/platform.h"
 #include "run/source_file.h"
 #include "sections/section.h"
@@ -101,20 +100,6 @@ TEST_F(SectionOTest, NoEntriesStillCreateAnEmptyFile) {
   EXPECT_EQ(Convert("$O1\n" + Record("", "", "", "", "")), "");
   ASSERT_EQ(report.files.size(), 1u);
   EXPECT_EQ(report.files[0].lines, 0);
-}
-
-TEST_F(SectionOTest, SourceEndingInsideTheSectionFailsOnReading) {
-  const LineFile file(test::Cp932Lines("$O2\n" + Record("1", "2", "", "", "") + "3\n"),
-                      u"D:\\b.gdf");
-  const SectionHeader header = FindSection(file, "$O");
-  auto section = MakeSectionO();
-  TextReader reader(file, header.BodyLine(file));
-  try {
-    section->Read(reader, header);
-    FAIL() << "no failure";
-  } catch (const RunError& error) {
-    EXPECT_EQ(error.failure().kind, FailureKind::kReadPastEnd);
-  }
 }
 
 }  // namespace
