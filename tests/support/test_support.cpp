@@ -2,8 +2,10 @@
 #include "support/test_support.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <cstdlib>
 #include <fstream>
@@ -76,7 +78,8 @@ bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
 std::string SourceDir() { return GDFCONV_SOURCE_DIR; }
 
-ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input) {
+ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input,
+                         long fileSizeLimit) {
   TempDir io;
   const std::string inPath = io / "stdin";
   const std::string outPath = io / "stdout";
@@ -90,6 +93,11 @@ ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string
     ::dup2(in, 0);
     ::dup2(out, 1);
     ::dup2(err, 2);
+    if (fileSizeLimit >= 0) {
+      ::signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{static_cast<rlim_t>(fileSizeLimit), static_cast<rlim_t>(fileSizeLimit)};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
     std::vector<char*> argv;
     std::string binary = GDFCONV_BINARY;
     argv.push_back(binary.data());

@@ -45,8 +45,11 @@ struct ProcessResult {
   std::string err;
 };
 
-/// Runs the gdfconv binary with `args`, standard input from `input` (not a terminal).
-ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input = {});
+/// Runs the gdfconv binary with `args`, standard input from `input` (not a terminal). With a
+/// `fileSizeLimit` of 0 or more, no file the process writes may grow beyond that many bytes
+/// (RLIMIT_FSIZE, with SIGXFSZ ignored, so that writes fail as on a full disk).
+ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input = {},
+                         long fileSizeLimit = -1);
 
 /// The folder of the repository's own files (data/, tests/).
 std::string SourceDir();
