@@ -1,17 +1,105 @@
-// text_notes.cpp - The "$K" section: text notes, written to X12.TXT.
+// text_notes.cpp - The "$K" section: free-text notes by depth, written to X12.TXT.
+//
+// A record is a depth line, a line that is skipped, and text lines, up to an end-of-record line
+// (one whose first character is a control character, code 0 to 31). The text lines of a record
+// are joined with "\" into one note between double quotes; the depth written with it is the
+// depth line of the record before ("0.00" for the first). The count on the tag line bounds
+// the number of text lines and is compared only between records; a line that begins with "$"
+// ends the section wherever it stands.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/errors.h"
+#include "common/fields.h"
+#include "common/numbers.h"
+#include "common/print_file.h"
 #include "sections/section.h"
 
 namespace gdf {
 namespace {
 
+// A record that brought text lines.
+struct TextNote {
+  Text depth;  ///< line 1 of the record before, cut at ")"
+  Text note;   ///< the text lines, each trimmed (a blank line as one blank), joined with "\"
+};
+
+// A section of 32 767 notes would raise the record counter past the 16-bit range.
+constexpr std::size_t kMostNotes = 32766;
+
+// Whether a line ends a record: not empty, and its first character a single-byte control
+// character. Code page 932 gives the bytes 0 to 31 to U+0000..U+001F and to nothing else, and
+// a double-byte character never ends a record.
+bool EndsRecord(const Text& line) { return !line.empty() && line.front() < 0x20; }
+
 class TextNotesSection : public Section {
  public:
   void Read(TextReader& reader, const SectionHeader& header) override {
-    (void)reader;
-    (void)header;
+    Text previousDepth = u"0.00";
+    std::int16_t textLines = 0;
+    while (textLines < header.count) {
+      Text depth;
+      Text note;
+      std::int16_t lineNumber = 0;
+      bool sectionEnded = false;
+      for (;;) {
+        Text line = reader.ReadLine();
+        Increment16(lineNumber);
+        if (EndsRecord(line)) break;
+        if (StartsWith(line, u"$")) {
+          // The tag line of another section: the record it interrupts is not written.
+          sectionEnded = true;
+          break;
+        }
+        if (lineNumber == 1) {
+          depth = std::move(previousDepth);
+          previousDepth = std::move(line);
+        } else if (lineNumber >= 3) {
+          Increment16(textLines);
+          Text text = Trim(line);
+          if (text.empty()) text = u" ";
+          if (lineNumber > 3) note += u'\\';
+          note += text;
+        }
+      }
+      if (sectionEnded) break;
+      // A record without text lines has no note of its own and writes nothing.
+      if (lineNumber <= 3) continue;
+      const std::size_t bracket = depth.find(u')');
+      if (bracket != Text::npos) depth = TrimRight(TextView(depth).substr(0, bracket));
+      notes_.push_back({std::move(depth), std::move(note)});
+    }
+    if (notes_.size() > kMostNotes) {
+      throw RunError(FailureKind::kOverflow,
+                     u"The section has " + FromAscii(std::to_string(notes_.size())) +
+                         u" notes; at most 32766 can be numbered.",
+                     reader.File().Name(), header.SourceLine());
+    }
   }
-  void Write(RunContext&) override {}
+
+  void Write(RunContext& context) override;
+
+ private:
+  std::vector<TextNote> notes_;
 };
+
+// Fields 1 and 2 are followed by ","; the note has no comma after it and quotes inside it
+// stay as they are.
+void WriteX12Record(PrintFile& file, std::int16_t& counter, const TextNote& record) {
+  file.PrintLine(CounterField(counter) + u"," + DepthField(record.depth) + u",\"" + record.note +
+                 u"\"");
+  Increment16(counter);
+}
+
+void TextNotesSection::Write(RunContext& context) {
+  // The file is written whenever the count is not 0, also a negative one, and also when no
+  // record had text.
+  PrintFile file(context.fs, context.RecordPath(u"X12.TXT"));
+  std::int16_t counter = 1;
+  for (const TextNote& record : notes_) WriteX12Record(file, counter, record);
+  context.CloseRecordFile(file, u"X12.TXT");
+}
 
 }  // namespace
 

@@ -1,0 +1,34 @@
+// depth_list.h - A column of a section collected into a depth list, with the range mark.
+//
+// An empty value adds nothing and any other value starts a new entry at the row's depth. The
+// range mark "～" (a value that is exactly that character) appends itself to the column's last
+// entry and opens a range; the next non-empty value closes it: it is appended to that entry,
+// which takes the depth of the closing row. A mark with no entry before it extends nothing,
+// and the value that closes it is dropped with it.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "common/text.h"
+#include "run/run_context.h"
+
+namespace gdf {
+
+/// The range mark, U+FF5E.
+inline constexpr char16_t kRangeMark = u'～';
+
+class DepthList {
+ public:
+  /// Takes one row's value of the column (already trimmed) at the row's depth.
+  void Take(const Text& value, const Text& depth);
+  void Reserve(std::size_t count) { entries_.reserve(count); }
+  const std::vector<DepthEntry>& Entries() const { return entries_; }
+
+ private:
+  std::vector<DepthEntry> entries_;
+  bool rangeOpen_ = false;   // the last entry ends with the mark and waits for its end
+  bool unanchored_ = false;  // the open range has no entry to extend
+};
+
+}  // namespace gdf
