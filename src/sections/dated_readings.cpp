@@ -36,7 +36,7 @@ class DatedReadingsSection : public Section {
         throw RunError(RunFailure{FailureKind::kBadValue, u"$W", reader.File().Name(),
                                   static_cast<int>(reader.LastLineNumber()),
                                   u"Record " + FromAscii(std::to_string(record)) +
-                                      u" of the \"$W\" section has the date [" + date +
+                                      u" has the date [" + date +
                                       u"], which has no \"/\" between month and day."});
       }
       readings_.push_back({std::move(reading), std::move(date)});
