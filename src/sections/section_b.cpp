@@ -9,6 +9,7 @@
 #include "common/fields.h"
 #include "common/numbers.h"
 #include "common/routines.h"
+#include "sections/depth_list.h"
 #include "sections/depth_merge.h"
 #include "sections/g81_table.h"
 #include "sections/section.h"
@@ -24,47 +25,11 @@ struct G71Entry {
   Text lower;  ///< line 4: lower depth of the interval
 };
 
-// A column whose values may be joined into ranges by the range mark "～": the mark appends
-// itself to the column's last entry and opens a range; the next non-empty value closes it,
-// appended to that entry, which takes the depth of the closing record.
-class RangeColumn {
- public:
-  void Take(const Text& value, const Text& depth) {
-    if (value.empty()) return;
-    if (value == u"～") {
-      // A mark with no entry before it extends nothing, and the value that closes it is
-      // dropped with it.
-      if (entries_.empty()) {
-        unanchored_ = true;
-      } else if (!unanchored_) {
-        entries_.back().value += u"～";
-      }
-      open_ = true;
-    } else if (open_) {
-      if (!unanchored_) {
-        entries_.back().value += value;
-        entries_.back().depth = depth;
-      }
-      open_ = false;
-      unanchored_ = false;
-    } else {
-      entries_.push_back({value, depth});
-    }
-  }
-  void Reserve(std::size_t count) { entries_.reserve(count); }
-  const std::vector<DepthEntry>& Entries() const { return entries_; }
-
- private:
-  std::vector<DepthEntry> entries_;
-  bool open_ = false;        // a range waits for the value that closes it
-  bool unanchored_ = false;  // the open range has no entry
-};
-
 class SectionB : public Section {
  public:
   void Read(TextReader& reader, const SectionHeader& header) override {
     int record = 0;
-    for (RangeColumn& column : columns_) column.Reserve(static_cast<std::size_t>(header.count));
+    for (DepthList& column : columns_) column.Reserve(static_cast<std::size_t>(header.count));
     ReadFixedRecords(reader, header.count, 10, [&](const std::vector<Text>& buffer) {
       ++record;
       std::vector<Text> lines(buffer.size());
@@ -88,7 +53,7 @@ class SectionB : public Section {
  private:
   std::vector<DepthEntry> n8_;
   std::vector<G71Entry> g71_;
-  RangeColumn columns_[5];  // columns 6 to 10
+  DepthList columns_[5];  // columns 6 to 10, each by the range rule
 };
 
 Text WithoutLeadingBlank(Text text) {
