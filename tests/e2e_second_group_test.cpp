@@ -91,6 +91,15 @@ TEST_F(EndToEndSecondGroup, NoG81WithoutTheBSection) {
   }
 }
 
+TEST_F(EndToEndSecondGroup, NegativeCountsReadNothing) {
+  // A count of -1 is not 0: "$O" still creates its empty file; the others have no entries.
+  const auto result = Convert("$O-1\n$U-1\n$B-1\n$H-1\n");
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(Out("R41.TXT"), "");
+  EXPECT_TRUE(test::Exists(dir / "out/R41.TXT"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "out"), {}), 1);
+}
+
 TEST_F(EndToEndSecondGroup, FailuresOnReadingWriteNothing) {
   const struct {
     const char* why;

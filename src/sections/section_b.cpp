@@ -29,7 +29,9 @@ class SectionB : public Section {
  public:
   void Read(TextReader& reader, const SectionHeader& header) override {
     int record = 0;
-    for (DepthList& column : columns_) column.Reserve(static_cast<std::size_t>(header.count));
+    if (header.count > 0) {
+      for (DepthList& column : columns_) column.Reserve(static_cast<std::size_t>(header.count));
+    }
     ReadFixedRecords(reader, header.count, 10, [&](const std::vector<Text>& buffer) {
       ++record;
       std::vector<Text> lines(buffer.size());

@@ -24,8 +24,11 @@ constexpr std::size_t kMostCodes = 99;
 class SectionH : public Section {
  public:
   void Read(TextReader& reader, const SectionHeader& header) override {
-    for (std::vector<DepthEntry>& list : lists_)
-      list.reserve(static_cast<std::size_t>(header.count));
+    if (header.count > 0) {
+      for (std::vector<DepthEntry>& list : lists_) {
+        list.reserve(static_cast<std::size_t>(header.count));
+      }
+    }
     ReadFixedRecords(reader, header.count, 4, [&](const std::vector<Text>& buffer) {
       const Text depth = Trim(buffer[1]);
       for (int column = 0; column < 3; ++column) {

@@ -12,7 +12,7 @@ namespace {
 class SectionU : public Section {
  public:
   void Read(TextReader& reader, const SectionHeader& header) override {
-    list_.reserve(static_cast<std::size_t>(header.count));
+    if (header.count > 0) list_.reserve(static_cast<std::size_t>(header.count));
     ReadFixedRecords(reader, header.count, 2, [&](const std::vector<Text>& lines) {
       list_.push_back({lines[2], lines[1]});
     });
