@@ -1,0 +1,282 @@
+// form1.cpp - The controls of Form1 in their places, start-up and the event handlers.
+#include "app/form1.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <exception>
+
+#include "common/messages.h"
+#include "run/conversion_run.h"
+#include "run/pattern_setting.h"
+
+namespace gdf::app {
+namespace {
+
+QString ToQString(const Text& text) { return QString::fromStdU16String(text); }
+Text FromQString(const QString& text) { return text.toStdU16String(); }
+
+// Red, green and blue 192: the background of the picture box, the frames and the labels.
+const QColor kBackground(192, 192, 192);
+
+}  // namespace
+
+Text FailureMessageText(const RunFailure& failure) {
+  const Text unknown = u"（不明）";
+  Text text = u"変換を中断しました。\n\n";
+  text += u"段階：" + (failure.stage.empty() ? unknown : failure.stage) + u"\n";
+  text += u"ファイル：" + (failure.file.empty() ? unknown : failure.file) + u"\n";
+  text += u"変換元ファイルの行：" +
+          (failure.sourceLine > 0 ? FromAscii(std::to_string(failure.sourceLine)) : unknown) +
+          u"\n";
+  text += u"理由：" + failure.reason + u"\n\n";
+  text += u"中断までに書き込まれたファイルは変換先フォルダに残っています。";
+  return text;
+}
+
+QFont WindowFont() {
+  const QStringList families = QFontDatabase::families();
+  QString family = QStringLiteral("System");
+  if (!families.contains(family)) {
+    family.clear();
+    for (const char* japanese : {"Noto Sans CJK JP", "Noto Sans JP", "IPAGothic", "IPAPGothic",
+                                 "VL Gothic", "TakaoGothic"}) {
+      if (families.contains(QString::fromLatin1(japanese))) {
+        family = QString::fromLatin1(japanese);
+        break;
+      }
+    }
+  }
+  if (family.isEmpty()) {
+    const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+    if (!japanese.isEmpty()) family = japanese.front();
+  }
+  QFont font = family.isEmpty() ? QFont() : QFont(family);
+  font.setPointSizeF(13.5);
+  return font;
+}
+
+void FrameBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QFontMetrics metrics(font());
+  const QRect ink = metrics.tightBoundingRect(title());
+  const int baseline = title().isEmpty() ? 0 : -ink.top();
+  const int line = title().isEmpty() ? 0 : baseline / 2;
+  const QRect box = rect().adjusted(0, line, -2, -2);
+  painter.setPen(palette().color(QPalette::Dark));
+  painter.drawRect(box);
+  painter.setPen(palette().color(QPalette::Light));
+  painter.drawRect(box.translated(1, 1));
+  if (title().isEmpty()) return;
+  const int left = metrics.averageCharWidth() / 2 + 2;
+  const int width = metrics.horizontalAdvance(title());
+  painter.fillRect(QRect(left - 2, 0, width + 4, baseline + metrics.descent()),
+                   palette().color(QPalette::Window));
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.drawText(QPoint(left, baseline), title());
+}
+
+void FitCaptionToWidth(QLabel* label) {
+  const QString caption = label->text();
+  const int available = label->contentsRect().width() - 1;
+  const int needed = QFontMetrics(label->font()).horizontalAdvance(caption);
+  if (caption.isEmpty() || needed <= available) return;
+  QFont font = label->font();
+  font.setLetterSpacing(QFont::AbsoluteSpacing,
+                        static_cast<qreal>(available - needed) / caption.size());
+  label->setFont(font);
+}
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+  emit MouseMoved();
+  event->accept();
+}
+
+Form1::Form1(FileSystem& fs, WindowSettings settings)
+    : QWidget(nullptr), fs_(fs), settings_(std::move(settings)), ownFrontEnd_(*this) {
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    dotsPerInch_ = screen->logicalDotsPerInch();
+  }
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(ToQString(kProgramTitle));
+  setFont(WindowFont());
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, kBackground);
+  setPalette(palette);
+  setFixedSize(Twips(9090), Twips(6495));
+
+  picture1_ = new PictureBox(this);
+  label1_ = new QLabel(QStringLiteral("変換元ファイル名："), picture1_);
+  text1_ = new QLineEdit(picture1_);
+  label2_ = new QLabel(QStringLiteral("変換先フォルダ名："), picture1_);
+  text2_ = new QLineEdit(picture1_);
+  frame1_ = new FrameBox(QStringLiteral("変換元ファイル名選択"), picture1_);
+  file1_ = new FileList(fs_, frame1_);
+  dir1_ = new FolderList(fs_, frame1_);
+  drive1_ = new DriveList(fs_, frame1_);
+  frame2_ = new FrameBox(QStringLiteral("変換先フォルダ名選択"), picture1_);
+  dir2_ = new FolderList(fs_, frame2_);
+  drive2_ = new DriveList(fs_, frame2_);
+  frame3_ = new FrameBox(QStringLiteral("メッセージ"), picture1_);
+  label3_ = new QLabel(frame3_);
+  command1_ = new QPushButton(QStringLiteral("実  行"), picture1_);
+  command2_ = new QPushButton(QStringLiteral("終  了"), picture1_);
+
+  Place(picture1_, "Picture1", 0, 0, 9075, 6495, 0);
+  Place(label1_, "Label1", 240, 360, 2235, 315, 11);
+  Place(text1_, "Text1", 2400, 300, 6255, 405, 10);
+  Place(label2_, "Label2", 240, 960, 2235, 315, 12);
+  Place(text2_, "Text2", 2400, 900, 6255, 405, 13);
+  Place(frame1_, "Frame1", 240, 1680, 5175, 2895, 1);
+  Place(file1_, "File1", 120, 420, 2415, 2190, 4);
+  Place(dir1_, "Dir1", 2640, 420, 2415, 1530, 2);
+  Place(drive1_, "Drive1", 2640, 2220, 2415, 390, 3);
+  Place(frame2_, "Frame2", 5580, 1680, 3135, 2895, 5);
+  Place(dir2_, "Dir2", 180, 420, 2595, 1530, 6);
+  Place(drive2_, "Drive2", 180, 2220, 2595, 390, 7);
+  Place(frame3_, "Frame3", 240, 4740, 8475, 675, 14);
+  Place(label3_, "Label3", 180, 240, 8175, 315, 15);
+  Place(command1_, "Command1", 2520, 5580, 1935, 555, 8);
+  Place(command2_, "Command2", 5160, 5580, 2055, 555, 9);
+
+  // The background box paints the grey, which shows through the frames and the labels; the
+  // boxes and lists keep their own.
+  picture1_->setAutoFillBackground(true);
+  FitCaptionToWidth(label1_);
+  FitCaptionToWidth(label2_);
+  // The focus moves in the order of the tab indexes; frames and labels take none.
+  picture1_->setFocusPolicy(Qt::StrongFocus);
+  command1_->setAutoDefault(false);
+  command2_->setAutoDefault(false);
+  QWidget* previous = picture1_;
+  for (QWidget* next : std::initializer_list<QWidget*>{dir1_, drive1_, file1_, dir2_, drive2_,
+                                                       command1_, command2_, text1_, text2_}) {
+    QWidget::setTabOrder(previous, next);
+    previous = next;
+  }
+
+  connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
+  connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
+  connect(drive1_, &DriveList::Changed, this, &Form1::Drive1_Change);
+  connect(drive2_, &DriveList::Changed, this, &Form1::Drive2_Change);
+  connect(dir1_, &FolderList::Changed, this, &Form1::Dir1_Change);
+  connect(dir2_, &FolderList::Changed, this, &Form1::Dir2_Change);
+  connect(file1_, &FileList::Clicked, this, &Form1::File1_Click);
+  connect(picture1_, &PictureBox::MouseMoved, this, &Form1::Picture1_MouseMove);
+}
+
+int Form1::Twips(int twips) const { return qRound(twips * dotsPerInch_ / 1440.0); }
+
+void Form1::Place(QWidget* control, const char* name, int left, int top, int width, int height,
+                  int tabIndex) {
+  control->setObjectName(QString::fromLatin1(name));
+  control->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
+  control->setProperty("tabIndex", tabIndex);
+}
+
+bool Form1::Form_Load() {
+  if (const QScreen* screen = this->screen()) {
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+  }
+  const std::optional<Text> folder = CheckPatternFolderSetting(fs_, settings_.systemDirHost);
+  if (!folder) {
+    RunFrontEnd().ShowMessage({messages::kNoSetting, MessageIcon::kNone, {}});
+    return false;
+  }
+  patternFolder_ = *folder;
+  conversionDone_ = 0;
+  Drive1_Change();
+  Drive2_Change();
+  text1_->setText(ToQString(dir1_->Path()));
+  text2_->setText(ToQString(dir2_->Path()));
+  Dir1_Change();
+  return true;
+}
+
+void Form1::Command1_Click() {
+  if (running_) return;  // a second click let through by the run's one pass of events
+  running_ = true;
+  RunInputs inputs;
+  inputs.sourceText = FromQString(text1_->text());
+  inputs.targetText = FromQString(text2_->text());
+  inputs.patternFolder = patternFolder_;
+  inputs.programFolder = settings_.programFolder;
+  FrontEnd& ui = RunFrontEnd();
+  RunReport report;
+  try {
+    report = RunConversion(inputs, fs_, ui);
+  } catch (const std::exception& error) {
+    // A fault that is not a RunError must not take the window down with it.
+    report.outcome = RunOutcome::kFailed;
+    report.failure = RunFailure{FailureKind::kCannotWrite, {}, {}, 0, FromUtf8(error.what())};
+    ui.SetStatusText(u"");
+  }
+  if (report.outcome == RunOutcome::kFailed) {
+    ui.SetPointer(Pointer::kDefault);
+    ui.ShowMessage({FailureMessageText(*report.failure), MessageIcon::kCritical, {}});
+  }
+  running_ = false;
+}
+
+void Form1::Command2_Click() { close(); }
+
+void Form1::Drive1_Change() { ChangeDrive(drive1_, dir1_, lastDrive1_); }
+
+void Form1::Drive2_Change() { ChangeDrive(drive2_, dir2_, lastDrive2_); }
+
+void Form1::ChangeDrive(DriveList* driveList, FolderList* folderList, char16_t& lastGood) {
+  const char16_t chosen = driveList->Drive();
+  if (chosen != u'\0' && folderList->SetPath(driveList->DrivePath())) {
+    lastGood = chosen;
+    if (fs_.SetCurrentDrive(chosen)) return;
+  }
+  // The drive cannot be read: the list goes back to the last good drive, without a message,
+  // and the change handler runs again for that drive.
+  if (lastGood != u'\0') {
+    if (lastGood != chosen) driveList->SetDrive(lastGood);
+    return;
+  }
+  // There is no good drive yet: the first drive that can be read takes its place.
+  if (seekingDrive_) return;
+  seekingDrive_ = true;
+  for (const gdf::Drive& drive : fs_.Drives()) {
+    if (drive.letter == chosen || !fs_.DriveReady(drive.letter)) continue;
+    if (!fs_.Exists(fs_.CurrentFolder(drive.letter) + u"\\", ListAttribute::kDirectory)) continue;
+    driveList->SetDrive(drive.letter);
+    break;
+  }
+  seekingDrive_ = false;
+}
+
+void Form1::Dir1_Change() {
+  file1_->SetPattern(u"*.gdf");
+  file1_->SetPath(dir1_->Path());
+  text1_->setText(ToQString(dir1_->Path()));
+  fs_.SetCurrentFolder(dir1_->Path());
+}
+
+void Form1::Dir2_Change() {
+  text2_->setText(ToQString(dir2_->Path()));
+  fs_.SetCurrentFolder(dir2_->Path());
+}
+
+void Form1::File1_Click() {
+  const Text name = file1_->FileName();
+  if (name.empty()) return;
+  Text path = dir1_->Path();
+  if (path.back() != u'\\') path.push_back(u'\\');
+  text1_->setText(ToQString(path + name));
+}
+
+void Form1::Picture1_MouseMove() {
+  if (conversionDone_ != 1) return;
+  label3_->setText(QString());
+  conversionDone_ = 0;
+}
+
+}  // namespace gdf::app

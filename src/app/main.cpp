@@ -1,0 +1,74 @@
+// main.cpp - gdfconv-gui: the window. Places the system on the host (drive map, system folder,
+// program folder), runs start-up hidden, and shows the window only when start-up passed.
+#include <QApplication>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "common/host_settings.h"
+
+namespace {
+
+constexpr const char kHelp[] = R"(Usage: gdfconv-gui [options]
+
+Opens the conversion window. The window reads the pattern-data folder from VirizuV5.ini in the
+folder that stands for the system directory, and does not open without it. The drive, folder
+and file lists start on the current folder.
+
+Options (the same as for gdfconv convert, so that both write the same files):
+  --drive X=DIR       map drive letter X to host folder DIR (repeatable); Z: maps to / unless
+                      given otherwise
+  --system-dir DIR    the folder that stands for the system directory, where VirizuV5.ini is
+                      read (default /etc/gdfconv)
+  --program-dir DIR   the program's own folder, where PATADD.txt is left (default: the folder
+                      of the gdfconv-gui executable)
+  --help              show this text
+
+Qt's own options (-platform NAME, ...) are accepted as well.
+
+Example:
+  gdfconv-gui --drive D=/srv/borings --system-dir ~/gdfconv-settings
+)";
+
+int Usage(const std::string& why) {
+  std::cerr << "gdfconv-gui: " << why << "\n(see gdfconv-gui --help)\n";
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The help needs no display, so it is answered before Qt connects to one.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::cout << kHelp;
+      return 0;
+    }
+  }
+  QApplication application(argc, argv);  // takes Qt's own options out of argv
+
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  gdf::HostSettings host;
+  for (std::size_t i = 0; i < args.size();) {
+    std::string error;
+    if (!gdf::TakeHostOption(args, i, host, error))
+      return Usage("unknown option '" + args[i] + "'");
+    if (!error.empty()) return Usage(error);
+  }
+  gdf::CompleteHostSettings(host);
+  gdf::PosixFileSystem fs(host.fileSystem);
+
+  gdf::app::WindowSettings settings;
+  settings.systemDirHost = host.systemDir;
+  settings.programFolder = fs.FromHost(host.programDir).value_or(gdf::Text());
+  if (!settings.programFolder.empty() && settings.programFolder.back() != u'\\') {
+    settings.programFolder.push_back(u'\\');
+  }
+
+  gdf::app::Form1 form(fs, settings);
+  if (!form.Form_Load()) return 1;
+  form.show();
+  return application.exec();
+}
