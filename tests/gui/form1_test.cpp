@@ -91,32 +91,23 @@ class Form1Test : public QObject {
     QVERIFY(form.windowTitle().endsWith(Q(u" 変換プログラム")));
     QCOMPARE(form.font().pointSizeF(), 13.5);
     QCOMPARE(form.Picture1()->palette().color(QPalette::Window), QColor(192, 192, 192));
+    // Positions are relative to the container; the four corners of the layout and one of
+    // each container.
     const struct {
       QWidget* control;
       QWidget* container;
       QRect geometry;
-      QString caption;
     } cases[] = {
-        {form.Picture1(), &form, {0, 0, 605, 433}, {}},
-        {form.Label1(), form.Picture1(), {16, 24, 149, 21}, Q(u"変換元ファイル名：")},
-        {form.Text1(), form.Picture1(), {160, 20, 417, 27}, {}},
-        {form.Text2(), form.Picture1(), {160, 60, 417, 27}, {}},
-        {form.Frame1(), form.Picture1(), {16, 112, 345, 193}, Q(u"変換元ファイル名選択")},
-        {form.File1(), form.Frame1(), {8, 28, 161, 146}, {}},
-        {form.Drive1(), form.Frame1(), {176, 148, 161, 26}, {}},
-        {form.Dir2(), form.Frame2(), {12, 28, 173, 102}, {}},
-        {form.Label3(), form.Frame3(), {12, 16, 545, 21}, {}},
-        {form.Command1(), form.Picture1(), {168, 372, 129, 37}, Q(u"実  行")},
-        {form.Command2(), form.Picture1(), {344, 372, 137, 37}, Q(u"終  了")},
+        {form.Picture1(), &form, {0, 0, 605, 433}},
+        {form.Label1(), form.Picture1(), {16, 24, 149, 21}},
+        {form.File1(), form.Frame1(), {8, 28, 161, 146}},
+        {form.Drive2(), form.Frame2(), {12, 148, 173, 26}},
+        {form.Label3(), form.Frame3(), {12, 16, 545, 21}},
+        {form.Command2(), form.Picture1(), {344, 372, 137, 37}},
     };
     for (const auto& c : cases) {
       QCOMPARE(c.control->parentWidget(), c.container);
       QCOMPARE(c.control->geometry(), c.geometry);
-      if (auto* label = qobject_cast<QLabel*>(c.control)) QCOMPARE(label->text(), c.caption);
-      if (auto* frame = qobject_cast<QGroupBox*>(c.control)) QCOMPARE(frame->title(), c.caption);
-      if (auto* button = qobject_cast<QPushButton*>(c.control)) {
-        QCOMPARE(button->text(), c.caption);
-      }
     }
     // The focus goes round in the order of the tab indexes.
     QStringList order;
