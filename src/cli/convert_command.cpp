@@ -8,12 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/terminal_front_end.h"
 #include "common/host_settings.h"
 #include "common/messages.h"
 #include "run/conversion_run.h"
+#include "run/dry_run.h"
 #include "run/pattern_setting.h"
+#include "run/report_json.h"
 
 namespace gdf::cli {
 namespace {
@@ -41,6 +44,15 @@ Options:
   --lock-wait SECONDS how long to wait for another conversion that uses the same
                       pattern-data folder (default 30); then the run fails with exit 3
   --quiet             print only the completion text
+  --dry-run           do everything the run would do without writing any file, and list what
+                      it would do: each file of the target folder and of the pattern-data folder
+                      written, grown or left alone, with line counts and the table lines it
+                      would add; a missing target folder is taken as answered Yes. The exit
+                      status is the one the run would have
+  --report FILE.json  write the run's report as JSON to FILE.json (host path): the inputs,
+                      every file written with its size and line count, every table line added,
+                      and the completion text, the refusal or the failure with its stage, file
+                      and line; with --dry-run, also what the run would do to each folder
   --help              show this text
 
 Exit status:
@@ -53,6 +65,8 @@ Exit status:
 Examples:
   gdfconv convert --pattern-dir ~/pattern --yes ./B-1.gdf ./out/B-1
   gdfconv convert --drive D=/srv/borings 'D:\2003\B-1.gdf' 'D:\WORK\2003\SITE\B-1'
+  gdfconv convert --dry-run --pattern-dir ~/pattern ./B-1.gdf ./out/B-1
+  gdfconv convert --pattern-dir ~/pattern --yes --report B-1.json ./B-1.gdf ./out/B-1
 )";
 
 struct ConvertOptions {
@@ -60,6 +74,8 @@ struct ConvertOptions {
   std::optional<std::string> patternDir;
   bool yes = false;
   bool quiet = false;
+  bool dryRun = false;
+  std::optional<std::string> reportPath;
   int lockWaitSeconds = 30;
   std::vector<std::string> positional;
 };
@@ -110,6 +126,15 @@ int RunConvertCommand(const std::vector<std::string>& args) {
       options.yes = true;
     } else if (arg == "--quiet" || arg == "-q") {
       options.quiet = true;
+    } else if (arg == "--dry-run" || arg == "-n") {
+      options.dryRun = true;
+    } else if (arg == "--report" || arg.rfind("--report=", 0) == 0) {
+      if (arg == "--report") {
+        if (i + 1 >= args.size()) return Usage("--report needs a file name");
+        options.reportPath = args[++i];
+      } else {
+        options.reportPath = arg.substr(std::string("--report=").size());
+      }
     } else if (arg == "--lock-wait") {
       if (i + 1 >= args.size()) return Usage("--lock-wait needs a number of seconds");
       try {
@@ -185,7 +210,26 @@ int RunConvertCommand(const std::vector<std::string>& args) {
                                 : ::isatty(STDIN_FILENO) ? QuestionPolicy::kAsk
                                                          : QuestionPolicy::kNo;
   TerminalFrontEnd ui(policy);
-  const RunReport report = RunConversion(inputs, fs, ui);
+  support::ReportFile reportFile;
+  if (options.reportPath) {
+    std::string error;
+    if (!reportFile.Open(*options.reportPath, error)) return Usage(error);
+  }
+  std::optional<DryRunResult> dryRun;
+  if (options.dryRun) dryRun = RunDryConversion(inputs, fs, ui);
+  const RunReport report = dryRun ? dryRun->report : RunConversion(inputs, fs, ui);
+  if (reportFile.IsOpen()) {
+    std::string error;
+    if (!reportFile.Write(RunReportJson(inputs, report, dryRun ? &*dryRun : nullptr), error)) {
+      std::cerr << "gdfconv convert: " << error << "\n";
+    }
+  }
+  if (dryRun) {
+    support::PrintDryRun(std::cout, *dryRun);
+    return report.outcome == RunOutcome::kCompleted ? kExitConverted
+           : report.outcome == RunOutcome::kRefused ? kExitRefused
+                                                    : kExitFailed;
+  }
   switch (report.outcome) {
     case RunOutcome::kCompleted:
       std::cout << ToUtf8(report.completionText) << "\n";

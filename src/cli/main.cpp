@@ -11,11 +11,16 @@ constexpr const char kUsage[] =
     R"(gdfconv - converts boring-log source data files (*.gdf) into record files
 
 Usage:
-  gdfconv convert [options] SOURCE TARGET   convert one source data file
+  gdfconv convert [options] SOURCE TARGET   convert one source data file (--dry-run to see
+                                            what it would do, --report FILE.json for scripts)
+  gdfconv check [options] SOURCE...         list the sections and problems of source files
+  gdfconv batch [options] --target-root DIR SOURCE...
+  gdfconv batch [options] --list FILE       convert many source files, each into its own folder
   gdfconv --help                            show this text
-  gdfconv convert --help                    the options of convert, with examples
+  gdfconv COMMAND --help                    the options of a command, with examples
 
-Exit status: 0 converted, 1 refused by a check, 2 usage error, 3 failed during the conversion.
+Exit status: 0 converted, 1 refused by a check, 2 usage error, 3 failed during the conversion;
+check: 0 no errors, 1 some file has an error.
 )";
 
 }  // namespace
@@ -33,6 +38,8 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (command == "convert") return gdf::cli::RunConvertCommand(args);
+  if (command == "check") return gdf::cli::RunCheckCommand(args);
+  if (command == "batch") return gdf::cli::RunBatchCommand(args);
   std::cerr << "gdfconv: unknown command '" << command << "'\n\n" << kUsage;
   return 2;
 }

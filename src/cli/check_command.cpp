@@ -1,0 +1,176 @@
+// check_command.cpp - `gdfconv check`: reads source data files as a run would and lists their
+// sections and problems, writing nothing.
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "common/host_settings.h"
+#include "common/json_writer.h"
+#include "run/report_json.h"
+#include "run/source_check.h"
+
+namespace gdf::cli {
+namespace {
+
+constexpr const char kCheckHelp[] = R"(Usage: gdfconv check [options] SOURCE...
+
+Reads each source data file as a conversion run would read it and writes nothing. Lists every
+section found (its tag, the line of its tag line, its count and what actually stands there)
+and every problem with its line and severity:
+
+  error    the run would stop there (a count that promises more records than the file holds,
+           bytes that are not code page 932, a date without "/", a count beyond 32 767, a
+           value that the tables cannot hold), or it would read another section's tag line as
+           records
+  warning  the run goes on, but probably not as meant: lines before, between or after the
+           sections that no search reaches, a second tag line of a section, a "～" with no
+           entry to extend, a "$O" series out of ascending depth, depths that are not numbers,
+           a "$K" record without text, names that the tables will hold in double quotes
+
+SOURCE is a host path (beginning with /, ./, ../ or ~/) or a drive path through the drive map.
+
+Options:
+  --format text|json  the form of the output (default text)
+  --drive X=DIR       map drive letter X to host folder DIR (repeatable); Z: maps to / unless
+                      given otherwise
+  --help              show this text
+
+Exit status:
+  0  no file has an error (warnings allowed)
+  1  some file has an error, or cannot be read
+  2  usage error
+
+Examples:
+  gdfconv check ./B-1.gdf
+  gdfconv check --format json data/*.gdf > check.json
+  gdfconv check --drive D=/srv/borings 'D:\2003\B-1.gdf'
+)";
+
+int Usage(const std::string& why) {
+  std::cerr << "gdfconv check: " << why << "\n(see gdfconv check --help)\n";
+  return kExitUsage;
+}
+
+std::string CountShown(const SectionFound& section) {
+  std::ostringstream out;
+  out << section.count;
+  return out.str();
+}
+
+void PrintCheck(std::ostream& out, const std::string& label, const SourceCheck& check) {
+  const int errors = check.Errors();
+  const int warnings = check.Warnings();
+  out << label << ": " << check.sections.size()
+      << (check.sections.size() == 1 ? " section, " : " sections, ") << errors
+      << (errors == 1 ? " error, " : " errors, ") << warnings
+      << (warnings == 1 ? " warning\n" : " warnings\n");
+  if (!check.sections.empty()) {
+    out << "  tag   line    count  present\n";
+    for (const SectionFound& section : check.sections) {
+      out << "  " << std::left << std::setw(4) << section.tag << std::right << std::setw(6)
+          << section.line << std::setw(9) << CountShown(section) << std::setw(9) << section.present
+          << " " << section.unit;
+      if (!section.converted) out << " (not converted)";
+      out << "\n";
+    }
+  }
+  for (const SourceProblem& problem : check.problems) {
+    out << label;
+    if (problem.line > 0) out << ":" << problem.line;
+    out << ": " << (problem.severity == Severity::kError ? "error" : "warning") << ": ";
+    if (!problem.section.empty()) out << problem.section << ": ";
+    out << ToUtf8(problem.message) << "\n";
+  }
+}
+
+}  // namespace
+
+int RunCheckCommand(const std::vector<std::string>& args) {
+  HostSettings host;
+  std::string format = "text";
+  std::vector<std::string> sources;
+  for (std::size_t i = 0; i < args.size();) {
+    const std::string& arg = args[i];
+    std::string error;
+    if (TakeHostOption(args, i, host, error)) {
+      if (!error.empty()) return Usage(error);
+      continue;
+    }
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kCheckHelp;
+      return kExitConverted;
+    }
+    if (arg == "--format" || arg.rfind("--format=", 0) == 0) {
+      if (arg == "--format") {
+        if (i + 1 >= args.size()) return Usage("--format needs text or json");
+        format = args[++i];
+      } else {
+        format = arg.substr(std::string("--format=").size());
+      }
+      if (format != "text" && format != "json") return Usage("--format needs text or json");
+    } else if (arg == "--") {
+      sources.insert(sources.end(), args.begin() + static_cast<long>(i) + 1, args.end());
+      break;
+    } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
+      return Usage("unknown option '" + arg + "'");
+    } else {
+      sources.push_back(arg);
+    }
+    ++i;
+  }
+  if (sources.empty()) return Usage("expected at least one SOURCE");
+  CompleteHostSettings(host);
+  PosixFileSystem fs(host.fileSystem);
+
+  std::string json;
+  JsonWriter writer(json);
+  if (format == "json") {
+    writer.BeginObject();
+    writer.Key("files");
+    writer.BeginArray();
+  }
+  int errors = 0;
+  int warnings = 0;
+  for (std::size_t n = 0; n < sources.size(); ++n) {
+    const std::string& source = sources[n];
+    const auto path = support::RunText(source, fs);
+    SourceCheck check;
+    if (path) {
+      check = CheckSourceFile(fs, *path);
+    } else {
+      check.file = FromUtf8(source);
+      check.readable = false;
+      check.problems.push_back({Severity::kError,
+                                0,
+                                {},
+                                u"No drive holds this host path; map one with --drive X=DIR.",
+                                false});
+    }
+    errors += check.Errors();
+    warnings += check.Warnings();
+    if (format == "json") {
+      WriteSourceCheckJson(writer, check, FromUtf8(source));
+    } else {
+      if (n > 0) std::cout << "\n";
+      PrintCheck(std::cout, source, check);
+    }
+  }
+  if (format == "json") {
+    writer.EndArray();
+    writer.Member("errors", errors);
+    writer.Member("warnings", warnings);
+    writer.EndObject();
+    std::cout << json;
+  } else if (sources.size() > 1) {
+    std::cout << "\n"
+              << sources.size() << " files: " << errors << (errors == 1 ? " error, " : " errors, ")
+              << warnings << (warnings == 1 ? " warning\n" : " warnings\n");
+  }
+  return errors > 0 ? kExitProblemsFound : kExitConverted;
+}
+
+}  // namespace gdf::cli

@@ -1,0 +1,52 @@
+// cli_support.h - What the subcommands share beyond the host options: paths from the command
+// line, the pattern-data folder, report files, column widths on a terminal, and the printed form
+// of a dry run.
+#pragma once
+
+#include <fstream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "common/host_settings.h"
+#include "common/platform.h"
+#include "run/dry_run.h"
+
+namespace gdf::cli::support {
+
+/// The run's text for a command-line path: a host path becomes a drive path; any other text is
+/// taken as it stands. Nothing when no drive holds the host path.
+std::optional<Text> RunText(const std::string& arg, const FileSystem& fs);
+
+/// The pattern-data folder, ending with "\": `patternDir` when given, else the folder that the
+/// settings file names. Nothing, after the refusal is printed on stderr, when there is none.
+std::optional<Text> ResolvePatternFolder(const std::optional<std::string>& patternDir,
+                                         FileSystem& fs, const HostSettings& host);
+
+/// The program's folder in drive form, ending with "\" (empty when no drive holds it).
+Text ProgramFolderText(const FileSystem& fs, const HostSettings& host);
+
+/// A report file, opened before the work so that a path that cannot be written is refused
+/// before anything is done.
+class ReportFile {
+ public:
+  /// Creates or empties the file; false with `error` set when it cannot.
+  bool Open(const std::string& hostPath, std::string& error);
+  bool IsOpen() const { return stream_.is_open(); }
+  /// Writes the whole content and closes the file.
+  bool Write(const std::string& content, std::string& error);
+
+ private:
+  std::ofstream stream_;
+  std::string path_;
+};
+
+/// The number of terminal columns that UTF-8 text takes (wide East Asian characters take two).
+std::size_t DisplayWidth(std::string_view utf8);
+/// `utf8` followed by blanks up to `width` columns.
+std::string PadRight(const std::string& utf8, std::size_t width);
+
+/// Prints what a dry run found: how the run would end, then each folder with its files.
+void PrintDryRun(std::ostream& out, const DryRunResult& result);
+
+}  // namespace gdf::cli::support

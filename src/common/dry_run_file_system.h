@@ -1,0 +1,107 @@
+// dry_run_file_system.h - A file system that keeps every change in memory: the files and folders
+// that a run creates, writes, appends to, deletes or renames live in it, and every read sees
+// them, while the disk below is only read. A conversion run on it does all it would do and
+// writes nothing; afterwards it tells what the run would have changed.
+//
+// Paths are matched as the file system below resolves them (drive letters, Windows rules, names
+// without regard to case). The pattern-data folder's lock is taken on the folder below, so that
+// a dry run waits for a real run on the same tables as another real run would.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/platform.h"
+
+namespace gdf {
+
+/// What happened to one path.
+enum class ChangeKind {
+  kFolderCreated,  ///< a folder that did not exist
+  kCreated,        ///< a file that did not exist
+  kReplaced,       ///< an existing file emptied and written again, or renamed over
+  kAppended,       ///< an existing file that only had bytes added at its end
+  kDeleted,        ///< an existing file that is gone
+};
+
+/// One path that a run on the file system changed.
+struct FileChange {
+  Text path;  ///< the path in drive form, as first used ("D:\OUT\X1.TXT")
+  ChangeKind kind = ChangeKind::kCreated;
+  std::int64_t bytesBefore = -1;  ///< size before, -1 when it did not exist
+  std::int64_t bytesAfter = -1;   ///< size after, -1 when it does not exist
+  std::int32_t linesBefore = 0;   ///< lines before (as the line reader counts them)
+  std::int32_t linesAfter = 0;    ///< lines after
+  bool sameContent = false;       ///< whether a replaced file holds exactly what it held before
+};
+
+/// The number of lines in `bytes` as the line reader splits them (CR LF, LF or CR end a line; a
+/// last line without a line end is a line).
+std::int32_t CountLines(std::string_view bytes);
+
+class DryRunFileSystem : public FileSystem {
+ public:
+  /// Reads through to `real`, which is never written.
+  explicit DryRunFileSystem(FileSystem& real);
+  ~DryRunFileSystem() override;
+
+  std::vector<Drive> Drives() const override { return real_.Drives(); }
+  bool DriveReady(char16_t letter) const override { return real_.DriveReady(letter); }
+  bool SetCurrentDrive(char16_t letter) override { return real_.SetCurrentDrive(letter); }
+  char16_t CurrentDrive() const override { return real_.CurrentDrive(); }
+  Text CurrentFolder(char16_t letter) const override { return real_.CurrentFolder(letter); }
+  bool SetCurrentFolder(TextView path) override { return real_.SetCurrentFolder(path); }
+  std::optional<Text> Absolute(TextView path) const override { return real_.Absolute(path); }
+  std::optional<std::string> ToHost(TextView path) const override { return real_.ToHost(path); }
+  std::optional<Text> FromHost(const std::string& hostPath) const override {
+    return real_.FromHost(hostPath);
+  }
+
+  bool Exists(TextView path, ListAttribute attribute) const override;
+  std::vector<FolderEntry> List(TextView folder) const override;
+  std::int64_t Size(TextView path) const override;
+  bool CreateFolder(TextView path, std::string& error) override;
+  bool Delete(TextView path, std::string& error) override;
+  bool Rename(TextView from, TextView to, std::string& error) override;
+  std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
+  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
+  std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
+                                         std::string& error) override;
+
+  /// Every path that differs from the disk below, in the order the paths were first touched. A
+  /// file that was made and removed again (a work file) is not listed.
+  std::vector<FileChange> Changes() const;
+
+ private:
+  enum class State { kFile, kFolder, kAbsent };
+  struct Node {
+    Text path;       // drive form, as first used
+    Text parentKey;  // the key of the folder that holds it
+    State state = State::kAbsent;
+    std::shared_ptr<std::string> content;  // the file's bytes, when a file
+    bool fileBefore = false;               // a normal file on the disk below
+    bool replaced = false;                 // emptied or renamed over at some point
+  };
+  struct Where {
+    Text key;
+    Text path;
+    Text parentKey;
+    Text parentPath;  // empty at a drive's root
+  };
+
+  std::optional<Where> Locate(TextView path) const;
+  const Node* Find(const Text& key) const;
+  Node& Touch(const Where& where);
+  bool IsFolder(const Where& where) const;
+  bool IsFile(const Where& where) const;
+  bool ParentIsFolder(const Where& where) const;
+
+  FileSystem& real_;
+  std::vector<Node> nodes_;                // in the order first touched
+  std::map<Text, std::size_t> nodeByKey_;  // key -> index in nodes_
+};
+
+}  // namespace gdf
