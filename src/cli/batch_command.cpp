@@ -174,6 +174,12 @@ class Progress : public BatchObserver {
 
   void Finished(std::size_t index, std::size_t total, const BatchEntry& entry) override {
     if (terminal_) {
+      // A file that did not convert gets a line of its own above the bar.
+      if (entry.report.outcome != RunOutcome::kCompleted) {
+        std::cerr << "\r\033[K" << ToUtf8(SourceFileName(entry.job.sourceText)) << ": "
+                  << OutcomeWord(entry.report.outcome) << ": " << ToUtf8(BatchReason(entry.report))
+                  << "\n";
+      }
       if (index + 1 == total) std::cerr << "\r\033[K" << std::flush;
       return;
     }

@@ -62,6 +62,7 @@ std::optional<DryRunFileSystem::Where> DryRunFileSystem::Locate(TextView path) c
   Where where;
   where.path = *absolute;
   where.key = FoldKey(*host);
+  where.hostName = FromUtf8(host->substr(host->rfind('/') + 1));
   // "D:\" is a root; "D:\A" has the parent "D:\"; "D:\A\B" has "D:\A".
   const std::size_t separator = absolute->rfind(u'\\');
   if (absolute->size() > 3 && separator != Text::npos) {
@@ -85,9 +86,11 @@ DryRunFileSystem::Node& DryRunFileSystem::Touch(const Where& where) {
   node.path = where.path;
   node.parentKey = where.parentKey;
   node.fileBefore = real_.Exists(where.path, ListAttribute::kNormal);
-  node.state = node.fileBefore                                       ? State::kFile
-               : real_.Exists(where.path, ListAttribute::kDirectory) ? State::kFolder
-                                                                     : State::kAbsent;
+  node.state = node.fileBefore ? State::kFile : IsFolder(where) ? State::kFolder : State::kAbsent;
+  // An entry that exists keeps the name the disk gives it, whatever case the caller used.
+  if (node.state != State::kAbsent && !where.parentPath.empty()) {
+    node.path = node.path.substr(0, node.path.rfind(u'\\') + 1) + where.hostName;
+  }
   if (node.fileBefore) {
     std::string error;
     node.content = std::make_shared<std::string>(real_.ReadAll(where.path, error).value_or(""));
@@ -99,8 +102,8 @@ DryRunFileSystem::Node& DryRunFileSystem::Touch(const Where& where) {
 
 bool DryRunFileSystem::IsFolder(const Where& where) const {
   if (const Node* node = Find(where.key)) return node->state == State::kFolder;
-  return real_.Exists(where.path, ListAttribute::kDirectory) &&
-         !real_.Exists(where.path, ListAttribute::kNormal);
+  // A listing with the directory attribute finds normal files too; a folder has no size.
+  return real_.Exists(where.path, ListAttribute::kDirectory) && real_.Size(where.path) < 0;
 }
 
 bool DryRunFileSystem::IsFile(const Where& where) const {
@@ -270,8 +273,9 @@ std::unique_ptr<FolderLock> DryRunFileSystem::LockFolder(TextView folder, int wa
 std::vector<FileChange> DryRunFileSystem::Changes() const {
   std::vector<FileChange> changes;
   for (const Node& node : nodes_) {
-    const bool folderBefore =
-        !node.fileBefore && real_.Exists(node.path, ListAttribute::kDirectory);
+    const bool folderBefore = !node.fileBefore &&
+                              real_.Exists(node.path, ListAttribute::kDirectory) &&
+                              real_.Size(node.path) < 0;
     FileChange change;
     change.path = node.path;
     std::string before;

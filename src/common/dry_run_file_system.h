@@ -90,6 +90,7 @@ class DryRunFileSystem : public FileSystem {
     Text path;
     Text parentKey;
     Text parentPath;  // empty at a drive's root
+    Text hostName;    // the last component as the disk below resolves it
   };
 
   std::optional<Where> Locate(TextView path) const;
