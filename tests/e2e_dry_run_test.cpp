@@ -128,7 +128,9 @@ TEST_F(DryRun, WritesNothingAndListsWhatTheRunThenDoes) {
           EXPECT_EQ(file["sameContent"].boolean, bytes == before.at(path)) << path;
         } else {
           EXPECT_EQ(action, before.count(path) ? "grows" : "created") << path;
-          if (before.count(path)) EXPECT_EQ(bytes.rfind(before.at(path), 0), 0u) << path;
+          if (before.count(path)) {
+            EXPECT_EQ(bytes.rfind(before.at(path), 0), 0u) << path;  // grown at its end
+          }
         }
         ++listed;
       }
