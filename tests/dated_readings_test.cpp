@@ -79,9 +79,8 @@ TEST_F(DatedReadingsTest, FaultsFoundOnReading) {
     EXPECT_EQ(error.failure().kind, FailureKind::kBadValue);
     EXPECT_EQ(error.failure().stage, u"$W");
     EXPECT_EQ(error.failure().sourceLine, 4);
-    EXPECT_NE(
-        ToUtf8(error.failure().reason).find("Record 2 has the date [0512]"),
-        std::string::npos);
+    EXPECT_NE(ToUtf8(error.failure().reason).find("Record 2 has the date [0512]"),
+              std::string::npos);
   }
   EXPECT_THROW(Convert("$W2\n1,1/1\n2\n"), RunError);  // the last date is missing
   EXPECT_EQ(test::ReadCp932(dir / "out/N9.TXT"), "old\n");
