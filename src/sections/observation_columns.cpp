@@ -191,6 +191,10 @@ class CodeTable {
 class ObservationColumnsSection : public Section {
  public:
   void Read(TextReader& reader, const SectionHeader& header) override {
+    // Room for one entry per row: a column that stays sparse leaves its pages untouched.
+    if (header.count > 0) {
+      for (DepthList& list : lists_) list.Reserve(static_cast<std::size_t>(header.count));
+    }
     ReadFixedRecords(reader, header.count, 9, [&](const std::vector<Text>& buffer) {
       const Text depth = Trim(buffer[1]);
       for (std::size_t column = 0; column < lists_.size(); ++column) {
