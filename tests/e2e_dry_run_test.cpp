@@ -151,10 +151,13 @@ TEST_F(DryRun, FailureAndRefusalAreThoseOfTheRun) {
     std::string source;
     std::string target;
     int exitCode;
+    const char* stage;
+    double line;
   } cases[] = {
-      {work / "src/short.gdf", work / "out/S", 3},
-      {work / "src/missing.gdf", work / "out/S", 1},
-      {work / "src/B-1.gdf", "Q:\\NO\\DRIVE", 1},
+      {work / "src/short.gdf", work / "out/S", 3, "$A", 5},
+      {work / "src/B-1.gdf", work / "src/B-2.gdf/S", 3, "target folder", 0},  // under a file
+      {work / "src/missing.gdf", work / "out/S", 1, "", 0},
+      {work / "src/B-1.gdf", "Q:\\NO\\DRIVE", 1, "", 0},
   };
   int n = 0;
   for (const auto& c : cases) {
@@ -174,8 +177,8 @@ TEST_F(DryRun, FailureAndRefusalAreThoseOfTheRun) {
       for (const char* key : {"kind", "stage", "file", "reason"}) {
         EXPECT_EQ(dryReport["failure"][key].string, realReport["failure"][key].string) << key;
       }
-      EXPECT_EQ(dryReport["failure"]["stage"].string, "$A");
-      EXPECT_EQ(dryReport["failure"]["line"].number, 5);
+      EXPECT_EQ(dryReport["failure"]["stage"].string, c.stage);
+      EXPECT_EQ(dryReport["failure"]["line"].number, c.line);
     }
   }
 }

@@ -111,10 +111,12 @@ bool DryRunFileSystem::IsFile(const Where& where) const {
   return real_.Exists(where.path, ListAttribute::kNormal);
 }
 
-bool DryRunFileSystem::ParentIsFolder(const Where& where) const {
+bool DryRunFileSystem::ParentIsFolder(const Where& where, std::string& error) const {
   if (where.parentPath.empty()) return true;  // a drive's root
   const auto parent = Locate(where.parentPath);
-  return parent && IsFolder(*parent);
+  if (parent && IsFolder(*parent)) return true;
+  error = parent && IsFile(*parent) ? "Not a directory" : kNoSuchFile;
+  return false;
 }
 
 bool DryRunFileSystem::Exists(TextView path, ListAttribute attribute) const {
@@ -175,10 +177,7 @@ bool DryRunFileSystem::CreateFolder(TextView path, std::string& error) {
     error = "File exists";
     return false;
   }
-  if (!ParentIsFolder(*where)) {
-    error = kNoSuchFile;
-    return false;
-  }
+  if (!ParentIsFolder(*where, error)) return false;
   Touch(*where).state = State::kFolder;
   return true;
 }
@@ -206,10 +205,11 @@ bool DryRunFileSystem::Rename(TextView from, TextView to, std::string& error) {
     error = "no such drive";
     return false;
   }
-  if (!IsFile(*source) || !ParentIsFolder(*target)) {
+  if (!IsFile(*source)) {
     error = kNoSuchFile;
     return false;
   }
+  if (!ParentIsFolder(*target, error)) return false;
   if (IsFolder(*target)) {
     error = "Is a directory";
     return false;
@@ -250,10 +250,7 @@ std::unique_ptr<OutputFile> DryRunFileSystem::Open(TextView path, OpenMode mode,
     error = "Is a directory";
     return nullptr;
   }
-  if (!ParentIsFolder(*where)) {
-    error = kNoSuchFile;
-    return nullptr;
-  }
+  if (!ParentIsFolder(*where, error)) return nullptr;
   Node& node = Touch(*where);
   if (node.state != State::kFile || mode == OpenMode::kTruncate) {
     // A fresh buffer: an output file still open on the old one keeps writing there, as an open

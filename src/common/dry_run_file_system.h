@@ -98,7 +98,7 @@ class DryRunFileSystem : public FileSystem {
   Node& Touch(const Where& where);
   bool IsFolder(const Where& where) const;
   bool IsFile(const Where& where) const;
-  bool ParentIsFolder(const Where& where) const;
+  bool ParentIsFolder(const Where& where, std::string& error) const;
 
   FileSystem& real_;
   std::vector<Node> nodes_;                // in the order first touched

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "common/cp932.h"
@@ -34,6 +36,13 @@ std::optional<float> DepthValue(TextView text) {
   } catch (const RunError&) {
     return std::nullopt;
   }
+}
+
+// A Single as the decimal it was written as (0.3, not 0.300000012).
+double AsDecimal(float value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.7g", static_cast<double>(value));
+  return std::strtod(text, nullptr);
 }
 
 // Lines per record of the sections whose records have a fixed number of whole lines.
@@ -179,7 +188,7 @@ class Checker {
       result_.sections.push_back(found);
       return;
     }
-    found.count = header.rawCount;
+    found.count = AsDecimal(header.rawCount);
     found.converted = tag == "$Z" ? header.count != 0 : header.Present();
     CheckCount(found, rest, header);
 
@@ -325,8 +334,8 @@ class Checker {
     if (!ReadsBackPlain(attribute)) {
       Add(Severity::kWarning, record.SourceLine(5), "$A",
           u"The attribute " + Quoted(attribute) +
-              u" holds a comma or begins with a double quote: the table line of a new name "
-              u"would not read back as written.");
+              u" holds a comma or begins with a double quote, which a name table cannot hold: if "
+              u"the layer's name is new, the run stops before it changes a table.");
     }
   }
 
