@@ -521,6 +521,7 @@ class Checker {
         }
       }
       if (ended && read == 1) break;
+      if (!ended && read < 5) break;  // cut short by the end of the file
       ++present;
       if (r > header.count) continue;  // stands there, but the run does not read it
       const int recordLine = static_cast<int>(line - static_cast<std::size_t>(read)) + 1;
