@@ -574,7 +574,10 @@ class Checker {
       return false;
     };
     std::vector<std::size_t> reported;  // uncovered tag lines, each with a problem of its own
-    for (const auto& [line, tag] : tagLines_) {
+    for (const auto& entry : tagLines_) {
+      // Named copies, not a structured binding: clang 14 cannot capture one in a lambda.
+      const std::size_t line = entry.first;
+      const auto& tag = entry.second;
       if (isCovered(line)) continue;
       reported.push_back(line);
       const int at = static_cast<int>(line + 1);
