@@ -66,7 +66,9 @@ TEST_F(BadInput, Matrix) {
   for (const auto& c : cases) {
     const auto result = Convert(c.bytes);
     EXPECT_EQ(result.exitCode, c.exitCode) << c.what << "\n" << result.err;
-    if (c.exitCode == 3) EXPECT_NE(result.err.find("b.gdf"), std::string::npos) << c.what;
+    if (c.exitCode == 3) {
+      EXPECT_NE(result.err.find("b.gdf"), std::string::npos) << c.what;
+    }
   }
 }
 
