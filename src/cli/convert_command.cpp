@@ -85,17 +85,6 @@ int Usage(const std::string& why) {
   return kExitUsage;
 }
 
-bool IsFolder(const std::string& host) {
-  struct stat st {};
-  return ::stat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-// The run's text for a command-line path: host paths become drive paths.
-std::optional<Text> RunText(const std::string& arg, const FileSystem& fs) {
-  if (!IsHostPathText(arg)) return FromUtf8(arg);
-  return fs.FromHost(ExpandHome(arg));
-}
-
 void PrintReport(const RunReport& report) {
   for (const WrittenFile& file : report.files) {
     std::cout << "  wrote " << ToUtf8(file.path) << " (" << file.lines
@@ -166,30 +155,12 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   PosixFileSystem fs(options.host.fileSystem);
 
   // The pattern-data folder: the option, or the setting that the window would read at start.
-  Text patternFolder;
-  if (options.patternDir) {
-    const std::string host = ExpandHome(*options.patternDir);
-    const auto drivePath = IsFolder(host) ? fs.FromHost(host) : std::nullopt;
-    if (!drivePath) {
-      std::cerr << ToUtf8(messages::kNoSetting) << "\n"
-                << "(the pattern-data folder " << *options.patternDir
-                << " does not exist, or no drive holds it)\n";
-      return kExitRefused;
-    }
-    patternFolder = *drivePath;
-    if (patternFolder.back() != u'\\') patternFolder.push_back(u'\\');
-  } else {
-    const auto setting = CheckPatternFolderSetting(fs, options.host.systemDir);
-    if (!setting) {
-      std::cerr << ToUtf8(messages::kNoSetting) << "\n";
-      return kExitRefused;
-    }
-    patternFolder = *setting;
-  }
+  const auto patternFolder = support::ResolvePatternFolder(options.patternDir, fs, options.host);
+  if (!patternFolder) return kExitRefused;
 
   RunInputs inputs;
-  const auto source = RunText(options.positional[0], fs);
-  const auto target = RunText(options.positional[1], fs);
+  const auto source = support::RunText(options.positional[0], fs);
+  const auto target = support::RunText(options.positional[1], fs);
   for (const auto* path : {&source, &target}) {
     if (!*path) {
       std::cerr << "gdfconv convert: no drive holds the host path "
@@ -199,12 +170,9 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   }
   inputs.sourceText = *source;
   inputs.targetText = *target;
-  inputs.patternFolder = patternFolder;
+  inputs.patternFolder = *patternFolder;
   inputs.lockWaitMilliseconds = options.lockWaitSeconds * 1000;
-  inputs.programFolder = fs.FromHost(options.host.programDir).value_or(Text());
-  if (!inputs.programFolder.empty() && inputs.programFolder.back() != u'\\') {
-    inputs.programFolder.push_back(u'\\');
-  }
+  inputs.programFolder = support::ProgramFolderText(fs, options.host);
 
   const QuestionPolicy policy = options.yes              ? QuestionPolicy::kYes
                                 : ::isatty(STDIN_FILENO) ? QuestionPolicy::kAsk
