@@ -1,5 +1,4 @@
 // convert_command.cpp - `gdfconv convert`: one source data file into one target folder.
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <iostream>
@@ -15,7 +14,6 @@
 #include "common/messages.h"
 #include "run/conversion_run.h"
 #include "run/dry_run.h"
-#include "run/pattern_setting.h"
 #include "run/report_json.h"
 
 namespace gdf::cli {
