@@ -2,6 +2,11 @@
 // take text as the tables and sections expect, failing past the end of the file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "common/cp932.h"
 #include "common/errors.h"
 #include "common/text_file.h"
@@ -41,6 +46,41 @@ TEST(LineFile, ValidateNamesLineAndOffset) {
   EXPECT_EQ(line, 1u);
   EXPECT_EQ(offset, 8u);
   EXPECT_EQ(file.Line(1), u"bad \uFFFD");
+}
+
+// The split and the check run in one pass over the bytes; on any bytes they must agree with the
+// plain split at CR LF, LF or CR and with the whole-buffer check.
+TEST(LineFile, OnePassAgreesWithSplitAndCheckOnRandomBytes) {
+  std::mt19937 random(7);
+  const unsigned char alphabet[] = {'a',  '$',  ',',  '\r', '\n', 0x81, 0x82, 0x40, 0x9F,
+                                    0xA0, 0xB1, 0xE0, 0xEF, 0xFC, 0xFD, 0x7F, 0x00};
+  for (int round = 0; round < 3000; ++round) {
+    std::string bytes(random() % 24, '\0');
+    for (char& b : bytes) b = static_cast<char>(alphabet[random() % sizeof alphabet]);
+    std::vector<std::string> lines;
+    bool terminated = false;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+      const std::size_t end = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
+      lines.push_back(bytes.substr(pos, end - pos));
+      terminated = end < bytes.size();
+      pos = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    const LineFile file(bytes, u"r");
+    ASSERT_EQ(file.LineCount(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) ASSERT_EQ(file.LineBytes(i), lines[i]);
+    EXPECT_EQ(file.LastLineTerminated(), terminated);
+    std::size_t expected = 0;
+    std::size_t line = 0;
+    std::size_t offset = 0;
+    const bool valid = Cp932Valid(bytes, &expected);
+    ASSERT_EQ(file.Validate(line, offset), valid);
+    if (!valid) EXPECT_EQ(offset, expected);
+    const auto dollar = std::find_if(lines.begin(), lines.end(),
+                                     [](const std::string& l) { return l.starts_with("$"); });
+    const auto found = file.FirstLineStartingWith("$");
+    EXPECT_EQ(found.has_value(), dollar != lines.end());
+    if (found) EXPECT_EQ(*found, static_cast<std::size_t>(dollar - lines.begin()));
+  }
 }
 
 TEST(TextReader, FieldReads) {

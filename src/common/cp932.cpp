@@ -20,6 +20,7 @@ struct Tables {
   std::unique_ptr<std::array<std::uint16_t, 65536>> encode;  // character -> code
   std::array<std::uint8_t, 256> kind{};         // kSingle, kLead or kInvalid, per first byte
   std::array<std::uint64_t, 1024> validPair{};  // bit (lead * 256 + trail): an assigned code
+  std::array<Cp932ByteClass, 256> byteClass{};  // kind, with LF and CR told apart
 };
 
 constexpr std::uint8_t kSingle = 0;
@@ -96,6 +97,13 @@ Tables BuildTables() {
   for (unsigned code = 0; code < 65536; ++code) {
     if ((*t.twoByte)[code] != kNoChar) t.validPair[code >> 6] |= std::uint64_t{1} << (code & 63);
   }
+  for (unsigned b = 0; b < 256; ++b) {
+    t.byteClass[b] = b == '\n'              ? Cp932ByteClass::kLineFeed
+                     : b == '\r'            ? Cp932ByteClass::kReturn
+                     : t.kind[b] == kSingle ? Cp932ByteClass::kSingle
+                     : t.kind[b] == kLead   ? Cp932ByteClass::kLead
+                                            : Cp932ByteClass::kInvalid;
+  }
   return t;
 }
 
@@ -105,6 +113,11 @@ const Tables& GetTables() {
 }
 
 }  // namespace
+
+const Cp932ScanTables& Cp932Scan() {
+  static const Cp932ScanTables scan{GetTables().byteClass.data(), GetTables().validPair.data()};
+  return scan;
+}
 
 bool Cp932Decode(std::string_view bytes, Text& out, std::size_t* errorOffset) {
   const Tables& t = GetTables();

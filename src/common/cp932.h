@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,25 @@ bool Cp932Decode(std::string_view bytes, Text& out, std::size_t* errorOffset = n
 
 /// Whether `bytes` are code page 932 throughout; sets `errorOffset` to the first bad byte.
 bool Cp932Valid(std::string_view bytes, std::size_t* errorOffset = nullptr);
+
+/// The classes of a first byte, for scanners that split lines and check the code page in the
+/// same pass.
+enum class Cp932ByteClass : std::uint8_t {
+  kSingle,    ///< a one-byte character other than a line end
+  kLead,      ///< starts a double-byte character
+  kInvalid,   ///< starts no character
+  kLineFeed,  ///< LF
+  kReturn,    ///< CR
+};
+
+/// The tables behind a one-pass scan: the class of every byte, and a bit per lead * 256 + trail
+/// that is set for every assigned double-byte code.
+struct Cp932ScanTables {
+  const Cp932ByteClass* byteClass;  // 256 entries
+  const std::uint64_t* validPair;   // 1024 words
+  bool PairValid(unsigned code) const { return ((validPair[code >> 6] >> (code & 63)) & 1u) != 0; }
+};
+const Cp932ScanTables& Cp932Scan();
 
 /// Encodes text as code page 932. A character that the code page does not hold becomes "?",
 /// as the platform's own conversion does.

@@ -16,21 +16,47 @@ LineFile::LineFile(std::string bytes, Text name)
     throw RunError(FailureKind::kCannotOpen, u"The file is larger than 4 GiB.", name_);
   }
   const auto* data = reinterpret_cast<const unsigned char*>(bytes_.data());
-  const std::size_t n = bytes_.size();
+  const auto n = static_cast<std::uint32_t>(bytes_.size());
+  if (n == 0) return;
   // Most files end their lines with LF or CR LF: counting LF sizes the index in one go.
   starts_.reserve(static_cast<std::size_t>(std::count(bytes_.begin(), bytes_.end(), '\n')) + 1);
-  std::size_t pos = 0;
-  while (pos < n) {
-    // CR and LF never occur inside a double-byte character (trail bytes are 0x40 and up).
-    std::size_t end = pos;
-    while (end < n && data[end] != '\n' && data[end] != '\r') ++end;
-    starts_.push_back(static_cast<std::uint32_t>(pos));
-    if (end == n) {
-      lastTerminated_ = false;
+  const auto addLine = [&](std::uint32_t start) {
+    if (data[start] == '$') dollarLines_.push_back(static_cast<std::uint32_t>(starts_.size()));
+    starts_.push_back(start);
+  };
+  // One pass splits the lines and checks the code page. CR and LF never occur inside a
+  // double-byte character (trail bytes are 0x40 and up), so a bad byte only marks the check
+  // failed and the split goes on byte by byte.
+  const Cp932ScanTables& scan = Cp932Scan();
+  addLine(0);
+  std::uint32_t i = 0;
+  while (i < n) {
+    switch (scan.byteClass[data[i]]) {
+      case Cp932ByteClass::kSingle:
+        ++i;
+        continue;
+      case Cp932ByteClass::kLead:
+        if (i + 1 < n && scan.PairValid(data[i] * 256u + data[i + 1])) {
+          i += 2;
+          continue;
+        }
+        [[fallthrough]];
+      case Cp932ByteClass::kInvalid:
+        if (firstBad_ == kAllValid) firstBad_ = i;
+        ++i;
+        continue;
+      case Cp932ByteClass::kLineFeed:
+      case Cp932ByteClass::kReturn:
+        break;
+    }
+    std::uint32_t next = i + 1;
+    if (data[i] == '\r' && next < n && data[next] == '\n') ++next;
+    if (next == n) {
+      lastTerminated_ = true;
       return;
     }
-    pos = end + ((data[end] == '\r' && end + 1 < n && data[end + 1] == '\n') ? 2 : 1);
-    lastTerminated_ = true;
+    addLine(next);
+    i = next;
   }
 }
 
@@ -48,18 +74,25 @@ std::string_view LineFile::LineBytes(std::size_t index) const {
 }
 
 Text LineFile::Line(std::size_t index) const {
+  Text out;
+  DecodeLine(index, out);
+  return out;
+}
+
+void LineFile::DecodeLine(std::size_t index, Text& out) const {
   // A validated file decodes in one step; elsewhere each bad byte becomes U+FFFD.
   std::string_view bytes = LineBytes(index);
-  Text out;
-  Text piece;
   std::size_t bad = 0;
-  while (!Cp932Decode(bytes, piece, &bad)) {
-    out += piece;
-    out.push_back(u'\uFFFD');
+  if (Cp932Decode(bytes, out, &bad)) return;
+  Text decoded;
+  Text piece = std::move(out);
+  do {
+    decoded += piece;
+    decoded.push_back(u'\uFFFD');
     bytes.remove_prefix(bad + 1);
-  }
-  out += piece;
-  return out;
+  } while (!Cp932Decode(bytes, piece, &bad));
+  decoded += piece;
+  out = std::move(decoded);
 }
 
 bool LineFile::LineStartsWith(std::size_t index, std::string_view prefix) const {
@@ -69,32 +102,23 @@ bool LineFile::LineStartsWith(std::size_t index, std::string_view prefix) const 
 }
 
 bool LineFile::Validate(std::size_t& badLine, std::size_t& badOffset) const {
-  // Line ends are ASCII and end no double-byte character, so the file is checked whole.
-  std::size_t bad = 0;
-  if (Cp932Valid(bytes_, &bad)) return true;
-  badOffset = bad;
+  if (firstBad_ == kAllValid) return true;
+  badOffset = firstBad_;
   const auto after =
-      std::upper_bound(starts_.begin(), starts_.end(), static_cast<std::uint32_t>(bad));
+      std::upper_bound(starts_.begin(), starts_.end(), static_cast<std::uint32_t>(firstBad_));
   badLine = static_cast<std::size_t>(after - starts_.begin()) - 1;
   return false;
 }
 
 std::optional<std::size_t> LineFile::FirstLineStartingWith(std::string_view prefix) const {
   if (prefix.empty()) return starts_.empty() ? std::nullopt : std::optional<std::size_t>(0);
-  if (!dollarLinesIndexed_) {
-    for (std::size_t i = 0; i < starts_.size(); ++i) {
-      if (starts_[i] < bytes_.size() && bytes_[starts_[i]] == prefix[0]) dollarLines_.push_back(i);
-    }
-    indexedFirstByte_ = prefix[0];
-    dollarLinesIndexed_ = true;
-  }
-  if (prefix[0] != indexedFirstByte_) {
-    for (std::size_t i = 0; i < starts_.size(); ++i) {
+  if (prefix[0] == '$') {
+    for (const std::uint32_t i : dollarLines_) {
       if (LineStartsWith(i, prefix)) return i;
     }
     return std::nullopt;
   }
-  for (const std::size_t i : dollarLines_) {
+  for (std::size_t i = 0; i < starts_.size(); ++i) {
     if (LineStartsWith(i, prefix)) return i;
   }
   return std::nullopt;
@@ -124,7 +148,7 @@ TextReader::TextReader(const LineFile& file, std::size_t firstLine)
 
 const Text& TextReader::Current() {
   if (cachedLine_ != line_) {
-    cached_ = file_->Line(line_);
+    file_->DecodeLine(line_, cached_);
     cachedLine_ = line_;
   }
   return cached_;
@@ -150,8 +174,13 @@ void TextReader::ThrowPastEnd() const {
 
 Text TextReader::ReadLine() {
   if (AtEnd()) ThrowPastEnd();
-  const Text& line = Current();
-  Text out = line.substr(std::min(column_, line.size()));
+  Text out;
+  if (column_ == 0 && cachedLine_ != line_) {
+    file_->DecodeLine(line_, out);  // a whole line not yet read: no copy through the cache
+  } else {
+    const Text& line = Current();
+    out = line.substr(std::min(column_, line.size()));
+  }
   lastLine_ = line_;
   ++line_;
   column_ = 0;

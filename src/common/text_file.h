@@ -31,8 +31,10 @@ class LineFile {
   std::string_view LineBytes(std::size_t index) const;
   /// Line `index` (0-based) decoded; bytes that are not code page 932 become U+FFFD.
   Text Line(std::size_t index) const;
-  /// The first line that begins with the ASCII text `prefix`, or nothing. Lines are indexed by
-  /// their first byte at the first call, so repeated searches for tags are quick.
+  /// Line `index` decoded into `out`, whose storage is reused.
+  void DecodeLine(std::size_t index, Text& out) const;
+  /// The first line that begins with the ASCII text `prefix`, or nothing. The lines that begin
+  /// with "$" (every tag) are indexed when the file is split, so searches for tags are quick.
   std::optional<std::size_t> FirstLineStartingWith(std::string_view prefix) const;
   /// Whether line `index` begins with the ASCII text `prefix` (compared on the bytes).
   bool LineStartsWith(std::size_t index, std::string_view prefix) const;
@@ -50,9 +52,9 @@ class LineFile {
   std::vector<std::uint32_t> starts_;  // byte offset of each line
   bool lastTerminated_ = false;
   Text name_;
-  mutable std::vector<std::size_t> dollarLines_;  // lines whose first byte is indexedFirstByte_
-  mutable char indexedFirstByte_ = 0;
-  mutable bool dollarLinesIndexed_ = false;
+  std::vector<std::uint32_t> dollarLines_;  // the lines whose first byte is "$"
+  std::size_t firstBad_ = kAllValid;        // offset of the first byte that is not code page 932
+  static constexpr std::size_t kAllValid = static_cast<std::size_t>(-1);
 };
 
 /// Reads a file whole through the file system; throws the run's cannot-open error when it
