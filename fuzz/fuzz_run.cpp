@@ -1,5 +1,7 @@
-// fuzz_run.cpp - A whole conversion run on arbitrary source bytes, into a temporary target
-// folder, against a small fixed pattern-data folder that is laid anew for every input.
+// fuzz_run.cpp - A whole conversion run on arbitrary source bytes against a small fixed
+// pattern-data folder. The folders are laid once on the disk; every input runs on a fresh
+// in-memory overlay of them (the one a dry run uses), so each run starts from the same tables and
+// nothing is written to the disk, which keeps the target fast.
 #include <unistd.h>
 
 #include <cstddef>
@@ -9,6 +11,7 @@
 #include <string>
 
 #include "common/cp932.h"
+#include "common/dry_run_file_system.h"
 #include "common/platform.h"
 #include "run/conversion_run.h"
 
@@ -53,17 +56,27 @@ void LayPatternFolder(const std::filesystem::path& folder) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::filesystem::path root =
-      std::filesystem::temp_directory_path() / ("gdfconv-fuzz-" + std::to_string(::getpid()));
-  std::filesystem::remove_all(root);
-  LayPatternFolder(root / "pattern");
-  std::filesystem::create_directories(root / "program");
-  std::ofstream(root / "b.gdf", std::ios::binary)
-      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  static const std::filesystem::path root = [] {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("gdfconv-fuzz-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    LayPatternFolder(folder / "pattern");
+    std::filesystem::create_directories(folder / "program");
+    return folder;
+  }();
+  static gdf::PosixFileSystem disk([] {
+    gdf::PosixSettings settings;
+    settings.drives[u'D'] = root.string();
+    return settings;
+  }());
 
-  gdf::PosixSettings settings;
-  settings.drives[u'D'] = root.string();
-  gdf::PosixFileSystem fs(settings);
+  gdf::DryRunFileSystem fs(disk);
+  std::string error;
+  const auto source = fs.Open(u"D:\\b.gdf", gdf::OpenMode::kTruncate, error);
+  if (!source || !source->Write({reinterpret_cast<const char*>(data), size}, error) ||
+      !source->Close(error)) {
+    __builtin_trap();  // the overlay must always take the source
+  }
   SilentFrontEnd ui;
   gdf::RunInputs inputs;
   inputs.sourceText = u"D:\\b.gdf";

@@ -55,7 +55,13 @@ DryRunFileSystem::DryRunFileSystem(FileSystem& real) : real_(real) {}
 DryRunFileSystem::~DryRunFileSystem() = default;
 
 std::optional<DryRunFileSystem::Where> DryRunFileSystem::Locate(TextView path) const {
-  const auto absolute = real_.Absolute(Trim(path));
+  const Text trimmed = Trim(path);
+  // Only a full path means the same whatever the current drive and folder are.
+  const bool full = trimmed.size() >= 3 && trimmed[1] == u':' && trimmed[2] == u'\\';
+  if (full) {
+    if (const auto found = located_.find(trimmed); found != located_.end()) return found->second;
+  }
+  const auto absolute = real_.Absolute(trimmed);
   if (!absolute) return std::nullopt;
   const auto host = real_.ToHost(*absolute);
   if (!host) return std::nullopt;
@@ -71,6 +77,7 @@ std::optional<DryRunFileSystem::Where> DryRunFileSystem::Locate(TextView path) c
     where.parentKey = FoldKey(slash == 0 || slash == std::string::npos ? std::string("/")
                                                                        : host->substr(0, slash));
   }
+  if (full) located_.emplace(trimmed, where);
   return where;
 }
 

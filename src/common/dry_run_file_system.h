@@ -103,6 +103,9 @@ class DryRunFileSystem : public FileSystem {
   FileSystem& real_;
   std::vector<Node> nodes_;                // in the order first touched
   std::map<Text, std::size_t> nodeByKey_;  // key -> index in nodes_
+  // Where each full path ("D:\...") was found on the disk below. The disk is only read, so it
+  // stays true for the run; a run opens the same tables and target files many times.
+  mutable std::map<Text, Where, std::less<>> located_;
 };
 
 }  // namespace gdf
