@@ -2,6 +2,7 @@
 #include "support/test_support.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -79,7 +80,7 @@ bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 std::string SourceDir() { return GDFCONV_SOURCE_DIR; }
 
 ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input,
-                         long fileSizeLimit) {
+                         long fileSizeLimit, int user) {
   TempDir io;
   const std::string inPath = io / "stdin";
   const std::string outPath = io / "stdout";
@@ -97,6 +98,10 @@ ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string
       ::signal(SIGXFSZ, SIG_IGN);
       const rlimit limit{static_cast<rlim_t>(fileSizeLimit), static_cast<rlim_t>(fileSizeLimit)};
       ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    if (user >= 0 && ::geteuid() == 0) {
+      const auto id = static_cast<uid_t>(user);
+      if (::setgroups(0, nullptr) != 0 || ::setgid(id) != 0 || ::setuid(id) != 0) ::_exit(126);
     }
     std::vector<char*> argv;
     std::string binary = GDFCONV_BINARY;

@@ -47,9 +47,11 @@ struct ProcessResult {
 
 /// Runs the gdfconv binary with `args`, standard input from `input` (not a terminal). With a
 /// `fileSizeLimit` of 0 or more, no file the process writes may grow beyond that many bytes
-/// (RLIMIT_FSIZE, with SIGXFSZ ignored, so that writes fail as on a full disk).
+/// (RLIMIT_FSIZE, with SIGXFSZ ignored, so that writes fail as on a full disk). With a `user` of 0
+/// or more, a process run as root runs as that user and group id instead, so that permission bits
+/// hold for it.
 ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input = {},
-                         long fileSizeLimit = -1);
+                         long fileSizeLimit = -1, int user = -1);
 
 /// The folder of the repository's own files (data/, tests/).
 std::string SourceDir();
