@@ -352,11 +352,12 @@ namespace {
 // A buffer of many megabytes is faulted in far faster in huge pages, where the kernel offers
 // them on request; it is only advice, and nothing changes where it is not taken.
 void AdviseHugePages(char* data, std::size_t size) {
-  constexpr std::uintptr_t kHuge = std::uintptr_t{2} << 20;
+  constexpr std::size_t kHuge = std::size_t{2} << 20;
   if (size < 4 * kHuge) return;
-  const auto begin = (reinterpret_cast<std::uintptr_t>(data) + kHuge - 1) & ~(kHuge - 1);
-  const auto end = (reinterpret_cast<std::uintptr_t>(data) + size) & ~(kHuge - 1);
-  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+  // From the first huge-page boundary in the buffer, whole huge pages only.
+  const std::size_t skip = (kHuge - reinterpret_cast<std::uintptr_t>(data) % kHuge) % kHuge;
+  const std::size_t length = (size - skip) & ~(kHuge - 1);
+  if (length > 0) ::madvise(data + skip, length, MADV_HUGEPAGE);
 }
 
 }  // namespace
