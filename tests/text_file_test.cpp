@@ -46,6 +46,7 @@ TEST(LineFile, ValidateNamesLineAndOffset) {
   EXPECT_EQ(line, 1u);
   EXPECT_EQ(offset, 8u);
   EXPECT_EQ(file.Line(1), u"bad \uFFFD");
+  EXPECT_EQ(LineFile(std::string("a\x85\x85z\x81"), u"y").Line(0), u"a\uFFFD\uFFFDz\uFFFD");
 }
 
 // The split and the check run in one pass over the bytes; on any bytes they must agree with the

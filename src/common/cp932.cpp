@@ -18,14 +18,9 @@ struct Tables {
   std::array<bool, 256> lead{};        // bytes that start a double-byte character
   std::unique_ptr<std::array<char16_t, 65536>> twoByte;      // lead * 256 + trail
   std::unique_ptr<std::array<std::uint16_t, 65536>> encode;  // character -> code
-  std::array<std::uint8_t, 256> kind{};         // kSingle, kLead or kInvalid, per first byte
   std::array<std::uint64_t, 1024> validPair{};  // bit (lead * 256 + trail): an assigned code
-  std::array<Cp932ByteClass, 256> byteClass{};  // kind, with LF and CR told apart
+  std::array<Cp932ByteClass, 256> byteClass{};  // what each byte starts
 };
-
-constexpr std::uint8_t kSingle = 0;
-constexpr std::uint8_t kLead = 1;
-constexpr std::uint8_t kInvalid = 2;
 
 // One conversion through iconv; returns false when iconv refuses the input.
 bool Convert(iconv_t cd, const char* in, std::size_t inLen, char* out, std::size_t& outLen) {
@@ -91,18 +86,15 @@ Tables BuildTables() {
   }
   iconv_close(dec);
   iconv_close(enc);
-  for (unsigned b = 0; b < 256; ++b) {
-    t.kind[b] = t.single[b] != kNoChar ? kSingle : t.lead[b] ? kLead : kInvalid;
-  }
   for (unsigned code = 0; code < 65536; ++code) {
     if ((*t.twoByte)[code] != kNoChar) t.validPair[code >> 6] |= std::uint64_t{1} << (code & 63);
   }
   for (unsigned b = 0; b < 256; ++b) {
-    t.byteClass[b] = b == '\n'              ? Cp932ByteClass::kLineFeed
-                     : b == '\r'            ? Cp932ByteClass::kReturn
-                     : t.kind[b] == kSingle ? Cp932ByteClass::kSingle
-                     : t.kind[b] == kLead   ? Cp932ByteClass::kLead
-                                            : Cp932ByteClass::kInvalid;
+    t.byteClass[b] = b == '\n'                ? Cp932ByteClass::kLineFeed
+                     : b == '\r'              ? Cp932ByteClass::kReturn
+                     : t.single[b] != kNoChar ? Cp932ByteClass::kSingle
+                     : t.lead[b]              ? Cp932ByteClass::kLead
+                                              : Cp932ByteClass::kInvalid;
   }
   return t;
 }
@@ -154,19 +146,18 @@ bool Cp932Decode(std::string_view bytes, Text& out, std::size_t* errorOffset) {
 }
 
 bool Cp932Valid(std::string_view bytes, std::size_t* errorOffset) {
-  const Tables& t = GetTables();
+  const Cp932ScanTables& scan = Cp932Scan();
   const auto* src = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t n = bytes.size();
   std::size_t i = 0;
   while (i < n) {
-    const unsigned char b = src[i];
-    const std::uint8_t kind = t.kind[b];
-    if (kind == kSingle) {
-      ++i;
+    const Cp932ByteClass kind = scan.byteClass[src[i]];
+    if (kind != Cp932ByteClass::kLead && kind != Cp932ByteClass::kInvalid) {
+      ++i;  // a one-byte character or a line end
       continue;
     }
-    const unsigned code = b * 256u + (i + 1 < n ? src[i + 1] : 0u);
-    if (kind == kInvalid || i + 1 >= n || ((t.validPair[code >> 6] >> (code & 63)) & 1u) == 0) {
+    if (kind == Cp932ByteClass::kInvalid || i + 1 >= n ||
+        !scan.PairValid(src[i] * 256u + src[i + 1])) {
       if (errorOffset != nullptr) *errorOffset = i;
       return false;
     }

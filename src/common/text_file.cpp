@@ -83,16 +83,16 @@ void LineFile::DecodeLine(std::size_t index, Text& out) const {
   // A validated file decodes in one step; elsewhere each bad byte becomes U+FFFD.
   std::string_view bytes = LineBytes(index);
   std::size_t bad = 0;
+  // A failed decode leaves in `out` what it decoded before the bad byte.
   if (Cp932Decode(bytes, out, &bad)) return;
-  Text decoded;
-  Text piece = std::move(out);
-  do {
-    decoded += piece;
-    decoded.push_back(u'\uFFFD');
+  Text piece;
+  for (;;) {
+    out.push_back(u'\uFFFD');
     bytes.remove_prefix(bad + 1);
-  } while (!Cp932Decode(bytes, piece, &bad));
-  decoded += piece;
-  out = std::move(decoded);
+    const bool rest = Cp932Decode(bytes, piece, &bad);
+    out += piece;
+    if (rest) return;
+  }
 }
 
 bool LineFile::LineStartsWith(std::size_t index, std::string_view prefix) const {
