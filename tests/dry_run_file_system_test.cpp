@@ -111,6 +111,19 @@ TEST_F(DryRunFileSystemTest, RefusesWhatTheDiskWouldRefuse) {
   EXPECT_TRUE(overlay.Changes().size() == 1 && overlay.Changes()[0].path == u"D:\\A");
 }
 
+TEST_F(DryRunFileSystemTest, RelativePathsFollowTheCurrentFolder) {
+  std::filesystem::create_directories(dir.path() / "sub");
+  test::WriteBytes(dir / "sub/old.txt", "in sub\r\n");
+  ASSERT_TRUE(overlay.SetCurrentDrive(u'D'));
+  ASSERT_TRUE(overlay.SetCurrentFolder(u"D:\\"));
+  EXPECT_EQ(Read(u"old.txt"), "a\r\nb\r\n");
+  ASSERT_TRUE(overlay.SetCurrentFolder(u"D:\\sub"));
+  EXPECT_EQ(Read(u"old.txt"), "in sub\r\n");  // not where the same name led before
+  ASSERT_TRUE(Write(u"new.txt", OpenMode::kTruncate, "n"));
+  EXPECT_EQ(Read(u"D:\\SUB\\NEW.TXT"), "n");
+  EXPECT_EQ(Read(u"D:\\new.txt"), "<none>");
+}
+
 TEST(CountLines, AsTheLineReaderSplits) {
   const std::pair<std::string, int> cases[] = {
       {"", 0}, {"a", 1}, {"a\r\n", 1}, {"a\r\nb", 2}, {"a\nb\rc\r\n", 3}, {"\r\n\r\n", 2},

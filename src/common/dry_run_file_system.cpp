@@ -54,17 +54,23 @@ DryRunFileSystem::DryRunFileSystem(FileSystem& real) : real_(real) {}
 
 DryRunFileSystem::~DryRunFileSystem() = default;
 
-std::optional<DryRunFileSystem::Where> DryRunFileSystem::Locate(TextView path) const {
+const DryRunFileSystem::Where* DryRunFileSystem::Locate(TextView path) const {
   const Text trimmed = Trim(path);
-  // Only a full path means the same whatever the current drive and folder are.
+  // Only a full path means the same whatever the current drive and folder are, so the cache is
+  // keyed by full paths: the path itself when full, its absolute form otherwise.
   const bool full = trimmed.size() >= 3 && trimmed[1] == u':' && trimmed[2] == u'\\';
   if (full) {
-    if (const auto found = located_.find(trimmed); found != located_.end()) return found->second;
+    if (const auto found = located_.find(trimmed); found != located_.end()) return &found->second;
   }
   const auto absolute = real_.Absolute(trimmed);
-  if (!absolute) return std::nullopt;
+  if (!absolute) return nullptr;
+  if (!full) {
+    if (const auto found = located_.find(*absolute); found != located_.end()) {
+      return &found->second;
+    }
+  }
   const auto host = real_.ToHost(*absolute);
-  if (!host) return std::nullopt;
+  if (!host) return nullptr;
   Where where;
   where.path = *absolute;
   where.key = FoldKey(*host);
@@ -77,8 +83,8 @@ std::optional<DryRunFileSystem::Where> DryRunFileSystem::Locate(TextView path) c
     where.parentKey = FoldKey(slash == 0 || slash == std::string::npos ? std::string("/")
                                                                        : host->substr(0, slash));
   }
-  if (full) located_.emplace(trimmed, where);
-  return where;
+  // Entries of an unordered map stay where they are, so the pointer holds for the run.
+  return &located_.emplace(full ? trimmed : *absolute, std::move(where)).first->second;
 }
 
 const DryRunFileSystem::Node* DryRunFileSystem::Find(const Text& key) const {

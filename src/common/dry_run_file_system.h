@@ -9,9 +9,11 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "common/platform.h"
@@ -93,19 +95,28 @@ class DryRunFileSystem : public FileSystem {
     Text hostName;    // the last component as the disk below resolves it
   };
 
-  std::optional<Where> Locate(TextView path) const;
+  // Where `path` resolves on the disk below, or null when it does not. The result is cached.
+  const Where* Locate(TextView path) const;
   const Node* Find(const Text& key) const;
   Node& Touch(const Where& where);
   bool IsFolder(const Where& where) const;
   bool IsFile(const Where& where) const;
   bool ParentIsFolder(const Where& where, std::string& error) const;
 
+  // Keys are long host paths that share their beginning, so they are hashed, not ordered.
+  struct KeyHash {
+    using is_transparent = void;
+    std::size_t operator()(TextView key) const { return std::hash<TextView>{}(key); }
+  };
+  template <typename Value>
+  using KeyMap = std::unordered_map<Text, Value, KeyHash, std::equal_to<>>;
+
   FileSystem& real_;
-  std::vector<Node> nodes_;                // in the order first touched
-  std::map<Text, std::size_t> nodeByKey_;  // key -> index in nodes_
+  std::vector<Node> nodes_;        // in the order first touched
+  KeyMap<std::size_t> nodeByKey_;  // key -> index in nodes_
   // Where each full path ("D:\...") was found on the disk below. The disk is only read, so it
   // stays true for the run; a run opens the same tables and target files many times.
-  mutable std::map<Text, Where, std::less<>> located_;
+  mutable KeyMap<Where> located_;
 };
 
 }  // namespace gdf

@@ -156,8 +156,15 @@ void SplitByDelimiters(TextView text, TextView delimiters, std::vector<Text>& pi
   store(text.size());
 }
 
-char16_t SimpleUpper(char16_t ch) { return LookUp(kUpperRanges, ch); }
-char16_t SimpleFold(char16_t ch) { return LookUp(kFoldRanges, ch); }
+// Names and paths are mostly ASCII, so that range skips the table search.
+char16_t SimpleUpper(char16_t ch) {
+  if (ch < 0x80) return ch >= u'a' && ch <= u'z' ? static_cast<char16_t>(ch - 32) : ch;
+  return LookUp(kUpperRanges, ch);
+}
+char16_t SimpleFold(char16_t ch) {
+  if (ch < 0x80) return ch >= u'A' && ch <= u'Z' ? static_cast<char16_t>(ch + 32) : ch;
+  return LookUp(kFoldRanges, ch);
+}
 
 Text ToUpperSimple(TextView text) {
   Text out(text);
