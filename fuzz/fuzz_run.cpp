@@ -1,14 +1,19 @@
 // fuzz_run.cpp - A whole conversion run on arbitrary source bytes against a small fixed
 // pattern-data folder. The folders are laid once on the disk; every input runs on a fresh
 // in-memory overlay of them (the one a dry run uses), so each run starts from the same tables and
-// nothing is written to the disk, which keeps the target fast.
+// nothing is written to the disk. What the overlay asks of the disk is remembered across inputs,
+// since the disk never changes; that keeps the target fast.
 #include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "common/cp932.h"
 #include "common/dry_run_file_system.h"
@@ -53,6 +58,83 @@ void LayPatternFolder(const std::filesystem::path& folder) {
   Write(folder / "L18b.txt", "01,ＣＨ\n");
 }
 
+// The disk below the overlay, with every answer about a full path ("D:\...") remembered. The
+// overlay only reads the disk and the fuzz target never writes it, so an answer stays true.
+class RememberedDisk : public gdf::FileSystem {
+ public:
+  explicit RememberedDisk(gdf::FileSystem& disk) : disk_(disk) {}
+
+  std::vector<gdf::Drive> Drives() const override { return disk_.Drives(); }
+  bool DriveReady(char16_t letter) const override { return disk_.DriveReady(letter); }
+  bool SetCurrentDrive(char16_t letter) override { return disk_.SetCurrentDrive(letter); }
+  char16_t CurrentDrive() const override { return disk_.CurrentDrive(); }
+  gdf::Text CurrentFolder(char16_t letter) const override { return disk_.CurrentFolder(letter); }
+  bool SetCurrentFolder(gdf::TextView path) override { return disk_.SetCurrentFolder(path); }
+  std::optional<gdf::Text> Absolute(gdf::TextView path) const override {
+    return Remember(absolute_, path, [&] { return disk_.Absolute(path); });
+  }
+  std::optional<std::string> ToHost(gdf::TextView path) const override {
+    return Remember(host_, path, [&] { return disk_.ToHost(path); });
+  }
+  std::optional<gdf::Text> FromHost(const std::string& hostPath) const override {
+    return disk_.FromHost(hostPath);
+  }
+  bool Exists(gdf::TextView path, gdf::ListAttribute attribute) const override {
+    auto& answers = attribute == gdf::ListAttribute::kNormal ? fileExists_ : folderExists_;
+    return Remember(answers, path, [&] { return disk_.Exists(path, attribute); });
+  }
+  std::vector<gdf::FolderEntry> List(gdf::TextView folder) const override {
+    return Remember(listed_, folder, [&] { return disk_.List(folder); });
+  }
+  std::int64_t Size(gdf::TextView path) const override {
+    return Remember(size_, path, [&] { return disk_.Size(path); });
+  }
+  std::optional<std::string> ReadAll(gdf::TextView path, std::string& error) const override {
+    const auto read = Remember(read_, path, [&] {
+      std::string why;
+      auto bytes = disk_.ReadAll(path, why);
+      return std::pair(std::move(bytes), std::move(why));
+    });
+    error = read.second;
+    return read.first;
+  }
+  bool CreateFolder(gdf::TextView, std::string&) override { __builtin_trap(); }
+  bool Delete(gdf::TextView, std::string&) override { __builtin_trap(); }
+  bool Rename(gdf::TextView, gdf::TextView, std::string&) override { __builtin_trap(); }
+  std::unique_ptr<gdf::OutputFile> Open(gdf::TextView, gdf::OpenMode, std::string&) override {
+    __builtin_trap();
+  }
+  std::unique_ptr<gdf::FolderLock> LockFolder(gdf::TextView folder, int waitMilliseconds,
+                                              std::string& error) override {
+    return disk_.LockFolder(folder, waitMilliseconds, error);
+  }
+
+ private:
+  template <typename Value>
+  using Answers = std::unordered_map<gdf::Text, Value>;
+
+  // Only a full path means the same whatever the current drive and folder are.
+  static bool Full(gdf::TextView path) {
+    return path.size() >= 3 && path[1] == u':' && path[2] == u'\\';
+  }
+  template <typename Value, typename Ask>
+  static Value Remember(Answers<Value>& answers, gdf::TextView path, Ask ask) {
+    if (!Full(path)) return ask();
+    const gdf::Text key(path);
+    if (const auto found = answers.find(key); found != answers.end()) return found->second;
+    return answers.emplace(key, ask()).first->second;
+  }
+
+  gdf::FileSystem& disk_;
+  mutable Answers<std::optional<gdf::Text>> absolute_;
+  mutable Answers<std::optional<std::string>> host_;
+  mutable Answers<bool> fileExists_;
+  mutable Answers<bool> folderExists_;
+  mutable Answers<std::vector<gdf::FolderEntry>> listed_;
+  mutable Answers<std::int64_t> size_;
+  mutable Answers<std::pair<std::optional<std::string>, std::string>> read_;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -69,8 +151,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     settings.drives[u'D'] = root.string();
     return settings;
   }());
+  static RememberedDisk remembered(disk);
 
-  gdf::DryRunFileSystem fs(disk);
+  gdf::DryRunFileSystem fs(remembered);
   std::string error;
   const auto source = fs.Open(u"D:\\b.gdf", gdf::OpenMode::kTruncate, error);
   if (!source || !source->Write({reinterpret_cast<const char*>(data), size}, error) ||
