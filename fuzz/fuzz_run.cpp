@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -90,13 +89,13 @@ class RememberedDisk : public gdf::FileSystem {
     return Remember(size_, path, [&] { return disk_.Size(path); });
   }
   std::optional<std::string> ReadAll(gdf::TextView path, std::string& error) const override {
-    const auto read = Remember(read_, path, [&] {
+    auto read = Remember(read_, path, [&] {
       std::string why;
       auto bytes = disk_.ReadAll(path, why);
       return std::pair(std::move(bytes), std::move(why));
     });
-    error = read.second;
-    return read.first;
+    error = std::move(read.second);
+    return std::move(read.first);
   }
   bool CreateFolder(gdf::TextView, std::string&) override { __builtin_trap(); }
   bool Delete(gdf::TextView, std::string&) override { __builtin_trap(); }
