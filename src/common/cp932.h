@@ -1,9 +1,10 @@
 // cp932.h - Code page 932 (Shift-JIS as Windows has it) to UTF-16 and back.
 //
-// Every file is code page 932 on disk. The conversion tables are built once, at first use,
-// from glibc's iconv "CP932" converter, so that the mapping is exactly that table's
-// (0x8160 <-> U+FF5E, 0x5C <-> U+005C, 0x817C <-> U+FF0D); the per-byte work is then a table
-// look-up.
+// Every file is code page 932 on disk. The conversion tables are data compiled into the program
+// (cp932_tables.inc, written by tools/gen_cp932_tables.py from glibc's iconv "CP932"), so the
+// mapping is that table's on every system (0x8160 <-> U+FF5E, 0x5C <-> U+005C,
+// 0x817C <-> U+FF0D, 0x80 no character) and nothing is built at start-up; the per-byte work is a
+// table look-up.
 #pragma once
 
 #include <cstddef>
