@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "common/errors.h"
 #include "common/numbers.h"
@@ -74,9 +75,51 @@ TEST(NumericTest, AcceptsWhatTheConventionsAllow) {
   }
 }
 
-TEST(NumericTest, SingleOverflowIsAnError) {
-  EXPECT_THROW(ToSingle(u"1e39"), RunError);
-  EXPECT_EQ(*ToSingle(u"1e-50"), 0.0f);  // underflow gives 0
+TEST(NumericTest, SingleIsRoundedOnceFromTheDecimal) {
+  const float kMax = std::numeric_limits<float>::max();
+  const float kTiny = std::numeric_limits<float>::denorm_min();
+  const struct {
+    const char16_t* text;
+    float value;
+  } cases[] = {
+      {u"16777217", 16777216.0f},  // halfway: to the even neighbour
+      {u"16777219", 16777220.0f},
+      {u"16777217.000001", 16777218.0f},
+      // Just above halfway between 1 and the next Single: rounding through a Double first
+      // would land on the halfway point and then round down to 1.
+      {u"1.0000000596046447753906250001", 1.00000012f},
+      {u"1.000000059604644775390625", 1.0f},
+      {u"3.4028235E38", kMax},
+      {u"340,282,350,000,000,000,000,000,000,000,000,000,000", kMax},
+      {u"1.4E-45", kTiny},
+      {u"7.1E-46", kTiny},
+      {u"7E-46", 0.0f},  // below half the smallest Single: underflow gives 0
+      {u"1e-50", 0.0f},
+      {u"0.0001E-42", 0.0f},
+      {u"100000E-51", 0.0f},
+      {u"0E999999999999", 0.0f},
+      {u"0.000000000000000000000000000000000000000000000000001E60", 1e9f},
+      {u"1D2", 100.0f},
+  };
+  for (const auto& c : cases) {
+    const auto value = ToSingle(c.text);
+    ASSERT_TRUE(value) << ToUtf8(c.text);
+    EXPECT_EQ(*value, c.value) << ToUtf8(c.text);
+  }
+  EXPECT_TRUE(std::signbit(*ToSingle(u"-1e-50")));
+}
+
+TEST(NumericTest, OverflowIsAnError) {
+  for (const char16_t* text : {u"1e39", u"3.40282357E38", u"-3.5E38", u"0.0001E43",
+                               u"1E999999999999", u"1000000000000000000000000000000000000000"}) {
+    EXPECT_THROW(ToSingle(text), RunError) << ToUtf8(text);
+  }
+  EXPECT_THROW(ToDouble(u"1E309"), RunError);
+  EXPECT_EQ(*ToDouble(u"1E308"), 1e308);
+  EXPECT_EQ(*ToDouble(u"-1E-400"), 0.0);
+  EXPECT_EQ(*ToDouble(u"0.1"), 0.1);
+  EXPECT_THROW(LeadingValue(u"1e400"), RunError);
+  EXPECT_EQ(LeadingValue(u"1e-400"), 0.0);
 }
 
 TEST(LeadingValue, ReadsTheLeadingNumber) {

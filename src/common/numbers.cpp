@@ -1,24 +1,64 @@
 // numbers.cpp - Numeric test, Single conversion, Str and CStr forms, rounding and counters.
 #include "common/numbers.h"
 
-#include <locale.h>
-#include <cerrno>
-#include <clocale>
+#include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <stdexcept>
 #include <string>
+#include <system_error>
 
 #include "common/errors.h"
 
 namespace gdf {
 namespace {
 
-// The C locale, for conversions that must not follow the process locale (Qt sets it).
-locale_t CLocale() {
-  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return locale;
+// Whether a plain ASCII number ("-1234.5E3", at least one digit) is 1 or more in magnitude.
+// Decides what a result beyond the range of the type was: an overflow, or an underflow.
+bool MagnitudeAtLeastOne(const std::string& ascii) {
+  std::size_t i = ascii[0] == '-' ? 1 : 0;
+  long long scale = 0;  // the value lies in [10^(scale-1), 10^scale) before the exponent
+  bool seenDot = false;
+  bool significant = false;
+  for (; i < ascii.size() && ascii[i] != 'E'; ++i) {
+    const char c = ascii[i];
+    if (c == '.') {
+      seenDot = true;
+    } else if (!significant && c == '0') {
+      if (seenDot) --scale;  // a zero between the point and the first significant digit
+    } else {
+      significant = true;
+      if (!seenDot) ++scale;  // a significant digit of the integer part
+    }
+  }
+  if (!significant) return false;  // zero
+  long long exponent = 0;
+  bool negative = false;
+  if (i < ascii.size()) {
+    ++i;
+    if (i < ascii.size() && (ascii[i] == '+' || ascii[i] == '-')) negative = ascii[i++] == '-';
+    for (; i < ascii.size(); ++i) {
+      if (exponent < 1000000) exponent = exponent * 10 + (ascii[i] - '0');
+    }
+  }
+  return scale + (negative ? -exponent : exponent) >= 1;
+}
+
+// The value of a plain ASCII number, correctly rounded to T (one rounding, whatever the process
+// locale). Beyond the range of T it is an overflow (nothing); below it, a zero of the number's
+// sign.
+template <typename T>
+std::optional<T> Parse(const std::string& ascii) {
+  T value{};
+  const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    if (MagnitudeAtLeastOne(ascii)) return std::nullopt;
+    return ascii[0] == '-' ? -T{0} : T{0};
+  }
+  if (result.ec != std::errc() || result.ptr != ascii.data() + ascii.size()) {
+    throw std::logic_error("not a plain number: " + ascii);  // the scanners hand over no other
+  }
+  return value;
 }
 
 // Scans numeric text into a plain ASCII number ("-1234.5E3"); nothing when not numeric.
@@ -76,11 +116,15 @@ std::optional<std::string> Normalise(TextView text) {
   return out;
 }
 
-// %G with `precision` digits, then the leading 0 of a fraction removed when `dropZero`.
+// The shortest of fixed and exponent form with `precision` significant digits, exponent letter
+// upper case ("1.234568E+07"), whatever the process locale; the leading 0 of a fraction removed
+// in the Str form.
 Text Format(double magnitude, int precision, bool negative, bool strForm) {
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*G", precision, magnitude);
-  std::string digits = buffer;
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                    std::chars_format::general, precision);
+  std::string digits(buffer, result.ptr);
+  for (char& c : digits) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   if (strForm && digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
   std::string out;
   if (negative) {
@@ -109,9 +153,8 @@ bool IsNumeric(TextView text) { return Normalise(text).has_value(); }
 std::optional<float> ToSingle(TextView text) {
   const auto ascii = Normalise(text);
   if (!ascii) return std::nullopt;
-  errno = 0;
-  const float value = strtof_l(ascii->c_str(), nullptr, CLocale());
-  if (std::isinf(value)) {
+  const auto value = Parse<float>(*ascii);
+  if (!value) {
     throw RunError(FailureKind::kOverflow,
                    u"Overflow: the number " + Text(text) + u" is beyond the Single range.");
   }
@@ -121,8 +164,8 @@ std::optional<float> ToSingle(TextView text) {
 std::optional<double> ToDouble(TextView text) {
   const auto ascii = Normalise(text);
   if (!ascii) return std::nullopt;
-  const double value = strtod_l(ascii->c_str(), nullptr, CLocale());
-  if (std::isinf(value)) {
+  const auto value = Parse<double>(*ascii);
+  if (!value) {
     throw RunError(FailureKind::kOverflow,
                    u"Overflow: the number " + Text(text) + u" is beyond the Double range.");
   }
@@ -175,12 +218,12 @@ double LeadingValue(TextView text) {
       i = save;
     }
   }
-  const double value = strtod_l(ascii.c_str(), nullptr, CLocale());
-  if (std::isinf(value)) {
+  const auto value = Parse<double>(ascii);
+  if (!value) {
     throw RunError(FailureKind::kOverflow, u"Overflow: the leading number of " + Text(text) +
                                                u" is beyond the Double range.");
   }
-  return value;
+  return *value;
 }
 
 Text StrForm(float value) { return FormSingle(value, true); }
