@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/batch_preview.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "common/dry_run_file_system.h"
@@ -56,6 +57,10 @@ Options:
   --dry-run           do everything without writing any file; later files see the table lines
                       that earlier ones would add
   --report FILE.json  write the report of every run as JSON to FILE.json (host path)
+  --preview-dir DIR   draw each file's picture into DIR (host folder, created when missing) as
+                      STEM.svg, read back from the files its run wrote, and an index.html that
+                      shows them all, each file's outcome above its picture (see gdfconv
+                      preview --help)
   --quiet             print only the summary line
   --help              show this text
 
@@ -69,6 +74,7 @@ Examples:
   gdfconv batch --pattern-dir ~/pattern --target-root ./out ./logs/*.gdf
   gdfconv batch --pattern-dir ~/pattern --target-root 'D:\WORK\2003\SITE' --drive D=/srv ./logs
   gdfconv batch --pattern-dir ~/pattern --yes --list pairs.txt --report batch.json
+  gdfconv batch --pattern-dir ~/pattern --dry-run --target-root ./out --preview-dir ./pictures ./logs
 )";
 
 int Usage(const std::string& why) {
@@ -82,6 +88,7 @@ struct BatchOptions {
   std::optional<std::string> targetRoot;
   std::optional<std::string> listFile;
   std::optional<std::string> reportPath;
+  std::optional<std::string> previewDir;
   bool yes = false;
   bool quiet = false;
   bool dryRun = false;
@@ -264,6 +271,7 @@ int RunBatchCommand(const std::vector<std::string>& args) {
         TakeValue(args, i, "--target-root", options.targetRoot, error) ||
         TakeValue(args, i, "--list", options.listFile, error) ||
         TakeValue(args, i, "--report", options.reportPath, error) ||
+        TakeValue(args, i, "--preview-dir", options.previewDir, error) ||
         TakeValue(args, i, "--lock-wait", lockWait, error)) {
       if (!error.empty()) return Usage(error);
       if (lockWait) {
@@ -366,13 +374,24 @@ int RunBatchCommand(const std::vector<std::string>& args) {
     if (!reportFile.Open(*options.reportPath, error)) return Usage(error);
   }
 
+  if (options.previewDir) {
+    std::error_code ec;
+    std::filesystem::create_directories(ExpandHome(*options.previewDir), ec);
+    if (!IsHostFolder(ExpandHome(*options.previewDir))) {
+      return Usage("the preview folder " + *options.previewDir + " cannot be created");
+    }
+  }
+
   std::optional<DryRunFileSystem> overlay;
   if (options.dryRun) overlay.emplace(disk);
   FileSystem& fs = overlay ? static_cast<FileSystem&>(*overlay) : disk;
   QuietFrontEnd ui(options.yes);
   Progress progress(::isatty(STDERR_FILENO) != 0, options.quiet);
   const auto start = std::chrono::steady_clock::now();
-  const std::vector<BatchEntry> entries = RunBatch(jobs, common, fs, ui, &progress);
+  std::optional<BatchPreviewWriter> pictures;
+  if (options.previewDir) pictures.emplace(progress, fs, common, ExpandHome(*options.previewDir));
+  const std::vector<BatchEntry> entries =
+      RunBatch(jobs, common, fs, ui, pictures ? static_cast<BatchObserver*>(&*pictures) : &progress);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   PrintSummary(entries, seconds, options.quiet, options.dryRun);
@@ -382,6 +401,10 @@ int RunBatchCommand(const std::vector<std::string>& args) {
     if (!reportFile.Write(BatchReportJson(common, entries, options.dryRun), error)) {
       std::cerr << "gdfconv batch: " << error << "\n";
     }
+  }
+  if (pictures) {
+    std::string error;
+    if (!pictures->Finish(options.dryRun, error)) std::cerr << "gdfconv batch: " << error << "\n";
   }
   const BatchTally tally = TallyBatch(entries);
   return tally.failed > 0 ? kExitFailed : tally.refused > 0 ? kExitRefused : kExitConverted;

@@ -24,4 +24,7 @@ int RunCheckCommand(const std::vector<std::string>& args);
 /// `gdfconv batch [options] --target-root DIR SOURCE...` or `... --list FILE`.
 int RunBatchCommand(const std::vector<std::string>& args);
 
+/// `gdfconv preview [options] SOURCE -o FILE.svg`.
+int RunPreviewCommand(const std::vector<std::string>& args);
+
 }  // namespace gdf::cli

@@ -14,6 +14,8 @@
 #include "common/messages.h"
 #include "run/conversion_run.h"
 #include "run/dry_run.h"
+#include "run/preview.h"
+#include "run/preview_svg.h"
 #include "run/report_json.h"
 
 namespace gdf::cli {
@@ -51,6 +53,9 @@ Options:
                       every file written with its size and line count, every table line added,
                       and the completion text, the refusal or the failure with its stage, file
                       and line; with --dry-run, also what the run would do to each folder
+  --preview FILE.svg  also draw what the run wrote (or, with --dry-run, would write) as an SVG
+                      picture, read back from the record files themselves (see gdfconv preview
+                      --help); the picture is written also when the run is refused or fails
   --help              show this text
 
 Exit status:
@@ -65,6 +70,7 @@ Examples:
   gdfconv convert --drive D=/srv/borings 'D:\2003\B-1.gdf' 'D:\WORK\2003\SITE\B-1'
   gdfconv convert --dry-run --pattern-dir ~/pattern ./B-1.gdf ./out/B-1
   gdfconv convert --pattern-dir ~/pattern --yes --report B-1.json ./B-1.gdf ./out/B-1
+  gdfconv convert --pattern-dir ~/pattern --yes --preview B-1.svg ./B-1.gdf ./out/B-1
 )";
 
 struct ConvertOptions {
@@ -74,6 +80,7 @@ struct ConvertOptions {
   bool quiet = false;
   bool dryRun = false;
   std::optional<std::string> reportPath;
+  std::optional<std::string> previewPath;
   int lockWaitSeconds = 30;
   std::vector<std::string> positional;
 };
@@ -121,6 +128,13 @@ int RunConvertCommand(const std::vector<std::string>& args) {
         options.reportPath = args[++i];
       } else {
         options.reportPath = arg.substr(std::string("--report=").size());
+      }
+    } else if (arg == "--preview" || arg.rfind("--preview=", 0) == 0) {
+      if (arg == "--preview") {
+        if (i + 1 >= args.size()) return Usage("--preview needs a file name");
+        options.previewPath = args[++i];
+      } else {
+        options.previewPath = arg.substr(std::string("--preview=").size());
       }
     } else if (arg == "--lock-wait") {
       if (i + 1 >= args.size()) return Usage("--lock-wait needs a number of seconds");
@@ -181,9 +195,29 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     std::string error;
     if (!reportFile.Open(*options.reportPath, error)) return Usage(error);
   }
+  support::ReportFile previewFile;
+  if (options.previewPath) {
+    std::string error;
+    if (!previewFile.Open(*options.previewPath, error)) return Usage(error);
+  }
   std::optional<DryRunResult> dryRun;
-  if (options.dryRun) dryRun = RunDryConversion(inputs, fs, ui);
+  std::optional<PreviewPicture> picture;
+  if (options.dryRun && options.previewPath) {
+    PreviewRun run = RunPreview(inputs, fs, ui);
+    dryRun = std::move(run.dryRun);
+    picture = std::move(run.picture);
+  } else if (options.dryRun) {
+    dryRun = RunDryConversion(inputs, fs, ui);
+  }
   const RunReport report = dryRun ? dryRun->report : RunConversion(inputs, fs, ui);
+  if (options.previewPath) {
+    // After a real run the picture is read back from the files it wrote on disk.
+    if (!picture) picture = BuildPreview(inputs, report, fs);
+    std::string error;
+    if (!previewFile.Write(PreviewSvg(*picture), error)) {
+      std::cerr << "gdfconv convert: " << error << "\n";
+    }
+  }
   if (reportFile.IsOpen()) {
     std::string error;
     if (!reportFile.Write(RunReportJson(inputs, report, dryRun ? &*dryRun : nullptr), error)) {

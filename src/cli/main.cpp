@@ -14,6 +14,9 @@ Usage:
   gdfconv convert [options] SOURCE TARGET   convert one source data file (--dry-run to see
                                             what it would do, --report FILE.json for scripts)
   gdfconv check [options] SOURCE...         list the sections and problems of source files
+  gdfconv preview [options] SOURCE -o FILE.svg
+                                            draw what a run would hand the drawing system,
+                                            writing nothing but the picture
   gdfconv batch [options] --target-root DIR SOURCE...
   gdfconv batch [options] --list FILE       convert many source files, each into its own folder
   gdfconv --help                            show this text
@@ -40,6 +43,7 @@ int main(int argc, char** argv) {
   if (command == "convert") return gdf::cli::RunConvertCommand(args);
   if (command == "check") return gdf::cli::RunCheckCommand(args);
   if (command == "batch") return gdf::cli::RunBatchCommand(args);
+  if (command == "preview") return gdf::cli::RunPreviewCommand(args);
   std::cerr << "gdfconv: unknown command '" << command << "'\n\n" << kUsage;
   return 2;
 }
