@@ -1,15 +1,8 @@
 // test_support.cpp - Temporary folders, code page 932 files and runs of the binary for tests.
 #include "support/test_support.h"
 
-#include <fcntl.h>
-#include <grp.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <csignal>
-
-#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -18,9 +11,19 @@
 namespace gdf::test {
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "gdfconv-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  thread_local std::mt19937_64 random{std::random_device{}()};
+  static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+  const std::filesystem::path base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = "gdfconv-test-";
+    for (int i = 0; i < 10; ++i) name += kDigits[random() % 36];
+    // create_directory is false when the name is taken (by another test process).
+    if (std::filesystem::create_directory(base / name)) {
+      path_ = base / name;
+      return;
+    }
+  }
+  throw std::runtime_error("no fresh folder under " + base.string());
 }
 
 TempDir::~TempDir() {
@@ -79,46 +82,15 @@ bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
 std::string SourceDir() { return GDFCONV_SOURCE_DIR; }
 
+std::unique_ptr<FileSystem> DrivesOver(const std::map<char16_t, std::string>& drives) {
+  PosixSettings settings;
+  settings.drives = drives;
+  return std::make_unique<PosixFileSystem>(std::move(settings));
+}
+
 ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input,
                          long fileSizeLimit, int user) {
-  TempDir io;
-  const std::string inPath = io / "stdin";
-  const std::string outPath = io / "stdout";
-  const std::string errPath = io / "stderr";
-  WriteBytes(inPath, input);
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    const int in = ::open(inPath.c_str(), O_RDONLY);
-    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ::dup2(in, 0);
-    ::dup2(out, 1);
-    ::dup2(err, 2);
-    if (fileSizeLimit >= 0) {
-      ::signal(SIGXFSZ, SIG_IGN);
-      const rlimit limit{static_cast<rlim_t>(fileSizeLimit), static_cast<rlim_t>(fileSizeLimit)};
-      ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    if (user >= 0 && ::geteuid() == 0) {
-      const auto id = static_cast<uid_t>(user);
-      if (::setgroups(0, nullptr) != 0 || ::setgid(id) != 0 || ::setuid(id) != 0) ::_exit(126);
-    }
-    std::vector<char*> argv;
-    std::string binary = GDFCONV_BINARY;
-    argv.push_back(binary.data());
-    std::vector<std::string> copies = args;
-    for (std::string& arg : copies) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    ::execv(binary.c_str(), argv.data());
-    ::_exit(127);
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  ProcessResult result;
-  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  result.out = ReadBytes(outPath);
-  result.err = ReadBytes(errPath);
-  return result;
+  return RunProcess(GDFCONV_BINARY, args, input, ProcessLimits{fileSizeLimit, user});
 }
 
 }  // namespace gdf::test

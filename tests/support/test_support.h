@@ -3,11 +3,15 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/front_end.h"
+#include "common/platform.h"
 #include "common/text.h"
+#include "support/process.h"
 
 namespace gdf::test {
 
@@ -38,20 +42,17 @@ std::string Cp932Lines(const std::string& text);
 /// Whether a path exists.
 bool Exists(const std::string& path);
 
-/// What a run of the binary gave.
-struct ProcessResult {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
 /// Runs the gdfconv binary with `args`, standard input from `input` (not a terminal). With a
 /// `fileSizeLimit` of 0 or more, no file the process writes may grow beyond that many bytes
 /// (RLIMIT_FSIZE, with SIGXFSZ ignored, so that writes fail as on a full disk). With a `user` of 0
 /// or more, a process run as root runs as that user and group id instead, so that permission bits
-/// hold for it.
+/// hold for it. The two limits are POSIX only (see ProcessLimitsSupported).
 ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input = {},
                          long fileSizeLimit = -1, int user = -1);
+
+/// This system's file system with drive letters standing for host folders ({u'D', "/tmp/x"}), for
+/// tests that run the core in the test process.
+std::unique_ptr<FileSystem> DrivesOver(const std::map<char16_t, std::string>& drives);
 
 /// The folder of the repository's own files (data/, tests/).
 std::string SourceDir();
