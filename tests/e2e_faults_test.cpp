@@ -1,8 +1,12 @@
 // e2e_faults_test.cpp - Show that no failure leaves a lookup table with part of a line or without
-// its entries: a run that adds to every table is cut off by a file-size limit at every size up to
-// what it needs, and by folders that cannot be written; and that runs at once lose nothing.
+// its entries: the binary that adds to every table is cut off by a file-size limit at every size
+// up to what it needs, and by folders that cannot be written; and that runs at once lose nothing.
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
 #include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <future>
@@ -10,6 +14,7 @@
 #include <set>
 #include <sstream>
 
+#include "support/table_faults.h"
 #include "support/test_support.h"
 
 namespace gdf {
@@ -17,57 +22,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every table of the pattern-data folder with the number of fields of its lines.
-const std::map<std::string, int> kTables = {
-    {"KISHITU.TXT", 6}, {"XKISHITU.TXT", 6}, {"L13.TXT", 2}, {"L14.TXT", 2}, {"L15.TXT", 2},
-    {"L16.TXT", 2},     {"L17.TXT", 3},      {"L19.TXT", 2}, {"L18.txt", 2}, {"L18b.txt", 2}};
-
-// A source that adds a name or a value to every table.
-constexpr const char kSource[] =
-    "$A1\n2.50\n新しい礫質土\n\n\nSG\n\n\n\n\n"
-    "$S1\n1.00\nCM\n新A\n新B\n新C\n新D\n新E\n新F\n\n"
-    "$H1\n3.00\n2\nx\n新色/新区分\n";
-
-void LayPattern(const std::string& folder) {
-  test::WriteCp932(folder + "/L1.TXT", "1,GM-150\n");
-  test::WriteCp932(folder + "/L2.TXT", "1,ロータリー式\n");
-  test::WriteCp932(folder + "/L4.TXT", "3,C\n7,M\n");
-  test::WriteCp932(folder + "/KISHITU.TXT", "1001,砂,S,S,    ,0000\n");
-  test::WriteCp932(folder + "/XKISHITU.TXT",
-                   "2000,礫,G,G,    ,0000\n4000,他,    ,    ,    ,0000\n");
-  for (const char* t : {"L13.TXT", "L14.TXT", "L15.TXT", "L16.TXT", "L19.TXT"}) {
-    test::WriteCp932(folder + "/" + t, "1,ＣＭ\n");
-  }
-  test::WriteCp932(folder + "/L17.TXT", "1,      ,棒状\n");
-  test::WriteCp932(folder + "/L18.txt", "01,灰\n");
-  test::WriteCp932(folder + "/L18b.txt", "01,ＣＨ\n");
-}
-
-// Whether a table holds only whole lines of the right shape. A line's fields are counted by its
-// commas; the test's names hold none.
-::testing::AssertionResult WholeLines(const std::string& content, int fields) {
-  if (content.empty()) return ::testing::AssertionSuccess();
-  if (content.size() < 2 || content.compare(content.size() - 2, 2, "\r\n") != 0) {
-    return ::testing::AssertionFailure() << "ends inside a line";
-  }
-  std::size_t start = 0;
-  while (start < content.size()) {
-    const std::size_t end = content.find("\r\n", start);
-    const std::string line = content.substr(start, end - start);
-    if (static_cast<int>(std::count(line.begin(), line.end(), ',')) != fields - 1) {
-      return ::testing::AssertionFailure() << "a line of the wrong shape: [" << line << "]";
-    }
-    start = end + 2;
-  }
-  return ::testing::AssertionSuccess();
-}
+using test::kFaultSource;
+using test::kFaultTables;
+using test::LayFaultPattern;
+using test::WholeLines;
 
 class FaultSweep : public ::testing::Test {
  protected:
   FaultSweep() {
-    LayPattern(dir / "pattern");
-    test::WriteCp932(dir / "b.gdf", kSource);
-    for (const auto& [table, fields] : kTables)
+    LayFaultPattern(dir / "pattern");
+    test::WriteCp932(dir / "b.gdf", kFaultSource);
+    for (const auto& [table, fields] : kFaultTables)
       before[table] = test::ReadBytes(dir / ("pattern/" + table));
   }
   test::ProcessResult Convert(long limit, int user = -1) {
@@ -78,7 +43,7 @@ class FaultSweep : public ::testing::Test {
   // Checks every table after a run: its lines whole, the appended tables beginning with what
   // they held before, XKISHITU.TXT keeping every line it had.
   void CheckTables(long limit) {
-    for (const auto& [table, fields] : kTables) {
+    for (const auto& [table, fields] : kFaultTables) {
       const std::string content = test::ReadBytes(dir / ("pattern/" + table));
       ASSERT_TRUE(test::Exists(dir / ("pattern/" + table))) << table << " at limit " << limit;
       EXPECT_TRUE(WholeLines(content, fields)) << table << " at limit " << limit;
@@ -91,17 +56,20 @@ class FaultSweep : public ::testing::Test {
             << table << " at limit " << limit;
       }
     }
-    EXPECT_EQ(test::ReadBytes(dir / "b.gdf"), test::Cp932Lines(kSource));  // never written
+    EXPECT_EQ(test::ReadBytes(dir / "b.gdf"), test::Cp932Lines(kFaultSource));  // never written
   }
   test::TempDir dir;
   std::map<std::string, std::string> before;
 };
 
+// The binary under process limits and permission bits; run_faults_test.cpp plays the same faults
+// through the core on every system.
+#ifndef _WIN32
 TEST_F(FaultSweep, EveryFileSizeLimitLeavesWholeLines) {
   // The size the run needs: its largest file once it has run unhindered.
   test::TempDir probe;
-  LayPattern(probe / "pattern");
-  test::WriteCp932(probe / "b.gdf", kSource);
+  LayFaultPattern(probe / "pattern");
+  test::WriteCp932(probe / "b.gdf", kFaultSource);
   const auto full =
       test::RunGdfconv({"convert", "--yes", "--quiet", "--pattern-dir", probe / "pattern",
                         "--program-dir", probe.path().string(), probe / "b.gdf", probe / "out"});
@@ -151,10 +119,12 @@ TEST_F(FaultSweep, UnwritableFoldersFailCleanly) {
   EXPECT_NE(readOnlyPattern.err.find("Permission denied"), std::string::npos)
       << readOnlyPattern.err;
   CheckTables(-1);
-  for (const auto& [table, fields] : kTables) {
+  for (const auto& [table, fields] : kFaultTables) {
     EXPECT_EQ(test::ReadBytes(dir / ("pattern/" + table)), before[table]) << table;
   }
 }
+
+#endif
 
 // Two runs that add different names to the same tables at once: each waits for the other's
 // lock, so every name of both is in the tables once, under codes no other line holds.
@@ -180,7 +150,7 @@ TEST_F(FaultSweep, RunsAtOnceKeepEachOthersAdditions) {
     ASSERT_EQ(second.exitCode, 0) << second.err;
   }
   CheckTables(-1);
-  for (const auto& [table, fields] : kTables) {
+  for (const auto& [table, fields] : kFaultTables) {
     const std::string content = test::ReadCp932(dir / ("pattern/" + table));
     std::set<std::string> codes;
     std::istringstream lines(content);

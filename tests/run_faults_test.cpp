@@ -1,0 +1,177 @@
+// run_faults_test.cpp - Show, through the core and a file system that fails on purpose, that no
+// fault loses a table's entries or leaves part of a line: every change of a run that adds to
+// every table is made to fail in turn, as on a disk that fills up, and folders refuse writing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "run/conversion_run.h"
+#include "support/faulty_file_system.h"
+#include "support/table_faults.h"
+#include "support/test_support.h"
+
+namespace gdf {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every file under a folder (host paths relative to it) with its bytes.
+std::map<std::string, std::string> Snapshot(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    if (entry.is_regular_file()) {
+      files[fs::relative(entry.path(), folder).generic_string()] =
+          test::ReadBytes(entry.path().string());
+    }
+  }
+  return files;
+}
+
+// The lines of a file, each with its CR LF.
+std::vector<std::string> Lines(const std::string& content) {
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; start < content.size();) {
+    const std::size_t end = std::min(content.find("\r\n", start), content.size() - 2) + 2;
+    lines.push_back(content.substr(start, end - start));
+    start = end;
+  }
+  return lines;
+}
+
+class RunFaults : public ::testing::Test {
+ protected:
+  RunFaults() : host(test::DrivesOver({{u'D', dir.path().string()}})), faulty(*host) {
+    inputs.sourceText = u"D:\\b.gdf";
+    inputs.targetText = u"D:\\out";
+    inputs.patternFolder = u"D:\\pattern\\";
+    inputs.programFolder = u"D:\\";
+    Lay();
+    before = Snapshot(dir.path());
+  }
+  // The folder as a run finds it first: the tables and the source, no target folder.
+  void Lay() {
+    for (const auto& entry : fs::directory_iterator(dir.path())) fs::remove_all(entry.path());
+    test::LayFaultPattern(dir / "pattern");
+    test::WriteCp932(dir / "b.gdf", test::kFaultSource);
+  }
+  RunReport Run() {
+    test::RecordingFrontEnd ui;
+    ui.answerYes = true;  // create the target folder
+    return RunConversion(inputs, faulty, ui);
+  }
+  // Checks the tables after a failed run: whole lines only, each beginning with what it held
+  // before, XKISHITU.TXT (which is rewritten, not appended to) whole as before or with the new
+  // group.
+  void CheckTables(const std::string& when) {
+    for (const auto& [table, fields] : test::kFaultTables) {
+      const std::string name = "pattern/" + table;
+      ASSERT_TRUE(test::Exists(dir / name)) << table << " " << when;
+      const std::string content = test::ReadBytes(dir / name);
+      EXPECT_TRUE(test::WholeLines(content, fields)) << table << " " << when;
+      if (table == "XKISHITU.TXT") {
+        for (const std::string& line : Lines(before.at(name))) {
+          EXPECT_NE(content.find(line), std::string::npos) << table << " lost [" << line << "] "
+                                                           << when;
+        }
+      } else {
+        EXPECT_EQ(content.compare(0, before.at(name).size(), before.at(name)), 0)
+            << table << " " << when;
+      }
+    }
+    EXPECT_EQ(test::ReadBytes(dir / "b.gdf"), before.at("b.gdf")) << when;
+  }
+  // Checks that every record file the report names holds the bytes it says.
+  void CheckReportedFiles(const RunReport& report, const std::string& when) {
+    for (const WrittenFile& file : report.files) {
+      const std::string path = host->ToHost(file.path).value_or("");
+      EXPECT_EQ(static_cast<std::int64_t>(fs::exists(path) ? fs::file_size(path) : -1), file.bytes)
+          << ToUtf8(file.path) << " " << when;
+    }
+  }
+
+  test::TempDir dir;
+  std::unique_ptr<FileSystem> host;
+  test::FaultyFileSystem faulty;
+  RunInputs inputs;
+  std::map<std::string, std::string> before;
+};
+
+TEST_F(RunFaults, EveryChangeFailingInTurnLosesNothing) {
+  const RunReport unhindered = Run();
+  ASSERT_EQ(unhindered.outcome, RunOutcome::kCompleted);
+  const std::int64_t changes = faulty.Changes();
+  const auto complete = Snapshot(dir.path());
+  ASSERT_GT(changes, 20);
+  int failed = 0;
+  for (std::int64_t k = 1; k <= changes; ++k) {
+    Lay();
+    faulty.FailChange(k);
+    const RunReport report = Run();
+    const std::string when = "with change " + std::to_string(k) + " failing";
+    ASSERT_TRUE(faulty.Struck()) << when;
+    CheckReportedFiles(report, when);
+    if (report.outcome == RunOutcome::kCompleted) {
+      // A run that goes on past a failed change must still have written everything.
+      EXPECT_EQ(Snapshot(dir.path()), complete) << when;
+    } else {
+      ++failed;
+      EXPECT_EQ(report.outcome, RunOutcome::kFailed) << when;
+      ASSERT_TRUE(report.failure) << when;
+      EXPECT_NE(ToUtf8(DescribeFailure(*report.failure)).find(test::kFullText),
+                std::string::npos)
+          << when << ": " << ToUtf8(DescribeFailure(*report.failure));
+      CheckTables(when);
+    }
+    if (HasFailure()) return;
+  }
+  EXPECT_GT(failed, changes / 2);
+  faulty.FailChange(0);
+  Lay();
+  EXPECT_EQ(Run().outcome, RunOutcome::kCompleted);
+  EXPECT_EQ(Snapshot(dir.path()), complete);
+}
+
+TEST_F(RunFaults, RefusedFoldersFailTheRunAndKeepTheTables) {
+  const struct {
+    const char16_t* folder;
+    bool tablesAsBefore;  // whether no table may have changed at all
+  } cases[] = {{u"D:\\out", false}, {u"D:\\pattern", true}, {u"D:\\", true}};
+  for (const auto& c : cases) {
+    Lay();
+    fs::create_directories(dir.path() / "out");
+    test::FaultyFileSystem refusing(*host);
+    refusing.RefuseFolder(c.folder);
+    test::RecordingFrontEnd ui;
+    ui.answerYes = true;
+    const RunReport report = RunConversion(inputs, refusing, ui);
+    const std::string when = "with " + ToUtf8(c.folder) + " refused";
+    EXPECT_EQ(report.outcome, RunOutcome::kFailed) << when;
+    ASSERT_TRUE(report.failure) << when;
+    EXPECT_NE(ToUtf8(DescribeFailure(*report.failure)).find(test::kRefusedText),
+              std::string::npos)
+        << when << ": " << ToUtf8(DescribeFailure(*report.failure));
+    CheckReportedFiles(report, when);
+    CheckTables(when);
+    if (c.tablesAsBefore) {
+      for (const auto& [table, fields] : test::kFaultTables) {
+        EXPECT_EQ(test::ReadBytes(dir / ("pattern/" + table)), before.at("pattern/" + table))
+            << table << " " << when;
+      }
+    }
+  }
+}
+
+TEST_F(RunFaults, RecordFileThatIsAFolderFailsTheRunNamingIt) {
+  fs::create_directories(dir.path() / "out" / "X1.TXT");
+  const RunReport report = Run();
+  EXPECT_EQ(report.outcome, RunOutcome::kFailed);
+  ASSERT_TRUE(report.failure);
+  EXPECT_NE(ToUtf8(DescribeFailure(*report.failure)).find("X1.TXT"), std::string::npos);
+  CheckTables("with X1.TXT a folder");
+}
+
+}  // namespace
+}  // namespace gdf

@@ -1,0 +1,135 @@
+// faulty_file_system.cpp - Faults played into a file system: the k-th change, refused folders.
+#include "support/faulty_file_system.h"
+
+#include "common/routines.h"
+
+namespace gdf::test {
+namespace {
+
+// A file opened through the faulty file system: its changes count and fail with the others.
+class FaultyOutputFile : public OutputFile {
+ public:
+  FaultyOutputFile(std::unique_ptr<OutputFile> real, std::shared_ptr<FaultyFileSystem::State> state)
+      : real_(std::move(real)), state_(std::move(state)) {}
+
+  bool Write(std::string_view bytes, std::string& error) override {
+    if (state_->struck) {
+      ++state_->changes;
+      error = kFullText;  // the disk stays full
+      return false;
+    }
+    if (state_->Fail()) {
+      std::string ignored;
+      real_->Write(bytes.substr(0, bytes.size() / 2), ignored);
+      error = kFullText;
+      return false;
+    }
+    return real_->Write(bytes, error);
+  }
+  bool Sync(std::string& error) override { return Pass(error) && real_->Sync(error); }
+  std::int64_t Size() override { return real_->Size(); }
+  bool Truncate(std::int64_t size, std::string& error) override {
+    return Pass(error) && real_->Truncate(size, error);
+  }
+  bool Close(std::string& error) override {
+    if (!Pass(error)) {
+      std::string ignored;
+      real_->Close(ignored);  // the file is closed all the same, as a failing close does
+      return false;
+    }
+    return real_->Close(error);
+  }
+
+ private:
+  bool Pass(std::string& error) {
+    if (!state_->Fail()) return true;
+    error = kFullText;
+    return false;
+  }
+
+  std::unique_ptr<OutputFile> real_;
+  std::shared_ptr<FaultyFileSystem::State> state_;
+};
+
+}  // namespace
+
+bool FaultyFileSystem::State::Fail() {
+  ++changes;
+  if (failAt == 0 || changes != failAt) return false;
+  struck = true;
+  return true;
+}
+
+FaultyFileSystem::FaultyFileSystem(FileSystem& real) : real_(real) {}
+
+void FaultyFileSystem::FailChange(std::int64_t k) {
+  state_->failAt = k == 0 ? 0 : state_->changes + k;
+  state_->struck = false;
+}
+
+void FaultyFileSystem::RefuseFolder(TextView folder) {
+  Text absolute = ToUpperSimple(real_.Absolute(folder).value_or(Text(folder)));
+  if (absolute.empty() || absolute.back() != u'\\') absolute += u'\\';
+  refused_.push_back(absolute);
+}
+
+bool FaultyFileSystem::Refused(TextView path) const {
+  const Text absolute = ToUpperSimple(real_.Absolute(path).value_or(Text(path)));
+  for (const Text& folder : refused_) {
+    if (StartsWith(absolute, folder)) return true;
+  }
+  return false;
+}
+
+bool FaultyFileSystem::CreateFolder(TextView path, std::string& error) {
+  if (state_->Fail()) {
+    error = kFullText;
+    return false;
+  }
+  if (Refused(path)) {
+    error = kRefusedText;
+    return false;
+  }
+  return real_.CreateFolder(path, error);
+}
+
+bool FaultyFileSystem::Delete(TextView path, std::string& error) {
+  if (state_->Fail()) {
+    error = kFullText;
+    return false;
+  }
+  if (Refused(path)) {
+    error = kRefusedText;
+    return false;
+  }
+  return real_.Delete(path, error);
+}
+
+bool FaultyFileSystem::Rename(TextView from, TextView to, std::string& error) {
+  if (state_->Fail()) {
+    error = kFullText;
+    return false;
+  }
+  if (Refused(from) || Refused(to)) {
+    error = kRefusedText;
+    return false;
+  }
+  return real_.Rename(from, to, error);
+}
+
+std::unique_ptr<OutputFile> FaultyFileSystem::Open(TextView path, OpenMode mode,
+                                                   std::string& error) {
+  if (state_->Fail()) {
+    error = kFullText;
+    return nullptr;
+  }
+  if (Refused(path)) {
+    error = kRefusedText;
+    return nullptr;
+  }
+  std::unique_ptr<OutputFile> file = real_.Open(path, mode, error);
+  if (file == nullptr) return nullptr;
+  return std::make_unique<FaultyOutputFile>(std::move(file), state_);
+}
+
+}  // namespace gdf::test

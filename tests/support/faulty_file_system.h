@@ -1,0 +1,84 @@
+// faulty_file_system.h - A file system that passes everything to another one and fails where a
+// test tells it to: the k-th change (as on a disk that fills up), and every change in a folder
+// that may not be written. It lets the faults of a full disk and of permissions be played
+// through the core on any system, without process limits or user switches.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/platform.h"
+
+namespace gdf::test {
+
+class FaultyFileSystem : public FileSystem {
+ public:
+  /// Passes through to `real`.
+  explicit FaultyFileSystem(FileSystem& real);
+
+  /// Fails the k-th change from now on (1 for the next one; 0 for none). A change is an open for
+  /// writing, a write, a sync, a cut, a close, a new folder, a delete or a rename. The failing
+  /// write puts the first half of its bytes to the file first; from then on every write fails,
+  /// as on a full disk.
+  void FailChange(std::int64_t k);
+  /// Refuses every change in a folder and below it, as for a folder without write permission.
+  void RefuseFolder(TextView folder);
+  /// The changes counted so far (the unhindered run's count is the sweep's end).
+  std::int64_t Changes() const { return state_->changes; }
+  /// Whether the fault of FailChange has struck.
+  bool Struck() const { return state_->struck; }
+
+  std::vector<Drive> Drives() const override { return real_.Drives(); }
+  bool DriveReady(char16_t letter) const override { return real_.DriveReady(letter); }
+  bool SetCurrentDrive(char16_t letter) override { return real_.SetCurrentDrive(letter); }
+  char16_t CurrentDrive() const override { return real_.CurrentDrive(); }
+  Text CurrentFolder(char16_t letter) const override { return real_.CurrentFolder(letter); }
+  bool SetCurrentFolder(TextView path) override { return real_.SetCurrentFolder(path); }
+  std::optional<Text> Absolute(TextView path) const override { return real_.Absolute(path); }
+  std::optional<std::string> ToHost(TextView path) const override { return real_.ToHost(path); }
+  std::optional<Text> FromHost(const std::string& hostPath) const override {
+    return real_.FromHost(hostPath);
+  }
+  bool Exists(TextView path, ListAttribute attribute) const override {
+    return real_.Exists(path, attribute);
+  }
+  std::vector<FolderEntry> List(TextView folder) const override { return real_.List(folder); }
+  std::int64_t Size(TextView path) const override { return real_.Size(path); }
+  std::optional<std::string> ReadAll(TextView path, std::string& error) const override {
+    return real_.ReadAll(path, error);
+  }
+  std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
+                                         std::string& error) override {
+    return real_.LockFolder(folder, waitMilliseconds, error);
+  }
+
+  bool CreateFolder(TextView path, std::string& error) override;
+  bool Delete(TextView path, std::string& error) override;
+  bool Rename(TextView from, TextView to, std::string& error) override;
+  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
+
+  /// What the faults shared with the open files.
+  struct State {
+    std::int64_t changes = 0;
+    std::int64_t failAt = 0;  // 0: never
+    bool struck = false;
+    // Counts one change; true when it is to fail.
+    bool Fail();
+  };
+
+ private:
+  bool Refused(TextView path) const;
+
+  FileSystem& real_;
+  std::shared_ptr<State> state_ = std::make_shared<State>();
+  std::vector<Text> refused_;  // absolute folder paths, upper case, ending with "\"
+};
+
+/// The text a change refused for its folder fails with.
+inline constexpr const char* kRefusedText = "Permission denied";
+/// The text a change fails with on the full disk.
+inline constexpr const char* kFullText = "No space left on device";
+
+}  // namespace gdf::test
