@@ -68,11 +68,13 @@ TEST_F(ConversionRunTest, EmptyTargetShowsBothMessages) {
   ASSERT_EQ(ui.shown.size(), 2u);
   EXPECT_EQ(ui.shown[0].text, messages::kBadDrive);
   EXPECT_EQ(ui.shown[1].text, messages::kInvalidPath);
-  EXPECT_EQ(ui.shown[1].caption, u"");
+  EXPECT_EQ(ui.shown[1].caption, std::optional<Text>(u""));  // an empty caption, not the title
 }
 
 TEST_F(ConversionRunTest, MissingOrEmptySource) {
-  for (const char16_t* source : {u"", u"   ", u"D:\\none.gdf", u"D:\\out"}) {
+  // A folder is not a source file, even where a listing of it finds entries.
+  for (const char16_t* source :
+       {u"", u"   ", u"D:\\none.gdf", u"D:\\out", u"D:\\", u"D:\\out\\", u"D:"}) {
     test::RecordingFrontEnd fresh;
     inputs.sourceText = source;
     const RunReport report = RunConversion(inputs, *fs, fresh);
@@ -80,7 +82,7 @@ TEST_F(ConversionRunTest, MissingOrEmptySource) {
     ASSERT_EQ(fresh.shown.size(), 1u);
     EXPECT_EQ(fresh.shown[0].text, messages::kNoSourceFile);
     EXPECT_EQ(fresh.shown[0].icon, MessageIcon::kNone);
-    EXPECT_EQ(fresh.shown[0].caption, u"");  // the program's title
+    EXPECT_FALSE(fresh.shown[0].caption.has_value());  // the program's title
     EXPECT_EQ(fresh.statusTexts.back(), u"");
   }
 }
@@ -108,7 +110,8 @@ TEST_F(ConversionRunTest, ReadPastTheEndFailsBeforeAnythingIsWritten) {
   EXPECT_EQ(report.failure->stage, u"$A");
   EXPECT_EQ(report.failure->file, u"D:\\b.gdf");
   EXPECT_TRUE(std::filesystem::is_empty(dir.path() / "out"));
-  EXPECT_TRUE(ui.pointers.empty());  // it failed before the work began
+  // The hourglass is up before the source is read, and back to the default after the stop.
+  EXPECT_EQ(ui.pointers, (std::vector<Pointer>{Pointer::kHourglass, Pointer::kDefault}));
   EXPECT_FALSE(ui.conversionDone);
 }
 

@@ -1,16 +1,13 @@
-// form1.cpp - The controls of Form1 in their places, start-up and the event handlers.
+// form1.cpp - The controls of Form1 in their places, and the view that the handlers talk to.
 #include "app/form1.h"
 
+#include <QApplication>
 #include <QFontDatabase>
-#include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <exception>
-
-#include "common/messages.h"
-#include "run/conversion_run.h"
-#include "run/pattern_setting.h"
+#include <QTranslator>
 
 namespace gdf::app {
 namespace {
@@ -23,17 +20,14 @@ const QColor kBackground(192, 192, 192);
 
 }  // namespace
 
-Text FailureMessageText(const RunFailure& failure) {
-  const Text unknown = u"（不明）";
-  Text text = u"変換を中断しました。\n\n";
-  text += u"段階：" + (failure.stage.empty() ? unknown : failure.stage) + u"\n";
-  text += u"ファイル：" + (failure.file.empty() ? unknown : failure.file) + u"\n";
-  text += u"変換元ファイルの行：" +
-          (failure.sourceLine > 0 ? FromAscii(std::to_string(failure.sourceLine)) : unknown) +
-          u"\n";
-  text += u"理由：" + failure.reason + u"\n\n";
-  text += u"中断までに書き込まれたファイルは変換先フォルダに残っています。";
-  return text;
+bool InstallJapaneseTranslation(QApplication& application) {
+  auto* translator = new QTranslator(&application);
+  if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return false;
+  }
+  return QCoreApplication::installTranslator(translator);
 }
 
 QFont WindowFont() {
@@ -97,7 +91,7 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 Form1::Form1(FileSystem& fs, WindowSettings settings)
-    : QWidget(nullptr), fs_(fs), settings_(std::move(settings)), ownFrontEnd_(*this) {
+    : QWidget(nullptr), ownFrontEnd_(*this), logic_(*this, fs, std::move(settings)) {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     dotsPerInch_ = screen->logicalDotsPerInch();
   }
@@ -115,12 +109,12 @@ Form1::Form1(FileSystem& fs, WindowSettings settings)
   label2_ = new QLabel(QStringLiteral("変換先フォルダ名："), picture1_);
   text2_ = new QLineEdit(picture1_);
   frame1_ = new FrameBox(QStringLiteral("変換元ファイル名選択"), picture1_);
-  file1_ = new FileList(fs_, frame1_);
-  dir1_ = new FolderList(fs_, frame1_);
-  drive1_ = new DriveList(fs_, frame1_);
+  file1_ = new FileList(frame1_);
+  dir1_ = new FolderList(frame1_);
+  drive1_ = new DriveList(frame1_);
   frame2_ = new FrameBox(QStringLiteral("変換先フォルダ名選択"), picture1_);
-  dir2_ = new FolderList(fs_, frame2_);
-  drive2_ = new DriveList(fs_, frame2_);
+  dir2_ = new FolderList(frame2_);
+  drive2_ = new DriveList(frame2_);
   frame3_ = new FrameBox(QStringLiteral("メッセージ"), picture1_);
   label3_ = new QLabel(frame3_);
   command1_ = new QPushButton(QStringLiteral("実  行"), picture1_);
@@ -159,14 +153,18 @@ Form1::Form1(FileSystem& fs, WindowSettings settings)
     previous = next;
   }
 
-  connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
-  connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
-  connect(drive1_, &DriveList::Changed, this, &Form1::Drive1_Change);
-  connect(drive2_, &DriveList::Changed, this, &Form1::Drive2_Change);
-  connect(dir1_, &FolderList::Changed, this, &Form1::Dir1_Change);
-  connect(dir2_, &FolderList::Changed, this, &Form1::Dir2_Change);
-  connect(file1_, &FileList::Clicked, this, &Form1::File1_Click);
-  connect(picture1_, &PictureBox::MouseMoved, this, &Form1::Picture1_MouseMove);
+  connect(command1_, &QPushButton::clicked, this, [this] { logic_.Command1_Click(); });
+  connect(command2_, &QPushButton::clicked, this, [this] { logic_.Command2_Click(); });
+  connect(drive1_, &DriveList::Chosen, this,
+          [this](int index) { logic_.ChooseDrive(Control::kDrive1, index); });
+  connect(drive2_, &DriveList::Chosen, this,
+          [this](int index) { logic_.ChooseDrive(Control::kDrive2, index); });
+  connect(dir1_, &FolderList::Opened, this,
+          [this](int index) { logic_.OpenFolder(Control::kDir1, index); });
+  connect(dir2_, &FolderList::Opened, this,
+          [this](int index) { logic_.OpenFolder(Control::kDir2, index); });
+  connect(file1_, &FileList::Chosen, this, [this](int index) { logic_.ChooseFile(index); });
+  connect(picture1_, &PictureBox::MouseMoved, this, [this] { logic_.Picture1_MouseMove(); });
 }
 
 int Form1::Twips(int twips) const { return qRound(twips * dotsPerInch_ / 1440.0); }
@@ -178,105 +176,34 @@ void Form1::Place(QWidget* control, const char* name, int left, int top, int wid
   control->setProperty("tabIndex", tabIndex);
 }
 
-bool Form1::Form_Load() {
+void Form1::CentreOnScreen() {
   if (const QScreen* screen = this->screen()) {
     const QRect area = screen->geometry();
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
   }
-  const std::optional<Text> folder = CheckPatternFolderSetting(fs_, settings_.systemDirHost);
-  if (!folder) {
-    RunFrontEnd().ShowMessage({messages::kNoSetting, MessageIcon::kNone, {}});
-    return false;
-  }
-  patternFolder_ = *folder;
-  conversionDone_ = 0;
-  Drive1_Change();
-  Drive2_Change();
-  text1_->setText(ToQString(dir1_->Path()));
-  text2_->setText(ToQString(dir2_->Path()));
-  Dir1_Change();
-  return true;
 }
 
-void Form1::Command1_Click() {
-  if (running_) return;  // a second click let through by the run's one pass of events
-  running_ = true;
-  RunInputs inputs;
-  inputs.sourceText = FromQString(text1_->text());
-  inputs.targetText = FromQString(text2_->text());
-  inputs.patternFolder = patternFolder_;
-  inputs.programFolder = settings_.programFolder;
-  FrontEnd& ui = RunFrontEnd();
-  RunReport report;
-  try {
-    report = RunConversion(inputs, fs_, ui);
-  } catch (const std::exception& error) {
-    // A fault that is not a RunError must not take the window down with it.
-    report.outcome = RunOutcome::kFailed;
-    report.failure = RunFailure{FailureKind::kCannotWrite, {}, {}, 0, FromUtf8(error.what())};
-    ui.SetStatusText(u"");
-  }
-  if (report.outcome == RunOutcome::kFailed) {
-    ui.SetPointer(Pointer::kDefault);
-    ui.ShowMessage({FailureMessageText(*report.failure), MessageIcon::kCritical, {}});
-  }
-  running_ = false;
-}
+Text Form1::GetText(Control box) const { return FromQString(TextBox(box)->text()); }
 
-void Form1::Command2_Click() { close(); }
+void Form1::SetText(Control box, const Text& text) { TextBox(box)->setText(ToQString(text)); }
 
-void Form1::Drive1_Change() { ChangeDrive(drive1_, dir1_, lastDrive1_); }
-
-void Form1::Drive2_Change() { ChangeDrive(drive2_, dir2_, lastDrive2_); }
-
-void Form1::ChangeDrive(DriveList* driveList, FolderList* folderList, char16_t& lastGood) {
-  const char16_t chosen = driveList->Drive();
-  if (chosen != u'\0' && folderList->SetPath(driveList->DrivePath())) {
-    lastGood = chosen;
-    if (fs_.SetCurrentDrive(chosen)) return;
-  }
-  // The drive cannot be read: the list goes back to the last good drive, without a message,
-  // and the change handler runs again for that drive.
-  if (lastGood != u'\0') {
-    if (lastGood != chosen) driveList->SetDrive(lastGood);
+void Form1::FocusAndSelectAll(Control box) {
+  if (box == Control::kText2) {
+    RunFrontEnd().FocusAndSelectTargetPath();
     return;
   }
-  // There is no good drive yet: the first drive that can be read takes its place.
-  if (seekingDrive_) return;
-  seekingDrive_ = true;
-  for (const gdf::Drive& drive : fs_.Drives()) {
-    if (drive.letter == chosen || !fs_.DriveReady(drive.letter)) continue;
-    if (!fs_.Exists(fs_.CurrentFolder(drive.letter) + u"\\", ListAttribute::kDirectory)) continue;
-    driveList->SetDrive(drive.letter);
-    break;
-  }
-  seekingDrive_ = false;
+  TextBox(box)->setFocus(Qt::OtherFocusReason);
+  TextBox(box)->selectAll();
 }
 
-void Form1::Dir1_Change() {
-  file1_->SetPattern(u"*.gdf");
-  file1_->SetPath(dir1_->Path());
-  text1_->setText(ToQString(dir1_->Path()));
-  fs_.SetCurrentFolder(dir1_->Path());
+void Form1::ShowDrives(Control list, const std::vector<Text>& labels, int chosen) {
+  (list == Control::kDrive2 ? drive2_ : drive1_)->Show(labels, chosen);
 }
 
-void Form1::Dir2_Change() {
-  text2_->setText(ToQString(dir2_->Path()));
-  fs_.SetCurrentFolder(dir2_->Path());
+void Form1::ShowFolders(Control list, const std::vector<FolderItem>& items, int current) {
+  (list == Control::kDir2 ? dir2_ : dir1_)->Show(items, current);
 }
 
-void Form1::File1_Click() {
-  const Text name = file1_->FileName();
-  if (name.empty()) return;
-  Text path = dir1_->Path();
-  if (path.back() != u'\\') path.push_back(u'\\');
-  text1_->setText(ToQString(path + name));
-}
-
-void Form1::Picture1_MouseMove() {
-  if (conversionDone_ != 1) return;
-  label3_->setText(QString());
-  conversionDone_ = 0;
-}
+void Form1::ShowFiles(Control, const std::vector<Text>& names) { file1_->Show(names); }
 
 }  // namespace gdf::app

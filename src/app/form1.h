@@ -1,10 +1,10 @@
-// form1.h - Form1, the one window of the system, and its event handlers.
+// form1.h - Form1, the one window of the system, drawn with Qt.
 //
 // The window holds the background picture box `Picture1` with every other control on it: the
 // two path boxes, the source file, folder and drive lists, the target folder and drive lists,
-// the status line and the two buttons, each at the place the form gives it in twips. The
-// handlers keep their names (`Command1_Click`, `Drive1_Change`, ...); Execute runs the core's
-// conversion run through the window's front end.
+// the status line and the two buttons, each at the place the form gives it in twips. The event
+// handlers are Form1Logic's; this window shows what they ask for and hands them what the user
+// does.
 #pragma once
 
 #include <QGroupBox>
@@ -16,24 +16,18 @@
 #include <string>
 
 #include "app/file_controls.h"
+#include "app/form1_logic.h"
 #include "app/window_front_end.h"
-#include "common/errors.h"
 #include "common/platform.h"
 #include "common/text.h"
 
+class QApplication;
+
 namespace gdf::app {
 
-/// The window's caption, which is also the program's title on message boxes.
-inline constexpr char16_t kProgramTitle[] = u"GDF -> 柱状図 変換プログラム";
-
-/// What the window needs to know of the host besides the drive map.
-struct WindowSettings {
-  std::string systemDirHost;  ///< the host folder that stands for the system directory
-  Text programFolder;         ///< the program's own folder as a drive path, ending with "\"
-};
-
-/// The text of the message box that reports a run stopped by a failure.
-Text FailureMessageText(const RunFailure& failure);
+/// Loads Qt's own Japanese texts (the standard buttons' はい and いいえ, ...) into the
+/// application. False when the translation is not installed.
+bool InstallJapaneseTranslation(QApplication& application);
 
 /// The font of the window's text: "System" when the host has it, else a Japanese font.
 QFont WindowFont();
@@ -67,41 +61,32 @@ class FrameBox : public QGroupBox {
 /// whole caption shows at the window's font size.
 void FitCaptionToWidth(QLabel* label);
 
-class Form1 : public QWidget {
+class Form1 : public QWidget, private Form1View {
   Q_OBJECT
 
  public:
-  /// Creates the window hidden, with every control in place. The lists start on the current
-  /// folder of `fs`, which must outlive the window.
+  /// Creates the window hidden, with every control in place. `fs` must outlive the window.
   Form1(FileSystem& fs, WindowSettings settings);
 
-  /// Start-up: centres the window, runs the pattern-data folder check and puts the lists and
-  /// the path boxes on the current folder. False when the check failed: its message has been
-  /// shown and the program must end without showing the window.
-  bool Form_Load();
+  /// Start-up; false when the program must end without showing the window.
+  bool Form_Load() { return logic_.Form_Load(); }
 
-  void Command1_Click();
-  void Command2_Click();
-  void Drive1_Change();
-  void Drive2_Change();
-  void Dir1_Change();
-  void Dir2_Change();
-  void File1_Click();
-  void Picture1_MouseMove();
+  /// The event handlers and the lists' state.
+  Form1Logic& Logic() { return logic_; }
+  const Form1Logic& Logic() const { return logic_; }
 
-  /// The front end that start-up and runs talk through: the window's own unless another was
-  /// set.
+  /// The front end that message boxes, the question, the status line and the pointer go
+  /// through: the window's own unless another was set.
   FrontEnd& RunFrontEnd() { return frontEnd_ != nullptr ? *frontEnd_ : ownFrontEnd_; }
-  /// Lets start-up and runs talk through another front end; nullptr returns to the window's.
+  /// Lets them go through another front end; nullptr returns to the window's.
   void SetRunFrontEnd(FrontEnd* frontEnd) { frontEnd_ = frontEnd; }
   /// The window's own front end.
   WindowFrontEnd& OwnFrontEnd() { return ownFrontEnd_; }
 
   /// `ConversionDone`: 1 while the status line shows the completion text.
-  std::int16_t ConversionDone() const { return conversionDone_; }
-  void SetConversionDone(bool done) { conversionDone_ = done ? 1 : 0; }
+  std::int16_t ConversionDone() const { return logic_.ConversionDone(); }
   /// `PatternFolder`, set by start-up.
-  const Text& PatternFolder() const { return patternFolder_; }
+  const Text& PatternFolder() const { return logic_.PatternFolder(); }
   /// Pixels for a length in twips on this screen.
   int Twips(int twips) const;
 
@@ -125,19 +110,28 @@ class Form1 : public QWidget {
  private:
   void Place(QWidget* control, const char* name, int left, int top, int width, int height,
              int tabIndex);
-  void ChangeDrive(DriveList* driveList, FolderList* folderList, char16_t& lastGood);
+  QLineEdit* TextBox(Control box) const { return box == Control::kText2 ? text2_ : text1_; }
 
-  FileSystem& fs_;
-  WindowSettings settings_;
+  // Form1View
+  void CentreOnScreen() override;
+  Text GetText(Control box) const override;
+  void SetText(Control box, const Text& text) override;
+  void FocusAndSelectAll(Control box) override;
+  void ShowDrives(Control list, const std::vector<Text>& labels, int chosen) override;
+  void ShowFolders(Control list, const std::vector<FolderItem>& items, int current) override;
+  void ShowFiles(Control list, const std::vector<Text>& names) override;
+  void SetStatusText(const Text& text) override { RunFrontEnd().SetStatusText(text); }
+  void ProcessPendingEvents() override { RunFrontEnd().ProcessPendingEvents(); }
+  void ShowMessage(const Message& message) override { RunFrontEnd().ShowMessage(message); }
+  bool AskYesNo(const Text& question, const Text& caption) override {
+    return RunFrontEnd().AskYesNo(question, caption);
+  }
+  void SetPointer(Pointer pointer) override { RunFrontEnd().SetPointer(pointer); }
+  void Close() override { close(); }
+
   WindowFrontEnd ownFrontEnd_;
   FrontEnd* frontEnd_ = nullptr;
   double dotsPerInch_ = 96;
-  Text patternFolder_;
-  std::int16_t conversionDone_ = 0;
-  char16_t lastDrive1_ = u'\0';  // the last good source drive, 0 until one was
-  char16_t lastDrive2_ = u'\0';  // the last good target drive
-  bool seekingDrive_ = false;    // a drive list is looking for a drive after a first failure
-  bool running_ = false;         // a run is in progress
 
   PictureBox* picture1_;
   QLabel* label1_;
@@ -155,6 +149,8 @@ class Form1 : public QWidget {
   QLabel* label3_;
   QPushButton* command1_;
   QPushButton* command2_;
+  // Last, so that the controls exist before the handlers fill them.
+  Form1Logic logic_;
 };
 
 }  // namespace gdf::app

@@ -48,6 +48,8 @@ int main(int argc, char** argv) {
     }
   }
   QApplication application(argc, argv);  // takes Qt's own options out of argv
+  // The standard buttons of the message boxes speak Japanese, as the window does.
+  gdf::app::InstallJapaneseTranslation(application);
 
   const std::vector<std::string> args(argv + 1, argv + argc);
   gdf::HostSettings host;

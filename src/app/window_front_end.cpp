@@ -12,9 +12,10 @@ namespace {
 
 QString ToQString(const Text& text) { return QString::fromStdU16String(text); }
 
-// A message box without a caption of its own shows the program's title.
-QString Caption(const Text& caption) {
-  return ToQString(caption.empty() ? Text(kProgramTitle) : caption);
+// A message box without a caption of its own shows the program's title; one whose caption is
+// an empty text shows an empty title bar.
+QString Caption(const std::optional<Text>& caption) {
+  return ToQString(caption.value_or(Text(kProgramTitle)));
 }
 
 }  // namespace
@@ -35,7 +36,11 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
   return QMessageBox::NoIcon;
 }
 
-void WindowFrontEnd::SetStatusText(const Text& text) { form_.Label3()->setText(ToQString(text)); }
+void WindowFrontEnd::SetStatusText(const Text& text) {
+  form_.Label3()->setText(ToQString(text));
+  // Painted now: the run may go on for a while without letting the window paint.
+  form_.Label3()->repaint();
+}
 
 void WindowFrontEnd::ProcessPendingEvents() { QCoreApplication::processEvents(); }
 
@@ -46,8 +51,9 @@ void WindowFrontEnd::ShowMessage(const Message& message) {
 }
 
 bool WindowFrontEnd::AskYesNo(const Text& question, const Text& caption) {
-  QMessageBox box(QMessageBox::Question, Caption(caption), ToQString(question),
-                  QMessageBox::Yes | QMessageBox::No, &form_);
+  QMessageBox box(QMessageBox::Question,
+                  Caption(caption.empty() ? std::nullopt : std::optional<Text>(caption)),
+                  ToQString(question), QMessageBox::Yes | QMessageBox::No, &form_);
   box.setDefaultButton(QMessageBox::Yes);
   return box.exec() == QMessageBox::Yes;
 }
@@ -65,6 +71,7 @@ void WindowFrontEnd::FocusAndSelectTargetPath() {
   form_.Text2()->selectAll();
 }
 
-void WindowFrontEnd::SetConversionDone(bool done) { form_.SetConversionDone(done); }
+// The handlers keep `ConversionDone` themselves: the run's flag reaches them, not the window.
+void WindowFrontEnd::SetConversionDone(bool) {}
 
 }  // namespace gdf::app

@@ -3,6 +3,8 @@
 // on the target path. The window implements it with Qt, the command line with its streams.
 #pragma once
 
+#include <optional>
+
 #include "common/text.h"
 
 namespace gdf {
@@ -17,7 +19,8 @@ enum class Pointer { kDefault, kHourglass };
 struct Message {
   Text text;                              ///< the message, as the system holds it
   MessageIcon icon = MessageIcon::kNone;  ///< the icon shown beside it
-  Text caption;                           ///< the title bar text; empty means the program's title
+  /// The title bar text: none means the program's title; an empty text is an empty title.
+  std::optional<Text> caption;
 };
 
 /// The front end of a conversion run.

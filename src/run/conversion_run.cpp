@@ -73,11 +73,21 @@ void InStage(TextView stage, TextView file, Step&& step) {
   }
 }
 
-std::unique_ptr<FolderLock> LockPatternFolder(const RunInputs& inputs, FileSystem& fs) {
+// Takes the pattern-data folder's lock. When another conversion holds it, the status line says
+// so while the run waits for it, and the converting text returns once the lock is had.
+std::unique_ptr<FolderLock> LockPatternFolder(const RunInputs& inputs, FileSystem& fs,
+                                              FrontEnd& ui) {
+  constexpr char kBusy[] = "another conversion holds it";
   std::string error;
-  auto lock = fs.LockFolder(inputs.patternFolder, inputs.lockWaitMilliseconds, error);
+  auto lock = fs.LockFolder(inputs.patternFolder, 0, error);
+  if (!lock && error == kBusy && inputs.lockWaitMilliseconds > 0) {
+    ui.SetStatusText(messages::kWaitingForPatternFolder);
+    error.clear();
+    lock = fs.LockFolder(inputs.patternFolder, inputs.lockWaitMilliseconds, error);
+    if (lock) ui.SetStatusText(messages::kConverting);
+  }
   if (lock) return lock;
-  const bool busy = error == "another conversion holds it";
+  const bool busy = error == kBusy;
   throw RunError(RunFailure{
       busy ? FailureKind::kLocked : FailureKind::kCannotOpen, u"pattern-data folder",
       inputs.patternFolder, 0,
@@ -85,6 +95,14 @@ std::unique_ptr<FolderLock> LockPatternFolder(const RunInputs& inputs, FileSyste
                  FromAscii(std::to_string(inputs.lockWaitMilliseconds / 1000)) +
                  u" seconds. Try again when it has finished."
            : u"The pattern-data folder cannot be opened: " + FromUtf8(error) + u"."});
+}
+
+// Whether the source path names a file: a path that ends with a separator names a folder (a
+// listing of it would find the folder's entries), as does the root of a drive.
+bool NamesSourceFile(const Text& source, const FileSystem& fs) {
+  const Text trimmed = Trim(source);
+  if (trimmed.empty() || trimmed.back() == u'\\' || trimmed.back() == u'/') return false;
+  return fs.Exists(source, ListAttribute::kNormal);
 }
 
 ReadSource ReadWholeSource(const RunInputs& inputs, FileSystem& fs) {
@@ -130,8 +148,8 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
     return Refuse(std::move(report), ui, messages::kInvalidPath);
   }
   // Step 4.
-  if (Trim(source).empty() || !fs.Exists(source, ListAttribute::kNormal)) {
-    ui.ShowMessage({messages::kNoSourceFile, MessageIcon::kNone, {}});
+  if (!NamesSourceFile(source, fs)) {
+    ui.ShowMessage({messages::kNoSourceFile, MessageIcon::kNone, std::nullopt});
     return Refuse(std::move(report), ui, messages::kNoSourceFile);
   }
 
@@ -143,17 +161,18 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
             [&] { folderReady = EnsureTargetFolder(validated, fs, ui); });
     if (!folderReady) return Refuse(std::move(report), ui, messages::kCreateFolder);
 
+    // Step 6, before the run may wait for the pattern-data folder and reads the source.
+    ui.SetPointer(Pointer::kHourglass);
+    pointerSet = true;
+
     // Another run on the same pattern-data folder would interleave its table additions with
     // ours: hold the folder's lock for the whole conversion.
-    const std::unique_ptr<FolderLock> lock = LockPatternFolder(inputs, fs);
+    const std::unique_ptr<FolderLock> lock = LockPatternFolder(inputs, fs, ui);
 
     // The source is read whole and every section that will be converted is read before any
     // file is written, so that a file that promises more than it holds writes nothing.
     ReadSource read = ReadWholeSource(inputs, fs);
 
-    // Step 6.
-    ui.SetPointer(Pointer::kHourglass);
-    pointerSet = true;
     RunContext context(fs, report);
     context.recordBase = inputs.targetText + u"\\";
     context.validatedTarget = validated;

@@ -77,7 +77,7 @@ class Form1Test : public QObject {
     const Message& message = window.dialogs->shown.front();
     QCOMPARE(S(message.text), Q(messages::kNoSetting));
     QCOMPARE(message.icon, MessageIcon::kNone);
-    QVERIFY(message.caption.empty());  // the program's title
+    QVERIFY(!message.caption);  // the program's title
     QVERIFY(!window.form->isVisible());
     QCOMPARE(window.form->Text1()->text(), QString());  // the lists were never filled
   }
@@ -136,9 +136,9 @@ class Form1Test : public QObject {
     QCOMPARE(form.Text1()->text(), QString("D:\\work"));
     QCOMPARE(form.Text2()->text(), QString("D:\\work"));
     QCOMPARE(Items(form.File1()), QStringList({"a.gdf", "B.GDF"}));
-    QCOMPARE(S(form.Dir1()->Path()), QString("D:\\work"));
+    QCOMPARE(S(form.Logic().FolderPath(app::Control::kDir1)), QString("D:\\work"));
     QCOMPARE(Subfolders(form.Dir1()), QStringList({"dir.gdf", "sub"}));
-    QCOMPARE(form.Drive1()->Drive(), u'D');
+    QCOMPARE(form.Logic().Drive(app::Control::kDrive1), u'D');
     QCOMPARE(form.Drive1()->currentText(),
              QString("d: [%1]").arg(QString::fromStdString(window.dir.path().string())));
     QCOMPARE(form.Drive2()->findText("z: [/]"), form.Drive2()->count() - 1);
@@ -162,7 +162,7 @@ class Form1Test : public QObject {
     WriteBytes(window.Host("ROOT.GDF"), "");
     WriteBytes(window.Host("work/sub/ROOT.GDF"), "");
     Start(window);
-    QVERIFY(window.form->Dir1()->SetPath(T(folder)));
+    QVERIFY(window.form->Logic().SetFolderPath(app::Control::kDir1, T(folder)));
     QCOMPARE(window.form->Text1()->text(), folder);
     ClickFile(*window.form, "ROOT.GDF");
     QCOMPARE(window.form->Text1()->text(), expected);
@@ -190,18 +190,22 @@ class Form1Test : public QObject {
     TestWindow window(Setting::kPatternFolder, {"Q=/nonexistent/gdfconv-removable"});
     Start(window);
     app::Form1& form = *window.form;
-    for (app::DriveList* drives : {form.Drive1(), form.Drive2()}) {
-      QVERIFY(drives->SetDrive(u'Q'));
-      QCOMPARE(drives->Drive(), u'D');
+    for (const auto& [list, drives] : {std::pair{app::Control::kDrive1, form.Drive1()},
+                                       std::pair{app::Control::kDrive2, form.Drive2()}}) {
+      QVERIFY(form.Logic().SetDrive(list, u'Q'));
+      QCOMPARE(form.Logic().Drive(list), u'D');
+      QVERIFY(drives->currentText().startsWith("d: ["));
     }
-    QCOMPARE(S(form.Dir1()->Path()), QString("D:\\work"));
-    QCOMPARE(S(form.Dir2()->Path()), QString("D:\\work"));
+    QCOMPARE(S(form.Logic().FolderPath(app::Control::kDir1)), QString("D:\\work"));
+    QCOMPARE(S(form.Logic().FolderPath(app::Control::kDir2)), QString("D:\\work"));
     QCOMPARE(window.fs->CurrentDrive(), u'D');
     QVERIFY(window.dialogs->shown.empty());
     // A drive that can be read is taken, on its own current folder.
-    QVERIFY(form.Drive1()->SetDrive(u'Z'));
-    QVERIFY(S(form.Dir1()->Path()).startsWith("Z:\\"));
-    QCOMPARE(form.Text1()->text(), QString::fromStdU16String(form.Dir1()->Path()));
+    form.Drive1()->setCurrentIndex(form.Drive1()->findText("z: [/]"));
+    emit form.Drive1()->activated(form.Drive1()->currentIndex());  // as the user's choice
+    QCOMPARE(form.Logic().Drive(app::Control::kDrive1), u'Z');
+    QVERIFY(S(form.Logic().FolderPath(app::Control::kDir1)).startsWith("Z:\\"));
+    QCOMPARE(form.Text1()->text(), S(form.Logic().FolderPath(app::Control::kDir1)));
     QCOMPARE(window.fs->CurrentDrive(), u'Z');
   }
 
@@ -222,7 +226,7 @@ class Form1Test : public QObject {
     QCOMPARE(window.dialogs->shown.size(), 1u);
     QCOMPARE(S(window.dialogs->shown.front().text), Q(messages::kNoSourceFile));
     QCOMPARE(window.dialogs->shown.front().icon, MessageIcon::kNone);
-    QVERIFY(window.dialogs->shown.front().caption.empty());
+    QVERIFY(!window.dialogs->shown.front().caption);
     QCOMPARE(window.form->Label3()->text(), QString());
     QVERIFY(window.dialogs->pointers.empty());
     QVERIFY(fs::is_empty(window.Host("work")));
@@ -241,7 +245,7 @@ class Form1Test : public QObject {
     const Message& message = window.dialogs->shown.front();
     QCOMPARE(S(message.text), Q(messages::kInvalidPath));
     QCOMPARE(message.icon, MessageIcon::kExclamation);
-    QCOMPARE(S(message.caption), Q(u"D:\\作業 フォルダ"));
+    QCOMPARE(S(message.caption.value_or(u"")), Q(u"D:\\作業 フォルダ"));
     QCOMPARE(form.focusWidget(), form.Text2());
     QCOMPARE(form.Text2()->selectedText(), form.Text2()->text());
     QCOMPARE(form.Label3()->text(), QString());
@@ -291,7 +295,7 @@ class Form1Test : public QObject {
       QCOMPARE(form.Label3()->text(), Q(messages::kCompleted));
     }
     // A choice in the lists does not clear it either.
-    QVERIFY(form.Dir1()->SetPath(u"D:\\"));
+    QVERIFY(form.Logic().SetFolderPath(app::Control::kDir1, u"D:\\"));
     QCOMPARE(form.Label3()->text(), Q(messages::kCompleted));
 
     QTest::mouseMove(form.Picture1(), QPoint(4, 4));
@@ -413,6 +417,9 @@ class Form1Test : public QObject {
         {{messages::kInvalidPath, MessageIcon::kExclamation, u"D:\\作業"},
          Q(u"D:\\作業"),
          QMessageBox::Warning},
+        {{messages::kInvalidPath, MessageIcon::kExclamation, Text()},
+         QString(),
+         QMessageBox::Warning},
         {{messages::kBadDrive, MessageIcon::kInformation, {}},
          Q(app::kProgramTitle),
          QMessageBox::Information},
@@ -438,6 +445,24 @@ class Form1Test : public QObject {
       QCOMPARE(seen.icon, QMessageBox::Question);
       QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
     }
+  }
+
+  void standardButtonsSpeakJapanese() {
+    if (!app::InstallJapaneseTranslation(*qApp))
+      QSKIP("Qt's Japanese translation is not installed");
+    TestWindow window;
+    Start(window);
+    QStringList labels;
+    QTimer::singleShot(0, [&labels] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      // "はい(&Y)": the label before its access key.
+      for (QAbstractButton* button : box->buttons()) labels << button->text().section('(', 0, 0);
+      box->button(QMessageBox::No)->click();
+    });
+    QVERIFY(!window.form->OwnFrontEnd().AskYesNo(messages::kCreateFolder, {}));
+    labels.sort();
+    QCOMPARE(labels, QStringList({Q(u"いいえ"), Q(u"はい")}));
   }
 
   void endClosesTheWindow() {
