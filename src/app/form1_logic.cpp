@@ -47,9 +47,13 @@ char16_t LowerLetter(char16_t letter) {
   return letter >= u'A' && letter <= u'Z' ? static_cast<char16_t>(letter - u'A' + u'a') : letter;
 }
 
+// "d: [/srv/borings]" for a letter that stands for a folder, "c:" for a drive of its own.
 Text DriveLabel(const gdf::Drive& drive) {
   Text label{LowerLetter(drive.letter), u':'};
-  if (!drive.hostFolder.empty()) label += u" [" + FromUtf8(drive.hostFolder) + u"]";
+  const Text host = FromUtf8(drive.hostFolder);
+  const bool ownRoot = host.size() <= 3 && host.size() >= 2 && host[1] == u':' &&
+                       LowerLetter(host[0]) == LowerLetter(drive.letter);
+  if (!host.empty() && !ownRoot) label += u" [" + host + u"]";
   return label;
 }
 
