@@ -75,12 +75,16 @@ TEST(LineFile, OnePassAgreesWithSplitAndCheckOnRandomBytes) {
     std::size_t offset = 0;
     const bool valid = Cp932Valid(bytes, &expected);
     ASSERT_EQ(file.Validate(line, offset), valid);
-    if (!valid) EXPECT_EQ(offset, expected);
+    if (!valid) {
+      EXPECT_EQ(offset, expected);
+    }
     const auto dollar = std::find_if(lines.begin(), lines.end(),
                                      [](const std::string& l) { return l.starts_with("$"); });
     const auto found = file.FirstLineStartingWith("$");
     EXPECT_EQ(found.has_value(), dollar != lines.end());
-    if (found) EXPECT_EQ(*found, static_cast<std::size_t>(dollar - lines.begin()));
+    if (found) {
+      EXPECT_EQ(*found, static_cast<std::size_t>(dollar - lines.begin()));
+    }
   }
 }
 
