@@ -263,6 +263,37 @@ TEST_P(PreviewEndToEnd, DrawsWhatTheRunWritesAndWritesNothingElse) {
 INSTANTIATE_TEST_SUITE_P(Cases, PreviewEndToEnd, ::testing::ValuesIn(Cases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A preview that cannot be made says why: usage errors before the run, a refused run in the
+// picture and in the exit status.
+TEST(PreviewCommand, RefusalsAndUsageErrors) {
+  test::TempDir work;
+  fs::copy(test::SourceDir() + "/data/pattern", work / "pattern", fs::copy_options::recursive);
+  const std::string example = test::SourceDir() + "/data/examples/B-2.gdf";
+  const std::string pattern = work / "pattern";
+  struct {
+    std::vector<std::string> args;
+    int exitCode;
+    const char* said;  // on stderr
+  } cases[] = {
+      {{"preview", "--pattern-dir", pattern, example}, 2, "expected -o FILE.svg"},
+      {{"preview", "--pattern-dir", pattern, "-o", work / "a.svg"}, 2, "expected one SOURCE"},
+      {{"preview", "--pattern-dir", pattern, example, "-o", work / "no/such/a.svg"}, 2,
+       "cannot be written"},
+      {{"preview", "--pattern-dir", pattern, "--frobnicate", example, "-o", work / "a.svg"}, 2,
+       "unknown option"},
+      {{"preview", "--pattern-dir", pattern, work / "missing.gdf", "-o", work / "m.svg"}, 1, ""},
+  };
+  for (const auto& c : cases) {
+    const auto result = test::RunGdfconv(c.args);
+    EXPECT_EQ(result.exitCode, c.exitCode) << c.args.back();
+    EXPECT_NE(result.err.find(c.said), std::string::npos) << result.err;
+  }
+  EXPECT_FALSE(test::Exists(work / "a.svg"));
+  const std::string refused = test::ReadBytes(work / "m.svg");
+  EXPECT_NE(refused.find("refused: "), std::string::npos);
+  ASSERT_NO_THROW(test::ParseXml(refused));
+}
+
 // A real run with --preview draws from the files on disk exactly the picture that the preview
 // draws from the overlay.
 TEST(PreviewConvert, RealRunDrawsTheSamePictureAsThePreview) {

@@ -198,7 +198,9 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   support::ReportFile previewFile;
   if (options.previewPath) {
     std::string error;
-    if (!previewFile.Open(*options.previewPath, error)) return Usage(error);
+    if (!previewFile.Open(*options.previewPath, error)) {
+      return Usage("the picture file " + *options.previewPath + " cannot be written");
+    }
   }
   std::optional<DryRunResult> dryRun;
   std::optional<PreviewPicture> picture;
@@ -215,7 +217,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     if (!picture) picture = BuildPreview(inputs, report, fs);
     std::string error;
     if (!previewFile.Write(PreviewSvg(*picture), error)) {
-      std::cerr << "gdfconv convert: " << error << "\n";
+      std::cerr << "gdfconv convert: the picture file " << *options.previewPath
+                << " could not be written whole\n";
     }
   }
   if (reportFile.IsOpen()) {

@@ -157,11 +157,11 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
   // before the run.
   support::ReportFile file;
   std::string error;
-  if (!file.Open(*output, error)) return Usage(error);
+  if (!file.Open(*output, error)) return Usage("the picture file " + *output + " cannot be written");
   TerminalFrontEnd ui(QuestionPolicy::kNo);
   const PreviewRun run = RunPreview(inputs, fs, ui);
   if (!file.Write(PreviewSvg(run.picture), error)) {
-    std::cerr << "gdfconv preview: " << error << "\n";
+    std::cerr << "gdfconv preview: the picture file " << *output << " could not be written whole\n";
     return kExitUsage;
   }
   std::size_t findings = run.picture.findings.size();

@@ -299,17 +299,21 @@ class SvgWriter {
   }
 
   void Layers(const PreviewColumn& column, double x, double w) {
+    // Every band first, then every name, so that a band out of order hides no name.
     for (const PreviewItem& item : column.items) {
       const double a = Y(std::min(item.top, item.depth));
       const double b = Y(std::max(item.top, item.depth));
-      const bool isNew = item.nameKind == NameKind::kNew;
       out_ += "<rect x=\"" + Number(x) + "\" y=\"" + Number(a) + "\" width=\"" + Number(w) +
               "\" height=\"" + Number(b - a) + "\" fill=\"" + LayerFill(item) + "\" stroke=\"" +
-              (isNew ? "#c62828\" stroke-dasharray=\"4 2" : "#777") + "\"/>\n";
+              (item.nameKind == NameKind::kNew ? "#c62828\" stroke-dasharray=\"4 2" : "#777") +
+              "\"/>\n";
+    }
+    for (const PreviewItem& item : column.items) {
       out_ += "<text x=\"" + Number(x + 4) + "\" y=\"" + YText(item.depth) +
               "\" class=\"band-name\">" + EscapeXml(item.text) + " <tspan class=\"code\">" +
               EscapeXml(item.code) + "</tspan>" +
-              (isNew ? " <tspan class=\"newtag\">new</tspan>" : "") + "</text>\n";
+              (item.nameKind == NameKind::kNew ? " <tspan class=\"newtag\">new</tspan>" : "") +
+              "</text>\n";
     }
   }
 
