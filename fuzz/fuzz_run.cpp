@@ -104,7 +104,7 @@ class RememberedDisk : public gdf::FileSystem {
     __builtin_trap();
   }
   std::unique_ptr<gdf::FolderLock> LockFolder(gdf::TextView folder, int waitMilliseconds,
-                                              std::string& error) override {
+                                              gdf::LockError& error) override {
     return disk_.LockFolder(folder, waitMilliseconds, error);
   }
 

@@ -1,7 +1,11 @@
-// batch_run_test.cpp - Show how a batch names its target folders and reads its list file.
+// batch_run_test.cpp - Show how a batch names its target folders, reads its list file, and what
+// a folder or a target root given to it stands for.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "run/batch_run.h"
+#include "support/test_support.h"
 
 namespace gdf {
 namespace {
@@ -13,27 +17,92 @@ TEST(BatchRun, StemsAndTargets) {
   };
   for (const auto& [source, stem] : stems) EXPECT_EQ(SourceStem(source), stem);
 
-  std::string error;
+  SameStem clash;
   const auto jobs =
-      JobsUnderTargetRoot({u"D:\\s\\B-1.gdf", u"D:\\t\\B-2.gdf"}, u"D:\\OUT\\", error);
+      JobsUnderTargetRoot({u"D:\\s\\B-1.gdf", u"D:\\t\\B-2.gdf"}, u"D:\\OUT\\", clash);
   ASSERT_TRUE(jobs);
   EXPECT_EQ((*jobs)[1].targetText, u"D:\\OUT\\B-2");
   EXPECT_TRUE((*jobs)[1].ownFolder);
-  EXPECT_FALSE(JobsUnderTargetRoot({u"D:\\s\\B-1.gdf", u"D:\\t\\b-1.GDF"}, u"D:\\OUT", error));
-  EXPECT_NE(error.find("would both go into the folder b-1"), std::string::npos) << error;
+  EXPECT_FALSE(JobsUnderTargetRoot({u"D:\\s\\B-1.gdf", u"D:\\t\\b-1.GDF"}, u"D:\\OUT", clash));
+  EXPECT_EQ(clash.stem, u"b-1");
+  EXPECT_EQ(clash.first, u"D:\\s\\B-1.gdf");
+  EXPECT_EQ(clash.second, u"D:\\t\\b-1.GDF");
 }
 
 TEST(BatchRun, ListFile) {
-  std::string error;
-  const auto pairs = ParseBatchList("# comment\r\n\r\n./a.gdf\tD:\\OUT A\r\n  \nb.gdf\t./b", error);
-  ASSERT_TRUE(pairs) << error;
+  ListLineNotPair fault;
+  const auto pairs = ParseBatchList("# comment\r\n\r\n./a.gdf\tD:\\OUT A\r\n  \nb.gdf\t./b", fault);
+  ASSERT_TRUE(pairs);
   ASSERT_EQ(pairs->size(), 2u);
   EXPECT_EQ((*pairs)[0], std::make_pair(std::string("./a.gdf"), std::string("D:\\OUT A")));
   EXPECT_EQ((*pairs)[1].second, "./b");
   for (const char* bad : {"a.gdf D:\\OUT\n", "\tD:\\OUT\n", "a.gdf\t\n"}) {
-    EXPECT_FALSE(ParseBatchList(std::string("# ok\n") + bad, error)) << bad;
-    EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+    EXPECT_FALSE(ParseBatchList(std::string("# ok\n") + bad, fault)) << bad;
+    EXPECT_EQ(fault.line, 2u) << bad;
   }
+}
+
+// A host folder "src" with two *.gdf files (in either case), a file of another kind, a folder
+// named like a source, and a file named only ".gdf"; drive D: is the folder of the test.
+class PlanBatchTest : public ::testing::Test {
+ protected:
+  PlanBatchTest() {
+    for (const char* name : {"src/b.gdf", "src/A.GDF", "src/notes.txt", "src/.gdf"}) {
+      test::WriteBytes(dir / name, "");
+    }
+    std::filesystem::create_directories(dir.path() / "src/c.gdf");
+    std::filesystem::create_directories(dir.path() / "out");
+    PosixSettings settings;
+    settings.drives[u'D'] = dir.path().string();
+    fs = std::make_unique<PosixFileSystem>(settings);
+  }
+  std::variant<std::vector<BatchJob>, BatchRefusal> Plan() { return PlanBatch(request, *fs); }
+
+  test::TempDir dir;
+  std::unique_ptr<PosixFileSystem> fs;
+  BatchRequest request;
+};
+
+TEST_F(PlanBatchTest, AHostFolderStandsForItsSourceFiles) {
+  request.sources = {dir / "src/", "D:\\src"};  // a drive path is taken as a file
+  request.targetRoot = dir / "out";
+  const auto plan = Plan();
+  const auto* jobs = std::get_if<std::vector<BatchJob>>(&plan);
+  ASSERT_TRUE(jobs);
+  ASSERT_EQ(jobs->size(), 3u);
+  EXPECT_EQ((*jobs)[0].sourceText, u"D:\\src\\A.GDF");
+  EXPECT_EQ((*jobs)[1].sourceText, u"D:\\src\\b.gdf");
+  EXPECT_EQ((*jobs)[1].targetText, u"D:\\out\\b");
+  EXPECT_EQ((*jobs)[2].sourceText, u"D:\\src");
+}
+
+TEST_F(PlanBatchTest, RefusalsBeforeTheStart) {
+  request.targetRoot = dir / "out";
+  request.sources = {dir / "out"};
+  EXPECT_TRUE(std::holds_alternative<NoSourceInFolders>(std::get<BatchRefusal>(Plan())));
+
+  request.sources = {dir / "src"};
+  request.targetRoot = dir / "missing";
+  const auto missing = Plan();
+  ASSERT_TRUE(std::holds_alternative<BatchRefusal>(missing));
+  EXPECT_EQ(std::get<TargetRootMissing>(std::get<BatchRefusal>(missing)).root, dir / "missing");
+  request.createTargetRoot = true;
+  EXPECT_TRUE(std::holds_alternative<std::vector<BatchJob>>(Plan()));
+
+  request.targetRoot.reset();
+  request.sources.clear();
+  request.listFile = dir / "no-such-list.txt";
+  EXPECT_TRUE(std::holds_alternative<ListUnreadable>(std::get<BatchRefusal>(Plan())));
+  test::WriteBytes(dir / "list.txt", "# nothing\n\n");
+  request.listFile = dir / "list.txt";
+  EXPECT_TRUE(std::holds_alternative<ListEmpty>(std::get<BatchRefusal>(Plan())));
+  test::WriteBytes(dir / "list.txt", dir / "src/b.gdf" + "\tD:\\OUT\\ONE\n");
+  const auto listed = Plan();
+  const auto* jobs = std::get_if<std::vector<BatchJob>>(&listed);
+  ASSERT_TRUE(jobs);
+  EXPECT_EQ((*jobs)[0].sourceText, u"D:\\src\\b.gdf");
+  EXPECT_EQ((*jobs)[0].targetText, u"D:\\OUT\\ONE");
+  EXPECT_FALSE((*jobs)[0].ownFolder);
 }
 
 }  // namespace

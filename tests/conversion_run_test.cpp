@@ -39,7 +39,7 @@ class ConversionRunTest : public ::testing::Test {
 TEST_F(ConversionRunTest, CompletedRunWithoutSections) {
   test::WriteCp932(dir / "b.gdf", "no tags here\n");
   const RunReport report = Run();
-  EXPECT_EQ(report.outcome, RunOutcome::kCompleted);
+  EXPECT_EQ(report.outcome(), RunOutcome::kCompleted);
   EXPECT_EQ(ui.statusTexts, (std::vector<Text>{messages::kConverting, messages::kCompleted}));
   EXPECT_EQ(ui.eventPasses, 1);
   EXPECT_EQ(ui.pointers, (std::vector<Pointer>{Pointer::kHourglass, Pointer::kDefault}));
@@ -52,7 +52,7 @@ TEST_F(ConversionRunTest, InvalidTargetPathFocusesText2) {
   test::WriteCp932(dir / "b.gdf", "");
   inputs.targetText = u"D:\\MY OUT";
   const RunReport report = Run();
-  EXPECT_EQ(report.outcome, RunOutcome::kRefused);
+  EXPECT_EQ(report.outcome(), RunOutcome::kRefused);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, messages::kInvalidPath);
   EXPECT_EQ(ui.shown[0].icon, MessageIcon::kExclamation);
@@ -78,7 +78,7 @@ TEST_F(ConversionRunTest, MissingOrEmptySource) {
     test::RecordingFrontEnd fresh;
     inputs.sourceText = source;
     const RunReport report = RunConversion(inputs, *fs, fresh);
-    EXPECT_EQ(report.outcome, RunOutcome::kRefused) << ToUtf8(source);
+    EXPECT_EQ(report.outcome(), RunOutcome::kRefused) << ToUtf8(source);
     ASSERT_EQ(fresh.shown.size(), 1u);
     EXPECT_EQ(fresh.shown[0].text, messages::kNoSourceFile);
     EXPECT_EQ(fresh.shown[0].icon, MessageIcon::kNone);
@@ -91,13 +91,13 @@ TEST_F(ConversionRunTest, MissingFoldersAskedOnce) {
   test::WriteCp932(dir / "b.gdf", "");
   inputs.targetText = u"D:\\out\\two\\three";
   ui.answerYes = false;
-  EXPECT_EQ(Run().outcome, RunOutcome::kRefused);
+  EXPECT_EQ(Run().outcome(), RunOutcome::kRefused);
   EXPECT_EQ(ui.questions, (std::vector<Text>{messages::kCreateFolder}));
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "out" / "two"));
 
   test::RecordingFrontEnd yes;
   yes.answerYes = true;
-  EXPECT_EQ(RunConversion(inputs, *fs, yes).outcome, RunOutcome::kCompleted);
+  EXPECT_EQ(RunConversion(inputs, *fs, yes).outcome(), RunOutcome::kCompleted);
   EXPECT_EQ(yes.questions.size(), 1u);
   EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "out" / "two" / "three"));
 }
@@ -105,10 +105,10 @@ TEST_F(ConversionRunTest, MissingFoldersAskedOnce) {
 TEST_F(ConversionRunTest, ReadPastTheEndFailsBeforeAnythingIsWritten) {
   test::WriteCp932(dir / "b.gdf", "$Z1\nheader\n$A1\n1.0\n砂\n");
   const RunReport report = Run();
-  ASSERT_EQ(report.outcome, RunOutcome::kFailed);
-  EXPECT_EQ(report.failure->kind, FailureKind::kReadPastEnd);
-  EXPECT_EQ(report.failure->stage, u"$A");
-  EXPECT_EQ(report.failure->file, u"D:\\b.gdf");
+  ASSERT_EQ(report.outcome(), RunOutcome::kFailed);
+  EXPECT_EQ(report.failure()->kind, FailureKind::kReadPastEnd);
+  EXPECT_EQ(report.failure()->stage, u"$A");
+  EXPECT_EQ(report.failure()->file, u"D:\\b.gdf");
   EXPECT_TRUE(std::filesystem::is_empty(dir.path() / "out"));
   // The hourglass is up before the source is read, and back to the default after the stop.
   EXPECT_EQ(ui.pointers, (std::vector<Pointer>{Pointer::kHourglass, Pointer::kDefault}));
@@ -118,10 +118,10 @@ TEST_F(ConversionRunTest, ReadPastTheEndFailsBeforeAnythingIsWritten) {
 TEST_F(ConversionRunTest, InvalidBytesFailWithLineAndOffset) {
   test::WriteBytes(dir / "b.gdf", "$A0\r\nok\r\nbad\x80\xff\r\n");
   const RunReport report = Run();
-  ASSERT_EQ(report.outcome, RunOutcome::kFailed);
-  EXPECT_EQ(report.failure->kind, FailureKind::kInvalidEncoding);
-  EXPECT_EQ(report.failure->sourceLine, 3);
-  EXPECT_NE(report.failure->reason.find(u"offset 12"), Text::npos);
+  ASSERT_EQ(report.outcome(), RunOutcome::kFailed);
+  EXPECT_EQ(report.failure()->kind, FailureKind::kInvalidEncoding);
+  EXPECT_EQ(report.failure()->sourceLine, 3);
+  EXPECT_NE(report.failure()->reason.find(u"offset 12"), Text::npos);
 }
 
 }  // namespace

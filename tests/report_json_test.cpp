@@ -76,11 +76,10 @@ TEST(ReportJson, FailedRunCarriesStageFileAndLine) {
   inputs.targetText = u"D:\\WORK\\B-1";
   inputs.patternFolder = u"D:\\PAT\\";
   RunReport report;
-  report.outcome = RunOutcome::kFailed;
   report.files.push_back({u"X1.TXT", u"D:\\WORK\\B-1\\X1.TXT", 3, 90});
   report.added.push_back({u"KISHITU.TXT", u"2006", u"砂,礫"});
-  report.failure = RunFailure{FailureKind::kReadPastEnd, u"$S", u"D:\\2003\\B-1.gdf", 120,
-                              u"A read went past the end of the file."};
+  report.Fail(RunFailure{FailureKind::kReadPastEnd, u"$S", u"D:\\2003\\B-1.gdf", 120,
+                         u"A read went past the end of the file."});
   const Json parsed = ParseJson(RunReportJson(inputs, report));
   EXPECT_EQ(parsed["outcome"].string, "failed");
   EXPECT_FALSE(parsed["dryRun"].boolean);
@@ -96,8 +95,7 @@ TEST(ReportJson, FailedRunCarriesStageFileAndLine) {
 
 TEST(ReportJson, CompletedRunHasNoFailure) {
   RunReport report;
-  report.outcome = RunOutcome::kCompleted;
-  report.completionText = u"変換が正常に終了しました。";
+  report.Complete(u"変換が正常に終了しました。");
   const Json parsed = ParseJson(RunReportJson({}, report));
   EXPECT_EQ(parsed["completionText"].string, "変換が正常に終了しました。");
   EXPECT_TRUE(parsed["failure"].IsNull());

@@ -113,16 +113,16 @@ TEST_F(RunFaults, EveryChangeFailingInTurnLosesNothing) {
     const std::string when = "with change " + std::to_string(k) + " failing";
     ASSERT_TRUE(faulty.Struck()) << when;
     CheckReportedFiles(report, when);
-    if (report.outcome == RunOutcome::kCompleted) {
+    if (report.outcome() == RunOutcome::kCompleted) {
       // A run that goes on past a failed change must still have written everything.
       EXPECT_EQ(Snapshot(dir.path()), complete) << when;
     } else {
       ++failed;
-      EXPECT_EQ(report.outcome, RunOutcome::kFailed) << when;
-      ASSERT_TRUE(report.failure) << when;
-      EXPECT_NE(ToUtf8(DescribeFailure(*report.failure)).find(test::kFullText),
+      EXPECT_EQ(report.outcome(), RunOutcome::kFailed) << when;
+      ASSERT_TRUE(report.failure()) << when;
+      EXPECT_NE(ToUtf8(DescribeFailure(*report.failure())).find(test::kFullText),
                 std::string::npos)
-          << when << ": " << ToUtf8(DescribeFailure(*report.failure));
+          << when << ": " << ToUtf8(DescribeFailure(*report.failure()));
       CheckTables(when);
     }
     if (HasFailure()) return;
@@ -148,11 +148,11 @@ TEST_F(RunFaults, RefusedFoldersFailTheRunAndKeepTheTables) {
     ui.answerYes = true;
     const RunReport report = RunConversion(inputs, refusing, ui);
     const std::string when = "with " + ToUtf8(c.folder) + " refused";
-    EXPECT_EQ(report.outcome, RunOutcome::kFailed) << when;
-    ASSERT_TRUE(report.failure) << when;
-    EXPECT_NE(ToUtf8(DescribeFailure(*report.failure)).find(test::kRefusedText),
+    EXPECT_EQ(report.outcome(), RunOutcome::kFailed) << when;
+    ASSERT_TRUE(report.failure()) << when;
+    EXPECT_NE(ToUtf8(DescribeFailure(*report.failure())).find(test::kRefusedText),
               std::string::npos)
-        << when << ": " << ToUtf8(DescribeFailure(*report.failure));
+        << when << ": " << ToUtf8(DescribeFailure(*report.failure()));
     CheckReportedFiles(report, when);
     CheckTables(when);
     if (c.tablesAsBefore) {
@@ -167,9 +167,9 @@ TEST_F(RunFaults, RefusedFoldersFailTheRunAndKeepTheTables) {
 TEST_F(RunFaults, RecordFileThatIsAFolderFailsTheRunNamingIt) {
   fs::create_directories(dir.path() / "out" / "X1.TXT");
   const RunReport report = Run();
-  EXPECT_EQ(report.outcome, RunOutcome::kFailed);
-  ASSERT_TRUE(report.failure);
-  EXPECT_NE(ToUtf8(DescribeFailure(*report.failure)).find("X1.TXT"), std::string::npos);
+  EXPECT_EQ(report.outcome(), RunOutcome::kFailed);
+  ASSERT_TRUE(report.failure());
+  EXPECT_NE(ToUtf8(DescribeFailure(*report.failure())).find("X1.TXT"), std::string::npos);
   CheckTables("with X1.TXT a folder");
 }
 

@@ -75,7 +75,7 @@ bool MatchesFilePattern(TextView name, TextView pattern) {
 
 Text FailureMessageText(const RunReport& report) {
   const Text unknown = u"（不明）";
-  const RunFailure failure = report.failure.value_or(RunFailure{});
+  const RunFailure failure = report.failure() ? *report.failure() : RunFailure{};
   Text text = u"変換を中断しました。\n\n";
   text += u"段階：" + (failure.stage.empty() ? unknown : failure.stage) + u"\n";
   text += u"ファイル：" + (failure.file.empty() ? unknown : failure.file) + u"\n";
@@ -161,11 +161,10 @@ void Form1Logic::Command1_Click() {
     report = RunConversion(inputs, fs_, ui);
   } catch (const std::exception& error) {
     // A fault that is not a RunError must not take the window down with it.
-    report.outcome = RunOutcome::kFailed;
-    report.failure = RunFailure{FailureKind::kCannotWrite, {}, {}, 0, FromUtf8(error.what())};
+    report.Fail(RunFailure{FailureKind::kCannotWrite, {}, {}, 0, FromUtf8(error.what())});
     view_.SetStatusText(u"");
   }
-  if (report.outcome == RunOutcome::kFailed) {
+  if (report.outcome() == RunOutcome::kFailed) {
     view_.SetPointer(Pointer::kDefault);
     view_.ShowMessage({FailureMessageText(report), MessageIcon::kCritical, std::nullopt});
   }

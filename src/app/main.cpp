@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "common/command_line.h"
 #include "common/host_settings.h"
 
 namespace {
@@ -52,13 +53,10 @@ int main(int argc, char** argv) {
   gdf::app::InstallJapaneseTranslation(application);
 
   const std::vector<std::string> args(argv + 1, argv + argc);
-  gdf::HostSettings host;
-  for (std::size_t i = 0; i < args.size();) {
-    std::string error;
-    if (!gdf::TakeHostOption(args, i, host, error))
-      return Usage("unknown option '" + args[i] + "'");
-    if (!error.empty()) return Usage(error);
-  }
+  std::string error;
+  auto line = gdf::ParseCommandLine(args, {}, gdf::Operands::kRefused, error);
+  if (!line) return Usage(error);
+  gdf::HostSettings& host = line->host;
   gdf::CompleteHostSettings(host);
   gdf::PosixFileSystem fs(host.fileSystem);
 

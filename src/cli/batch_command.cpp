@@ -1,13 +1,11 @@
 // batch_command.cpp - `gdfconv batch`: many source data files, each into its own target folder,
 // with a progress bar on a terminal and a summary table at the end.
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -17,7 +15,7 @@
 #include "cli/batch_preview.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "common/dry_run_file_system.h"
+#include "common/command_line.h"
 #include "common/host_settings.h"
 #include "run/batch_run.h"
 #include "run/report_json.h"
@@ -82,56 +80,52 @@ int Usage(const std::string& why) {
   return kExitUsage;
 }
 
-struct BatchOptions {
-  HostSettings host;
-  std::optional<std::string> patternDir;
-  std::optional<std::string> targetRoot;
-  std::optional<std::string> listFile;
-  std::optional<std::string> reportPath;
-  std::optional<std::string> previewDir;
-  bool yes = false;
-  bool quiet = false;
-  bool dryRun = false;
-  int lockWaitSeconds = 30;
-  std::vector<std::string> sources;
+const std::vector<OptionSpec> kBatchOptions = {
+    Valued("--pattern-dir"),
+    Valued("--target-root"),
+    Valued("--list"),
+    Valued("--report"),
+    Valued("--preview-dir"),
+    Valued("--lock-wait").Checked(support::IsSeconds, "--lock-wait needs a number of seconds"),
+    Switch("--yes", "-y"),
+    Switch("--quiet", "-q"),
+    Switch("--dry-run", "-n"),
 };
 
-// Takes "--name VALUE" or "--name=VALUE" at `args[i]`.
-bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
-               std::optional<std::string>& value, std::string& error) {
-  const std::string& arg = args[i];
-  if (arg == name) {
-    if (i + 1 >= args.size()) {
-      error = name + " needs a value";
-      return true;
+// Says why the batch does not start; returns its exit status.
+int PrintRefusal(const BatchRefusal& refusal, const std::string& listFile) {
+  struct Printer {
+    const std::string& list;
+    int operator()(const NoDriveHolds& unheld) const {
+      for (const std::string& path : unheld.paths) {
+        std::cerr << "gdfconv batch: no drive holds the host path " << path
+                  << "; map one with --drive X=DIR\n";
+      }
+      return kExitRefused;
     }
-    value = args[++i];
-    return true;
-  }
-  if (arg.rfind(name + "=", 0) == 0) {
-    value = arg.substr(name.size() + 1);
-    return true;
-  }
-  return false;
-}
-
-// The *.gdf files of a host folder, in name order.
-std::vector<std::string> SourcesInFolder(const std::string& folder) {
-  std::vector<std::string> found;
-  std::error_code ec;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-    std::string extension = entry.path().extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == ".gdf" && entry.is_regular_file(ec)) found.push_back(entry.path().string());
-  }
-  std::sort(found.begin(), found.end());
-  return found;
-}
-
-bool IsHostFolder(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    int operator()(const NoSourceInFolders&) const {
+      return Usage("the folders given hold no *.gdf file");
+    }
+    int operator()(const TargetRootMissing& missing) const {
+      std::cerr << "gdfconv batch: the target root " << missing.root
+                << " does not exist; create it, or pass --yes to have it created\n";
+      return kExitRefused;
+    }
+    int operator()(const SameStem& clash) const {
+      return Usage(ToUtf8(clash.first) + " and " + ToUtf8(clash.second) +
+                   " would both go into the folder " + ToUtf8(clash.stem) +
+                   "; give their targets in a list (--list) instead");
+    }
+    int operator()(const ListUnreadable& unreadable) const {
+      return Usage("the list file " + unreadable.list + " cannot be read");
+    }
+    int operator()(const ListLineNotPair& fault) const {
+      return Usage(list + ": line " + std::to_string(fault.line) +
+                   " is not a source and a target separated by a tab: " + fault.text);
+    }
+    int operator()(const ListEmpty&) const { return Usage(list + " lists no source"); }
+  };
+  return std::visit(Printer{listFile}, refusal);
 }
 
 // The front end of the runs: nothing is printed while the batch goes (a refusal's message is in
@@ -139,13 +133,8 @@ bool IsHostFolder(const std::string& path) {
 class QuietFrontEnd : public FrontEnd {
  public:
   explicit QuietFrontEnd(bool yes) : yes_(yes) {}
-  void SetStatusText(const Text&) override {}
-  void ProcessPendingEvents() override {}
   void ShowMessage(const Message&) override {}
   bool AskYesNo(const Text&, const Text&) override { return yes_; }
-  void SetPointer(Pointer) override {}
-  void FocusAndSelectTargetPath() override {}
-  void SetConversionDone(bool) override {}
 
  private:
   bool yes_;
@@ -179,13 +168,14 @@ class Progress : public BatchObserver {
     if (terminal_) Draw(index, total, ToUtf8(SourceFileName(job.sourceText)));
   }
 
-  void Finished(std::size_t index, std::size_t total, const BatchEntry& entry) override {
+  void Finished(std::size_t index, std::size_t total, const BatchEntry& entry,
+                const FileSystem&) override {
     if (terminal_) {
       // A file that did not convert gets a line of its own above the bar.
-      if (entry.report.outcome != RunOutcome::kCompleted) {
+      if (entry.report.outcome() != RunOutcome::kCompleted) {
         std::cerr << "\r\033[K" << ToUtf8(SourceFileName(entry.job.sourceText)) << ": "
-                  << OutcomeWord(entry.report.outcome) << ": " << ToUtf8(BatchReason(entry.report))
-                  << "\n";
+                  << OutcomeWord(entry.report.outcome()) << ": "
+                  << ToUtf8(OutcomeReason(entry.report)) << "\n";
       }
       if (index + 1 == total) std::cerr << "\r\033[K" << std::flush;
       return;
@@ -193,12 +183,12 @@ class Progress : public BatchObserver {
     if (quiet_) return;
     std::cout << "[" << index + 1 << "/" << total << "] "
               << ToUtf8(SourceFileName(entry.job.sourceText)) << ": "
-              << OutcomeWord(entry.report.outcome);
-    if (entry.report.outcome == RunOutcome::kCompleted) {
+              << OutcomeWord(entry.report.outcome());
+    if (entry.report.outcome() == RunOutcome::kCompleted) {
       std::cout << " (" << entry.report.files.size() << " files written, "
                 << entry.report.added.size() << " table lines added)";
     } else {
-      std::cout << ": " << ToUtf8(BatchReason(entry.report));
+      std::cout << ": " << ToUtf8(OutcomeReason(entry.report));
     }
     std::cout << "\n";
   }
@@ -234,10 +224,10 @@ void PrintSummary(const std::vector<BatchEntry>& entries, double seconds, bool q
               << support::PadRight("target", targetWidth + 2) << "reason\n";
     for (const BatchEntry& entry : entries) {
       std::string row =
-          "  " + support::PadRight(OutcomeWord(entry.report.outcome), 11) +
+          "  " + support::PadRight(OutcomeWord(entry.report.outcome()), 11) +
           support::PadRight(ToUtf8(SourceFileName(entry.job.sourceText)), sourceWidth + 2) +
           support::PadRight(ToUtf8(entry.job.targetText), targetWidth + 2) +
-          ToUtf8(BatchReason(entry.report));
+          ToUtf8(OutcomeReason(entry.report));
       row.erase(row.find_last_not_of(' ') + 1);
       std::cout << row << "\n";
     }
@@ -254,160 +244,80 @@ void PrintSummary(const std::vector<BatchEntry>& entries, double seconds, bool q
 }  // namespace
 
 int RunBatchCommand(const std::vector<std::string>& args) {
-  BatchOptions options;
-  for (std::size_t i = 0; i < args.size();) {
-    const std::string& arg = args[i];
-    std::string error;
-    if (TakeHostOption(args, i, options.host, error)) {
-      if (!error.empty()) return Usage(error);
-      continue;
-    }
-    if (arg == "--help" || arg == "-h") {
-      std::cout << kBatchHelp;
-      return kExitConverted;
-    }
-    std::optional<std::string> lockWait;
-    if (TakeValue(args, i, "--pattern-dir", options.patternDir, error) ||
-        TakeValue(args, i, "--target-root", options.targetRoot, error) ||
-        TakeValue(args, i, "--list", options.listFile, error) ||
-        TakeValue(args, i, "--report", options.reportPath, error) ||
-        TakeValue(args, i, "--preview-dir", options.previewDir, error) ||
-        TakeValue(args, i, "--lock-wait", lockWait, error)) {
-      if (!error.empty()) return Usage(error);
-      if (lockWait) {
-        try {
-          options.lockWaitSeconds = std::stoi(*lockWait);
-        } catch (const std::exception&) {
-          options.lockWaitSeconds = -1;
-        }
-        if (options.lockWaitSeconds < 0) return Usage("--lock-wait needs a number of seconds");
-      }
-    } else if (arg == "--yes" || arg == "-y") {
-      options.yes = true;
-    } else if (arg == "--quiet" || arg == "-q") {
-      options.quiet = true;
-    } else if (arg == "--dry-run" || arg == "-n") {
-      options.dryRun = true;
-    } else if (arg == "--") {
-      options.sources.insert(options.sources.end(), args.begin() + static_cast<long>(i) + 1,
-                             args.end());
-      break;
-    } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
-      return Usage("unknown option '" + arg + "'");
-    } else {
-      options.sources.push_back(arg);
-    }
-    ++i;
+  std::string error;
+  auto line = ParseCommandLine(args, kBatchOptions, Operands::kTaken, error);
+  if (!line) return Usage(error);
+  if (line->help) {
+    std::cout << kBatchHelp;
+    return kExitConverted;
   }
-  if (options.targetRoot.has_value() == options.listFile.has_value()) {
+  BatchRequest request;
+  request.sources = line->operands;
+  request.targetRoot = line->Value("--target-root");
+  request.listFile = line->Value("--list");
+  request.createTargetRoot = line->Has("--yes");
+  const bool quiet = line->Has("--quiet");
+  const bool dryRun = line->Has("--dry-run");
+  if (request.targetRoot.has_value() == request.listFile.has_value()) {
     return Usage("give either --target-root DIR with the sources, or --list FILE");
   }
-  if (options.listFile && !options.sources.empty()) {
+  if (request.listFile && !request.sources.empty()) {
     return Usage("with --list the sources come from the list; give none besides");
   }
-  if (options.targetRoot && options.sources.empty()) return Usage("expected at least one SOURCE");
-  CompleteHostSettings(options.host);
-  PosixFileSystem disk(options.host.fileSystem);
-
-  const auto runText = [&](const std::string& arg) -> std::optional<Text> {
-    auto text = support::RunText(arg, disk);
-    if (!text) {
-      std::cerr << "gdfconv batch: no drive holds the host path " << arg
-                << "; map one with --drive X=DIR\n";
-    }
-    return text;
-  };
-
-  std::vector<BatchJob> jobs;
-  if (options.targetRoot) {
-    std::vector<Text> sources;
-    for (const std::string& source : options.sources) {
-      const std::string host = ExpandHome(source);
-      std::vector<std::string> expanded = IsHostPathText(source) && IsHostFolder(host)
-                                              ? SourcesInFolder(host)
-                                              : std::vector<std::string>{source};
-      for (const std::string& one : expanded) {
-        const auto text = runText(one);
-        if (!text) return kExitRefused;
-        sources.push_back(*text);
-      }
-    }
-    if (sources.empty()) return Usage("the folders given hold no *.gdf file");
-    const auto root = runText(*options.targetRoot);
-    if (!root) return kExitRefused;
-    if (!disk.Exists(*root, ListAttribute::kDirectory) && !options.yes) {
-      std::cerr << "gdfconv batch: the target root " << *options.targetRoot
-                << " does not exist; create it, or pass --yes to have it created\n";
-      return kExitRefused;
-    }
-    std::string error;
-    auto made = JobsUnderTargetRoot(sources, *root, error);
-    if (!made) return Usage(error);
-    jobs = std::move(*made);
-  } else {
-    std::ifstream list(ExpandHome(*options.listFile), std::ios::binary);
-    if (!list) return Usage("the list file " + *options.listFile + " cannot be read");
-    std::ostringstream content;
-    content << list.rdbuf();
-    std::string error;
-    const auto pairs = ParseBatchList(content.str(), error);
-    if (!pairs) return Usage(*options.listFile + ": " + error);
-    if (pairs->empty()) return Usage(*options.listFile + " lists no source");
-    for (const auto& [source, target] : *pairs) {
-      const auto sourceText = runText(source);
-      const auto targetText = runText(target);
-      if (!sourceText || !targetText) return kExitRefused;
-      jobs.push_back({*sourceText, *targetText, false});
-    }
+  if (request.targetRoot && request.sources.empty()) {
+    return Usage("expected at least one SOURCE");
   }
+  HostSettings& host = line->host;
+  CompleteHostSettings(host);
+  PosixFileSystem disk(host.fileSystem);
 
-  const auto patternFolder = support::ResolvePatternFolder(options.patternDir, disk, options.host);
+  auto plan = PlanBatch(request, disk);
+  if (const auto* refusal = std::get_if<BatchRefusal>(&plan)) {
+    return PrintRefusal(*refusal, request.listFile.value_or(""));
+  }
+  const std::vector<BatchJob>& jobs = std::get<std::vector<BatchJob>>(plan);
+
+  const auto patternFolder =
+      support::ResolvePatternFolder(line->Value("--pattern-dir"), disk, host);
   if (!patternFolder) return kExitRefused;
   RunInputs common;
   common.patternFolder = *patternFolder;
-  common.programFolder = support::ProgramFolderText(disk, options.host);
-  common.lockWaitMilliseconds = options.lockWaitSeconds * 1000;
+  common.programFolder = support::ProgramFolderText(disk, host);
+  common.lockWaitMilliseconds = std::stoi(line->Value("--lock-wait").value_or("30")) * 1000;
 
   support::ReportFile reportFile;
-  if (options.reportPath) {
-    std::string error;
-    if (!reportFile.Open(*options.reportPath, error)) return Usage(error);
+  if (const auto reportPath = line->Value("--report")) {
+    if (!reportFile.Open(*reportPath, error)) return Usage(error);
   }
 
-  if (options.previewDir) {
+  const auto previewDir = line->Value("--preview-dir");
+  if (previewDir) {
     std::error_code ec;
-    std::filesystem::create_directories(ExpandHome(*options.previewDir), ec);
-    if (!IsHostFolder(ExpandHome(*options.previewDir))) {
-      return Usage("the preview folder " + *options.previewDir + " cannot be created");
+    std::filesystem::create_directories(ExpandHome(*previewDir), ec);
+    if (!std::filesystem::is_directory(ExpandHome(*previewDir), ec)) {
+      return Usage("the preview folder " + *previewDir + " cannot be created");
     }
   }
 
-  std::optional<DryRunFileSystem> overlay;
-  if (options.dryRun) overlay.emplace(disk);
-  FileSystem& fs = overlay ? static_cast<FileSystem&>(*overlay) : disk;
-  QuietFrontEnd ui(options.yes);
-  Progress progress(::isatty(STDERR_FILENO) != 0, options.quiet);
+  QuietFrontEnd ui(request.createTargetRoot);
+  Progress progress(::isatty(STDERR_FILENO) != 0, quiet);
   const auto start = std::chrono::steady_clock::now();
   std::optional<BatchPreviewWriter> pictures;
-  if (options.previewDir) pictures.emplace(progress, fs, common, ExpandHome(*options.previewDir));
-  const std::vector<BatchEntry> entries =
-      RunBatch(jobs, common, fs, ui, pictures ? static_cast<BatchObserver*>(&*pictures) : &progress);
+  if (previewDir) pictures.emplace(progress, common, ExpandHome(*previewDir));
+  const std::vector<BatchEntry> entries = RunBatch(
+      jobs, common, disk, ui, pictures ? static_cast<BatchObserver*>(&*pictures) : &progress,
+      dryRun ? BatchWrites::kDryRun : BatchWrites::kWrite);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  PrintSummary(entries, seconds, options.quiet, options.dryRun);
+  PrintSummary(entries, seconds, quiet, dryRun);
 
-  if (reportFile.IsOpen()) {
-    std::string error;
-    if (!reportFile.Write(BatchReportJson(common, entries, options.dryRun), error)) {
-      std::cerr << "gdfconv batch: " << error << "\n";
-    }
+  if (reportFile.IsOpen() && !reportFile.Write(BatchReportJson(common, entries, dryRun), error)) {
+    std::cerr << "gdfconv batch: " << error << "\n";
   }
-  if (pictures) {
-    std::string error;
-    if (!pictures->Finish(options.dryRun, error)) std::cerr << "gdfconv batch: " << error << "\n";
+  if (pictures && !pictures->Finish(dryRun, error)) {
+    std::cerr << "gdfconv batch: " << error << "\n";
   }
-  const BatchTally tally = TallyBatch(entries);
-  return tally.failed > 0 ? kExitFailed : tally.refused > 0 ? kExitRefused : kExitConverted;
+  return ExitStatusOf(TallyBatch(entries));
 }
 
 }  // namespace gdf::cli

@@ -28,9 +28,8 @@ std::string Upper(std::string text) {
 
 }  // namespace
 
-BatchPreviewWriter::BatchPreviewWriter(BatchObserver& inner, const FileSystem& fs,
-                                       RunInputs common, std::string folder)
-    : inner_(inner), fs_(fs), common_(std::move(common)), folder_(std::move(folder)) {}
+BatchPreviewWriter::BatchPreviewWriter(BatchObserver& inner, RunInputs common, std::string folder)
+    : inner_(inner), common_(std::move(common)), folder_(std::move(folder)) {}
 
 void BatchPreviewWriter::Starting(std::size_t index, std::size_t total, const BatchJob& job) {
   inner_.Starting(index, total, job);
@@ -51,16 +50,17 @@ std::string BatchPreviewWriter::PictureName(const Text& source) {
   return name;
 }
 
-void BatchPreviewWriter::Finished(std::size_t index, std::size_t total, const BatchEntry& entry) {
-  inner_.Finished(index, total, entry);
+void BatchPreviewWriter::Finished(std::size_t index, std::size_t total, const BatchEntry& entry,
+                                  const FileSystem& fs) {
+  inner_.Finished(index, total, entry, fs);
   RunInputs inputs = common_;
   inputs.sourceText = entry.job.sourceText;
   inputs.targetText = entry.job.targetText;
-  const PreviewPicture picture = BuildPreview(inputs, entry.report, fs_);
+  const PreviewPicture picture = BuildPreview(inputs, entry.report, fs);
   PreviewIndexEntry line;
   line.source = SourceFileName(entry.job.sourceText);
-  line.outcome = entry.report.outcome;
-  line.reason = BatchReason(entry.report);
+  line.outcome = entry.report.outcome();
+  line.reason = OutcomeReason(entry.report);
   line.findings = picture.findings.size();
   line.picture = PictureName(entry.job.sourceText);
   std::string error;

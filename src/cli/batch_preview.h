@@ -14,12 +14,12 @@ namespace gdf::cli {
 /// Told of each run of a batch after `inner`; draws its picture into a host folder.
 class BatchPreviewWriter : public BatchObserver {
  public:
-  /// `fs` is what the runs write to (the disk, or the overlay of a dry run), read back here.
-  BatchPreviewWriter(BatchObserver& inner, const FileSystem& fs, RunInputs common,
-                     std::string folder);
+  BatchPreviewWriter(BatchObserver& inner, RunInputs common, std::string folder);
 
   void Starting(std::size_t index, std::size_t total, const BatchJob& job) override;
-  void Finished(std::size_t index, std::size_t total, const BatchEntry& entry) override;
+  /// Draws the picture from what the run wrote to `fs` (the disk, or the dry run's overlay).
+  void Finished(std::size_t index, std::size_t total, const BatchEntry& entry,
+                const FileSystem& fs) override;
 
   /// Writes index.html; false, with `error` set, when it or a picture could not be written.
   bool Finish(bool dryRun, std::string& error);
@@ -28,7 +28,6 @@ class BatchPreviewWriter : public BatchObserver {
   std::string PictureName(const Text& source);
 
   BatchObserver& inner_;
-  const FileSystem& fs_;
   RunInputs common_;
   std::string folder_;
   std::vector<PreviewIndexEntry> entries_;

@@ -8,6 +8,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "common/command_line.h"
 #include "common/host_settings.h"
 #include "common/json_writer.h"
 #include "run/report_json.h"
@@ -90,41 +91,24 @@ void PrintCheck(std::ostream& out, const std::string& label, const SourceCheck& 
 }  // namespace
 
 int RunCheckCommand(const std::vector<std::string>& args) {
-  HostSettings host;
-  std::string format = "text";
-  std::vector<std::string> sources;
-  for (std::size_t i = 0; i < args.size();) {
-    const std::string& arg = args[i];
-    std::string error;
-    if (TakeHostOption(args, i, host, error)) {
-      if (!error.empty()) return Usage(error);
-      continue;
-    }
-    if (arg == "--help" || arg == "-h") {
-      std::cout << kCheckHelp;
-      return kExitConverted;
-    }
-    if (arg == "--format" || arg.rfind("--format=", 0) == 0) {
-      if (arg == "--format") {
-        if (i + 1 >= args.size()) return Usage("--format needs text or json");
-        format = args[++i];
-      } else {
-        format = arg.substr(std::string("--format=").size());
-      }
-      if (format != "text" && format != "json") return Usage("--format needs text or json");
-    } else if (arg == "--") {
-      sources.insert(sources.end(), args.begin() + static_cast<long>(i) + 1, args.end());
-      break;
-    } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
-      return Usage("unknown option '" + arg + "'");
-    } else {
-      sources.push_back(arg);
-    }
-    ++i;
+  const std::vector<OptionSpec> options = {
+      Valued("--format")
+          .Missing("--format needs text or json")
+          .Checked([](const std::string& value) { return value == "text" || value == "json"; },
+                   "--format needs text or json"),
+  };
+  std::string error;
+  auto line = ParseCommandLine(args, options, Operands::kTaken, error);
+  if (!line) return Usage(error);
+  if (line->help) {
+    std::cout << kCheckHelp;
+    return kExitConverted;
   }
+  const std::string format = line->Value("--format").value_or("text");
+  const std::vector<std::string>& sources = line->operands;
   if (sources.empty()) return Usage("expected at least one SOURCE");
-  CompleteHostSettings(host);
-  PosixFileSystem fs(host.fileSystem);
+  CompleteHostSettings(line->host);
+  PosixFileSystem fs(line->host.fileSystem);
 
   std::string json;
   JsonWriter writer(json);
@@ -137,7 +121,7 @@ int RunCheckCommand(const std::vector<std::string>& args) {
   int warnings = 0;
   for (std::size_t n = 0; n < sources.size(); ++n) {
     const std::string& source = sources[n];
-    const auto path = support::RunText(source, fs);
+    const auto path = RunPathText(source, fs);
     SourceCheck check;
     if (path) {
       check = CheckSourceFile(fs, *path);

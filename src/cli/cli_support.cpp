@@ -7,6 +7,7 @@
 #include <iostream>
 #include <vector>
 
+#include "cli/commands.h"
 #include "common/messages.h"
 #include "run/conversion_run.h"
 #include "run/pattern_setting.h"
@@ -78,9 +79,12 @@ std::string Describe(const PlannedFile& file) {
 
 }  // namespace
 
-std::optional<Text> RunText(const std::string& arg, const FileSystem& fs) {
-  if (!IsHostPathText(arg)) return FromUtf8(arg);
-  return fs.FromHost(ExpandHome(arg));
+bool IsSeconds(const std::string& text) {
+  try {
+    return std::stoi(text) >= 0;
+  } catch (const std::exception&) {
+    return false;
+  }
 }
 
 std::optional<Text> ResolvePatternFolder(const std::optional<std::string>& patternDir,
@@ -150,15 +154,15 @@ void PrintDryRun(std::ostream& out, const DryRunResult& result) {
     out << "The run would ask \"" << ToUtf8(messages::kCreateFolder)
         << "\"; the answer Yes is assumed here.\n";
   }
-  switch (report.outcome) {
+  switch (report.outcome()) {
     case RunOutcome::kCompleted:
-      out << "The run would end with: " << ToUtf8(report.completionText) << "\n";
+      out << "The run would end with: " << ToUtf8(report.completionText()) << "\n";
       break;
     case RunOutcome::kRefused:
-      out << "The run would be refused: " << ToUtf8(report.refusal) << "\n";
+      out << "The run would be refused: " << ToUtf8(report.refusal()->message) << "\n";
       return;
     case RunOutcome::kFailed:
-      out << "The run would fail. " << ToUtf8(DescribeFailure(*report.failure)) << "\n"
+      out << "The run would fail. " << ToUtf8(DescribeFailure(*report.failure())) << "\n"
           << "What it would write before the failure:\n";
       break;
   }
@@ -193,3 +197,23 @@ void PrintDryRun(std::ostream& out, const DryRunResult& result) {
 }
 
 }  // namespace gdf::cli::support
+
+namespace gdf::cli {
+
+int ExitStatusOf(RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::kCompleted:
+      return kExitConverted;
+    case RunOutcome::kRefused:
+      return kExitRefused;
+    case RunOutcome::kFailed:
+      break;
+  }
+  return kExitFailed;
+}
+
+int ExitStatusOf(const BatchTally& tally) {
+  return tally.failed > 0 ? kExitFailed : tally.refused > 0 ? kExitRefused : kExitConverted;
+}
+
+}  // namespace gdf::cli

@@ -14,9 +14,8 @@
 
 namespace gdf::cli::support {
 
-/// The run's text for a command-line path: a host path becomes a drive path; any other text is
-/// taken as it stands. Nothing when no drive holds the host path.
-std::optional<Text> RunText(const std::string& arg, const FileSystem& fs);
+/// Whether `text` is a number of seconds that a run may wait (--lock-wait).
+bool IsSeconds(const std::string& text);
 
 /// The pattern-data folder, ending with "\": `patternDir` when given, else the folder that the
 /// settings file names. Nothing, after the refusal is printed on stderr, when there is none.

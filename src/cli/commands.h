@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "run/batch_run.h"
+#include "run/report.h"
+
 namespace gdf::cli {
 
 /// Exit statuses shared by every subcommand.
@@ -14,6 +17,13 @@ enum ExitStatus : int {
   kExitFailed = 3,
   kExitProblemsFound = 1,  ///< check: some file has an error
 };
+
+/// The exit status of a run that ended so.
+int ExitStatusOf(RunOutcome outcome);
+
+/// The exit status of a batch: failed when some run failed, else refused when some run was
+/// refused, else converted.
+int ExitStatusOf(const BatchTally& tally);
 
 /// `gdfconv convert [options] SOURCE TARGET`.
 int RunConvertCommand(const std::vector<std::string>& args);

@@ -10,8 +10,8 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/terminal_front_end.h"
+#include "common/command_line.h"
 #include "common/host_settings.h"
-#include "common/messages.h"
 #include "run/conversion_run.h"
 #include "run/dry_run.h"
 #include "run/preview.h"
@@ -73,16 +73,17 @@ Examples:
   gdfconv convert --pattern-dir ~/pattern --yes --preview B-1.svg ./B-1.gdf ./out/B-1
 )";
 
-struct ConvertOptions {
-  HostSettings host;
-  std::optional<std::string> patternDir;
-  bool yes = false;
-  bool quiet = false;
-  bool dryRun = false;
-  std::optional<std::string> reportPath;
-  std::optional<std::string> previewPath;
-  int lockWaitSeconds = 30;
-  std::vector<std::string> positional;
+const std::vector<OptionSpec> kConvertOptions = {
+    Switch("--yes", "-y"),
+    Switch("--quiet", "-q"),
+    Switch("--dry-run", "-n"),
+    Valued("--report").Missing("--report needs a file name"),
+    Valued("--preview").Missing("--preview needs a file name"),
+    // Only "--lock-wait SECONDS", not "--lock-wait=SECONDS", as the command has always taken it.
+    Valued("--lock-wait", OptionValue::kNext)
+        .Missing("--lock-wait needs a number of seconds")
+        .Checked(support::IsSeconds, "--lock-wait needs a number of seconds"),
+    Valued("--pattern-dir"),
 };
 
 int Usage(const std::string& why) {
@@ -104,157 +105,101 @@ void PrintReport(const RunReport& report) {
 }  // namespace
 
 int RunConvertCommand(const std::vector<std::string>& args) {
-  ConvertOptions options;
-  for (std::size_t i = 0; i < args.size();) {
-    const std::string& arg = args[i];
-    std::string error;
-    if (TakeHostOption(args, i, options.host, error)) {
-      if (!error.empty()) return Usage(error);
-      continue;
-    }
-    if (arg == "--help" || arg == "-h") {
-      std::cout << kConvertHelp;
-      return kExitConverted;
-    }
-    if (arg == "--yes" || arg == "-y") {
-      options.yes = true;
-    } else if (arg == "--quiet" || arg == "-q") {
-      options.quiet = true;
-    } else if (arg == "--dry-run" || arg == "-n") {
-      options.dryRun = true;
-    } else if (arg == "--report" || arg.rfind("--report=", 0) == 0) {
-      if (arg == "--report") {
-        if (i + 1 >= args.size()) return Usage("--report needs a file name");
-        options.reportPath = args[++i];
-      } else {
-        options.reportPath = arg.substr(std::string("--report=").size());
-      }
-    } else if (arg == "--preview" || arg.rfind("--preview=", 0) == 0) {
-      if (arg == "--preview") {
-        if (i + 1 >= args.size()) return Usage("--preview needs a file name");
-        options.previewPath = args[++i];
-      } else {
-        options.previewPath = arg.substr(std::string("--preview=").size());
-      }
-    } else if (arg == "--lock-wait") {
-      if (i + 1 >= args.size()) return Usage("--lock-wait needs a number of seconds");
-      try {
-        options.lockWaitSeconds = std::stoi(args[++i]);
-      } catch (const std::exception&) {
-        return Usage("--lock-wait needs a number of seconds");
-      }
-      if (options.lockWaitSeconds < 0) return Usage("--lock-wait needs a number of seconds");
-    } else if (arg == "--pattern-dir" || arg.rfind("--pattern-dir=", 0) == 0) {
-      if (arg == "--pattern-dir") {
-        if (i + 1 >= args.size()) return Usage("--pattern-dir needs a value");
-        options.patternDir = args[++i];
-      } else {
-        options.patternDir = arg.substr(std::string("--pattern-dir=").size());
-      }
-    } else if (arg == "--") {
-      options.positional.insert(options.positional.end(), args.begin() + static_cast<long>(i) + 1,
-                                args.end());
-      break;
-    } else if (arg.size() > 1 && arg[0] == '-' && arg.rfind("--", 0) == 0) {
-      return Usage("unknown option '" + arg + "'");
-    } else {
-      options.positional.push_back(arg);
-    }
-    ++i;
+  std::string error;
+  auto line = ParseCommandLine(args, kConvertOptions, Operands::kTaken, error);
+  if (!line) return Usage(error);
+  if (line->help) {
+    std::cout << kConvertHelp;
+    return kExitConverted;
   }
-  if (options.positional.size() != 2) return Usage("expected SOURCE and TARGET");
-  CompleteHostSettings(options.host);
-  PosixFileSystem fs(options.host.fileSystem);
+  const std::vector<std::string>& positional = line->operands;
+  if (positional.size() != 2) return Usage("expected SOURCE and TARGET");
+  HostSettings& host = line->host;
+  CompleteHostSettings(host);
+  PosixFileSystem fs(host.fileSystem);
 
   // The pattern-data folder: the option, or the setting that the window would read at start.
-  const auto patternFolder = support::ResolvePatternFolder(options.patternDir, fs, options.host);
+  const auto patternFolder = support::ResolvePatternFolder(line->Value("--pattern-dir"), fs, host);
   if (!patternFolder) return kExitRefused;
 
   RunInputs inputs;
-  const auto source = support::RunText(options.positional[0], fs);
-  const auto target = support::RunText(options.positional[1], fs);
+  const auto source = RunPathText(positional[0], fs);
+  const auto target = RunPathText(positional[1], fs);
   for (const auto* path : {&source, &target}) {
     if (!*path) {
       std::cerr << "gdfconv convert: no drive holds the host path "
-                << options.positional[path == &source ? 0 : 1] << "; map one with --drive X=DIR\n";
+                << positional[path == &source ? 0 : 1] << "; map one with --drive X=DIR\n";
       return kExitRefused;
     }
   }
   inputs.sourceText = *source;
   inputs.targetText = *target;
   inputs.patternFolder = *patternFolder;
-  inputs.lockWaitMilliseconds = options.lockWaitSeconds * 1000;
-  inputs.programFolder = support::ProgramFolderText(fs, options.host);
+  inputs.lockWaitMilliseconds = std::stoi(line->Value("--lock-wait").value_or("30")) * 1000;
+  inputs.programFolder = support::ProgramFolderText(fs, host);
 
-  const QuestionPolicy policy = options.yes              ? QuestionPolicy::kYes
+  const QuestionPolicy policy = line->Has("--yes")       ? QuestionPolicy::kYes
                                 : ::isatty(STDIN_FILENO) ? QuestionPolicy::kAsk
                                                          : QuestionPolicy::kNo;
   TerminalFrontEnd ui(policy);
   support::ReportFile reportFile;
-  if (options.reportPath) {
-    std::string error;
-    if (!reportFile.Open(*options.reportPath, error)) return Usage(error);
+  if (const auto reportPath = line->Value("--report")) {
+    if (!reportFile.Open(*reportPath, error)) return Usage(error);
   }
+  const auto previewPath = line->Value("--preview");
   support::ReportFile previewFile;
-  if (options.previewPath) {
-    std::string error;
-    if (!previewFile.Open(*options.previewPath, error)) {
-      return Usage("the picture file " + *options.previewPath + " cannot be written");
-    }
+  if (previewPath && !previewFile.Open(*previewPath, error)) {
+    return Usage("the picture file " + *previewPath + " cannot be written");
   }
   std::optional<DryRunResult> dryRun;
   std::optional<PreviewPicture> picture;
-  if (options.dryRun && options.previewPath) {
+  if (line->Has("--dry-run") && previewPath) {
     PreviewRun run = RunPreview(inputs, fs, ui);
     dryRun = std::move(run.dryRun);
     picture = std::move(run.picture);
-  } else if (options.dryRun) {
+  } else if (line->Has("--dry-run")) {
     dryRun = RunDryConversion(inputs, fs, ui);
   }
   const RunReport report = dryRun ? dryRun->report : RunConversion(inputs, fs, ui);
-  if (options.previewPath) {
+  if (previewPath) {
     // After a real run the picture is read back from the files it wrote on disk.
     if (!picture) picture = BuildPreview(inputs, report, fs);
-    std::string error;
     if (!previewFile.Write(PreviewSvg(*picture), error)) {
-      std::cerr << "gdfconv convert: the picture file " << *options.previewPath
+      std::cerr << "gdfconv convert: the picture file " << *previewPath
                 << " could not be written whole\n";
     }
   }
-  if (reportFile.IsOpen()) {
-    std::string error;
-    if (!reportFile.Write(RunReportJson(inputs, report, dryRun ? &*dryRun : nullptr), error)) {
-      std::cerr << "gdfconv convert: " << error << "\n";
-    }
+  if (reportFile.IsOpen() &&
+      !reportFile.Write(RunReportJson(inputs, report, dryRun ? &*dryRun : nullptr), error)) {
+    std::cerr << "gdfconv convert: " << error << "\n";
   }
   if (dryRun) {
     support::PrintDryRun(std::cout, *dryRun);
-    return report.outcome == RunOutcome::kCompleted ? kExitConverted
-           : report.outcome == RunOutcome::kRefused ? kExitRefused
-                                                    : kExitFailed;
+    return ExitStatusOf(report.outcome());
   }
-  switch (report.outcome) {
+  const bool quiet = line->Has("--quiet");
+  switch (report.outcome()) {
     case RunOutcome::kCompleted:
-      std::cout << ToUtf8(report.completionText) << "\n";
-      if (!options.quiet) PrintReport(report);
-      return kExitConverted;
+      std::cout << ToUtf8(report.completionText()) << "\n";
+      if (!quiet) PrintReport(report);
+      break;
     case RunOutcome::kRefused: {
       // A refused path that was not a host path may have been meant as one.
-      const std::size_t k = report.refusal == messages::kInvalidPath ? 1 : 0;
-      if ((report.refusal == messages::kInvalidPath || report.refusal == messages::kNoSourceFile) &&
-          !IsHostPathText(options.positional[k])) {
-        std::cerr << "(host paths begin with / or ./; '" << options.positional[k]
+      const RefusalKind kind = report.refusal()->kind;
+      const std::size_t k = kind == RefusalKind::kInvalidPath ? 1 : 0;
+      if (kind != RefusalKind::kFolderDeclined && !IsHostPathText(positional[k])) {
+        std::cerr << "(host paths begin with / or ./; '" << positional[k]
                   << "' was taken as a Windows path)\n";
       }
-      return kExitRefused;
+      break;
     }
     case RunOutcome::kFailed:
-      std::cerr << "gdfconv convert: " << ToUtf8(DescribeFailure(*report.failure)) << "\n"
+      std::cerr << "gdfconv convert: " << ToUtf8(DescribeFailure(*report.failure())) << "\n"
                 << "Files written before the failure stay in the target folder.\n";
-      if (!options.quiet) PrintReport(report);
-      return kExitFailed;
+      if (!quiet) PrintReport(report);
+      break;
   }
-  return kExitFailed;
+  return ExitStatusOf(report.outcome());
 }
 
 }  // namespace gdf::cli

@@ -8,6 +8,7 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/terminal_front_end.h"
+#include "common/command_line.h"
 #include "common/host_settings.h"
 #include "run/batch_run.h"
 #include "run/preview.h"
@@ -60,24 +61,12 @@ int Usage(const std::string& why) {
   return kExitUsage;
 }
 
-// Takes "--name VALUE" or "--name=VALUE" at `args[i]`.
-bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
-               std::optional<std::string>& value, std::string& error) {
-  const std::string& arg = args[i];
-  if (arg == name) {
-    if (i + 1 >= args.size()) {
-      error = name + " needs a value";
-      return true;
-    }
-    value = args[++i];
-    return true;
-  }
-  if (arg.rfind(name + "=", 0) == 0) {
-    value = arg.substr(name.size() + 1);
-    return true;
-  }
-  return false;
-}
+const std::vector<OptionSpec> kPreviewOptions = {
+    Valued("--pattern-dir"),
+    Valued("--output"),
+    Valued("-o").Into("--output"),
+    Valued("--target"),
+};
 
 // The folder a preview is made for when none is given: the source's stem beside the drive's
 // root, which the overlay makes up without creating it.
@@ -95,36 +84,18 @@ Text DefaultTarget(const Text& source, const FileSystem& fs) {
 }  // namespace
 
 int RunPreviewCommand(const std::vector<std::string>& args) {
-  HostSettings host;
-  std::optional<std::string> patternDir;
-  std::optional<std::string> output;
-  std::optional<std::string> target;
-  std::vector<std::string> positional;
-  for (std::size_t i = 0; i < args.size();) {
-    const std::string& arg = args[i];
-    std::string error;
-    if (TakeHostOption(args, i, host, error)) {
-      if (!error.empty()) return Usage(error);
-      continue;
-    }
-    if (arg == "--help" || arg == "-h") {
-      std::cout << kPreviewHelp;
-      return kExitConverted;
-    }
-    if (TakeValue(args, i, "--pattern-dir", patternDir, error) ||
-        TakeValue(args, i, "--output", output, error) || TakeValue(args, i, "-o", output, error) ||
-        TakeValue(args, i, "--target", target, error)) {
-      if (!error.empty()) return Usage(error);
-    } else if (arg == "--") {
-      positional.insert(positional.end(), args.begin() + static_cast<long>(i) + 1, args.end());
-      break;
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      return Usage("unknown option '" + arg + "'");
-    } else {
-      positional.push_back(arg);
-    }
-    ++i;
+  std::string error;
+  auto line = ParseCommandLine(args, kPreviewOptions, Operands::kTakenUndashed, error);
+  if (!line) return Usage(error);
+  if (line->help) {
+    std::cout << kPreviewHelp;
+    return kExitConverted;
   }
+  HostSettings& host = line->host;
+  const std::optional<std::string> patternDir = line->Value("--pattern-dir");
+  const std::optional<std::string> output = line->Value("--output");
+  const std::optional<std::string> target = line->Value("--target");
+  const std::vector<std::string>& positional = line->operands;
   if (positional.size() != 1) return Usage("expected one SOURCE");
   if (!output) return Usage("expected -o FILE.svg");
   CompleteHostSettings(host);
@@ -132,7 +103,7 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
 
   const auto patternFolder = support::ResolvePatternFolder(patternDir, fs, host);
   if (!patternFolder) return kExitRefused;
-  const auto source = support::RunText(positional[0], fs);
+  const auto source = RunPathText(positional[0], fs);
   if (!source) {
     std::cerr << "gdfconv preview: no drive holds the host path " << positional[0]
               << "; map one with --drive X=DIR\n";
@@ -141,7 +112,7 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
   RunInputs inputs;
   inputs.sourceText = *source;
   if (target) {
-    const auto targetText = support::RunText(*target, fs);
+    const auto targetText = RunPathText(*target, fs);
     if (!targetText) {
       std::cerr << "gdfconv preview: no drive holds the host path " << *target << "\n";
       return kExitRefused;
@@ -156,7 +127,6 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
   // The picture's file is opened first, so that a path that cannot be written is refused
   // before the run.
   support::ReportFile file;
-  std::string error;
   if (!file.Open(*output, error)) return Usage("the picture file " + *output + " cannot be written");
   TerminalFrontEnd ui(QuestionPolicy::kNo);
   const PreviewRun run = RunPreview(inputs, fs, ui);
@@ -165,9 +135,9 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
     return kExitUsage;
   }
   std::size_t findings = run.picture.findings.size();
-  std::cout << "wrote " << *output << " (" << run.picture.columns.size() << " columns, "
-            << findings << (findings == 1 ? " finding" : " findings") << ")\n";
-  switch (run.dryRun.report.outcome) {
+  std::cout << "wrote " << *output << " (" << run.picture.columns.size() << " columns, " << findings
+            << (findings == 1 ? " finding" : " findings") << ")\n";
+  switch (run.dryRun.report.outcome()) {
     case RunOutcome::kCompleted:
       return kExitConverted;
     case RunOutcome::kRefused:

@@ -17,12 +17,8 @@ class TerminalFrontEnd : public FrontEnd {
   explicit TerminalFrontEnd(QuestionPolicy policy) : policy_(policy) {}
 
   void SetStatusText(const Text& text) override { status_ = text; }
-  void ProcessPendingEvents() override {}
   void ShowMessage(const Message& message) override;
   bool AskYesNo(const Text& question, const Text& caption) override;
-  void SetPointer(Pointer) override {}
-  void FocusAndSelectTargetPath() override {}
-  void SetConversionDone(bool) override {}
 
   const Text& Status() const { return status_; }
   /// Whether a message was shown (printed).

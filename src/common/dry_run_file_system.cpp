@@ -276,7 +276,7 @@ std::unique_ptr<OutputFile> DryRunFileSystem::Open(TextView path, OpenMode mode,
 }
 
 std::unique_ptr<FolderLock> DryRunFileSystem::LockFolder(TextView folder, int waitMilliseconds,
-                                                         std::string& error) {
+                                                         LockError& error) {
   return real_.LockFolder(folder, waitMilliseconds, error);
 }
 

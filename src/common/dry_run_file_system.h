@@ -71,7 +71,7 @@ class DryRunFileSystem : public FileSystem {
   std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
   std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
   std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
-                                         std::string& error) override;
+                                         LockError& error) override;
 
   /// Every path that differs from the disk below, in the order the paths were first touched. A
   /// file that was made and removed again (a work file) is not listed.

@@ -23,24 +23,44 @@ struct Message {
   std::optional<Text> caption;
 };
 
-/// The front end of a conversion run.
+/// The front end of a conversion run. A message and the question need an answer of their own;
+/// the rest are no-ops unless a front end has a status line, events, a pointer or a target box.
 class FrontEnd {
  public:
   virtual ~FrontEnd() = default;
   /// Sets the status line (`Label3`).
-  virtual void SetStatusText(const Text& text) = 0;
+  virtual void SetStatusText(const Text&) {}
   /// Lets the front end process its pending events once, so that the status line is painted.
-  virtual void ProcessPendingEvents() = 0;
+  virtual void ProcessPendingEvents() {}
   /// Shows a modal message box with an OK button and waits for it.
   virtual void ShowMessage(const Message& message) = 0;
   /// Asks a Yes/No question with the question icon; true for Yes.
   virtual bool AskYesNo(const Text& question, const Text& caption) = 0;
   /// Sets the mouse pointer of the window.
-  virtual void SetPointer(Pointer pointer) = 0;
+  virtual void SetPointer(Pointer) {}
   /// Gives the target path box (`Text2`) the focus and selects its whole text.
-  virtual void FocusAndSelectTargetPath() = 0;
+  virtual void FocusAndSelectTargetPath() {}
   /// Sets the flag that the completion text is showing (`ConversionDone`).
-  virtual void SetConversionDone(bool done) = 0;
+  virtual void SetConversionDone(bool) {}
+};
+
+/// A front end that passes everything on to another; a front end that changes one answer
+/// overrides only that.
+class ForwardingFrontEnd : public FrontEnd {
+ public:
+  explicit ForwardingFrontEnd(FrontEnd& inner) : inner_(inner) {}
+  void SetStatusText(const Text& text) override { inner_.SetStatusText(text); }
+  void ProcessPendingEvents() override { inner_.ProcessPendingEvents(); }
+  void ShowMessage(const Message& message) override { inner_.ShowMessage(message); }
+  bool AskYesNo(const Text& question, const Text& caption) override {
+    return inner_.AskYesNo(question, caption);
+  }
+  void SetPointer(Pointer pointer) override { inner_.SetPointer(pointer); }
+  void FocusAndSelectTargetPath() override { inner_.FocusAndSelectTargetPath(); }
+  void SetConversionDone(bool done) override { inner_.SetConversionDone(done); }
+
+ private:
+  FrontEnd& inner_;
 };
 
 }  // namespace gdf

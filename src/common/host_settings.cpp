@@ -75,4 +75,9 @@ bool IsHostPathText(const std::string& text) {
          text.rfind("~/", 0) == 0 || text == "." || text == ".." || text == "~";
 }
 
+std::optional<Text> RunPathText(const std::string& typed, const FileSystem& fs) {
+  if (!IsHostPathText(typed)) return FromUtf8(typed);
+  return fs.FromHost(ExpandHome(typed));
+}
+
 }  // namespace gdf

@@ -35,4 +35,8 @@ std::string ExpandHome(const std::string& path);
 /// Whether a path text is a host path: it begins with "/", "./", "../" or "~/".
 bool IsHostPathText(const std::string& text);
 
+/// The run's text for a path typed by the user: a host path becomes a drive path; any other text
+/// is taken as it stands. Nothing when no drive holds the host path.
+std::optional<Text> RunPathText(const std::string& typed, const FileSystem& fs);
+
 }  // namespace gdf

@@ -63,6 +63,18 @@ class FolderLock {
   virtual ~FolderLock() = default;
 };
 
+/// Why a folder's lock was not had.
+enum class LockFailure {
+  kBusy,        ///< another holder kept it for the whole wait
+  kCannotOpen,  ///< the folder cannot be opened or locked at all
+};
+
+/// A lock that was not had: why, and the system's own words for it.
+struct LockError {
+  LockFailure kind = LockFailure::kCannotOpen;  ///< why
+  std::string text;                             ///< the system's words ("no such drive", ...)
+};
+
 /// The file system behind Windows paths.
 class FileSystem {
  public:
@@ -113,7 +125,7 @@ class FileSystem {
   /// holder to let it go; nothing, with `error` set, when it cannot be had. The lock lasts as long
   /// as the returned object.
   virtual std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
-                                                 std::string& error) = 0;
+                                                 LockError& error) = 0;
 };
 
 /// Settings of the POSIX file system: the drive map and where the process starts.
@@ -147,7 +159,7 @@ class PosixFileSystem : public FileSystem {
   std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
   std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
   std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
-                                         std::string& error) override;
+                                         LockError& error) override;
 
  private:
   std::map<char16_t, std::string> drives_;   // letter -> host folder, no trailing "/"

@@ -421,16 +421,16 @@ std::unique_ptr<OutputFile> PosixFileSystem::Open(TextView path, OpenMode mode,
 }
 
 std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(TextView folder, int waitMilliseconds,
-                                                        std::string& error) {
+                                                        LockError& error) {
   const auto host = ToHost(folder);
   if (!host) {
-    error = "no such drive";
+    error = {LockFailure::kCannotOpen, "no such drive"};
     return nullptr;
   }
   // The lock is taken on the folder itself, so that no file is added to it.
   const int fd = ::open(host->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) {
-    error = ErrnoText();
+    error = {LockFailure::kCannotOpen, ErrnoText()};
     return nullptr;
   }
   const auto deadline =
@@ -438,12 +438,12 @@ std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(TextView folder, int wai
   for (;;) {
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return std::make_unique<PosixFolderLock>(fd);
     if (errno != EWOULDBLOCK && errno != EINTR) {
-      error = ErrnoText();
+      error = {LockFailure::kCannotOpen, ErrnoText()};
       ::close(fd);
       return nullptr;
     }
     if (std::chrono::steady_clock::now() >= deadline) {
-      error = "another conversion holds it";
+      error = {LockFailure::kBusy, "another conversion holds it"};
       ::close(fd);
       return nullptr;
     }

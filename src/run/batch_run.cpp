@@ -1,31 +1,26 @@
 // batch_run.cpp - Jobs from a target root or a list, run one after another.
 #include "run/batch_run.h"
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 
-#include "common/messages.h"
+#include "common/dry_run_file_system.h"
+#include "common/host_settings.h"
 #include "common/routines.h"
 
 namespace gdf {
 namespace {
 
 // Passes everything on; answers the folder question Yes for a folder the batch named itself.
-class JobFrontEnd : public FrontEnd {
+class JobFrontEnd : public ForwardingFrontEnd {
  public:
-  JobFrontEnd(FrontEnd& inner, bool ownFolder) : inner_(inner), ownFolder_(ownFolder) {}
-  void SetStatusText(const Text& text) override { inner_.SetStatusText(text); }
-  void ProcessPendingEvents() override { inner_.ProcessPendingEvents(); }
-  void ShowMessage(const Message& message) override { inner_.ShowMessage(message); }
+  JobFrontEnd(FrontEnd& inner, bool ownFolder) : ForwardingFrontEnd(inner), ownFolder_(ownFolder) {}
   bool AskYesNo(const Text& question, const Text& caption) override {
-    return ownFolder_ || inner_.AskYesNo(question, caption);
+    return ownFolder_ || ForwardingFrontEnd::AskYesNo(question, caption);
   }
-  void SetPointer(Pointer pointer) override { inner_.SetPointer(pointer); }
-  void FocusAndSelectTargetPath() override { inner_.FocusAndSelectTargetPath(); }
-  void SetConversionDone(bool done) override { inner_.SetConversionDone(done); }
 
  private:
-  FrontEnd& inner_;
   bool ownFolder_;
 };
 
@@ -44,7 +39,7 @@ Text SourceStem(TextView source) {
 }
 
 std::optional<std::vector<BatchJob>> JobsUnderTargetRoot(const std::vector<Text>& sources,
-                                                         TextView root, std::string& error) {
+                                                         TextView root, SameStem& clash) {
   Text base(root);
   while (!base.empty() && (base.back() == u'\\' || base.back() == u'/')) base.pop_back();
   std::vector<BatchJob> jobs;
@@ -53,8 +48,7 @@ std::optional<std::vector<BatchJob>> JobsUnderTargetRoot(const std::vector<Text>
     const Text stem = SourceStem(source);
     const auto [at, fresh] = sourceOfStem.emplace(ToUpperSimple(stem), source);
     if (!fresh) {
-      error = ToUtf8(at->second) + " and " + ToUtf8(source) + " would both go into the folder " +
-              ToUtf8(stem) + "; give their targets in a list (--list) instead";
+      clash = {at->second, source, stem};
       return std::nullopt;
     }
     jobs.push_back({source, base + u"\\" + stem, true});
@@ -63,7 +57,7 @@ std::optional<std::vector<BatchJob>> JobsUnderTargetRoot(const std::vector<Text>
 }
 
 std::optional<std::vector<std::pair<std::string, std::string>>> ParseBatchList(
-    std::string_view text, std::string& error) {
+    std::string_view text, ListLineNotPair& fault) {
   std::vector<std::pair<std::string, std::string>> pairs;
   std::size_t number = 0;
   while (!text.empty()) {
@@ -75,8 +69,7 @@ std::optional<std::vector<std::pair<std::string, std::string>>> ParseBatchList(
     if (line.find_first_not_of(" \t") == std::string_view::npos || line.front() == '#') continue;
     const std::size_t tab = line.find('\t');
     if (tab == std::string_view::npos || tab == 0 || tab + 1 == line.size()) {
-      error = "line " + std::to_string(number) +
-              " is not a source and a target separated by a tab: " + std::string(line);
+      fault = {number, std::string(line)};
       return std::nullopt;
     }
     pairs.emplace_back(std::string(line.substr(0, tab)), std::string(line.substr(tab + 1)));
@@ -84,8 +77,90 @@ std::optional<std::vector<std::pair<std::string, std::string>>> ParseBatchList(
   return pairs;
 }
 
+namespace {
+
+// The *.gdf files of a folder, in name order (a file named only ".gdf" has no extension).
+std::vector<Text> SourcesInFolder(const FileSystem& fs, Text folder) {
+  while (!folder.empty() && folder.back() == u'\\') folder.pop_back();
+  std::vector<std::pair<std::string, Text>> found;  // UTF-8 name (the order), path
+  const Text listed = !folder.empty() && folder.back() == u':' ? folder + u"\\" : folder;
+  for (const FolderEntry& entry : fs.List(listed)) {
+    const Text path = folder + u"\\" + entry.name;
+    if (entry.isFolder || entry.name.size() <= 4 ||
+        ToUpperSimple(entry.name.substr(entry.name.size() - 4)) != u".GDF" || fs.Size(path) < 0) {
+      continue;
+    }
+    found.emplace_back(ToUtf8(entry.name), path);
+  }
+  std::sort(found.begin(), found.end());
+  std::vector<Text> paths;
+  for (auto& one : found) paths.push_back(std::move(one.second));
+  return paths;
+}
+
+std::variant<std::vector<BatchJob>, BatchRefusal> PlanUnderTargetRoot(const BatchRequest& request,
+                                                                      const FileSystem& fs) {
+  std::vector<Text> sources;
+  for (const std::string& given : request.sources) {
+    const auto path = RunPathText(given, fs);
+    if (!path) return NoDriveHolds{{given}};
+    if (IsHostPathText(given) && fs.Exists(*path + u"\\", ListAttribute::kDirectory)) {
+      for (Text& one : SourcesInFolder(fs, *path)) sources.push_back(std::move(one));
+    } else {
+      sources.push_back(*path);
+    }
+  }
+  if (sources.empty()) return NoSourceInFolders{};
+  const auto root = RunPathText(*request.targetRoot, fs);
+  if (!root) return NoDriveHolds{{*request.targetRoot}};
+  if (!fs.Exists(*root, ListAttribute::kDirectory) && !request.createTargetRoot) {
+    return TargetRootMissing{*request.targetRoot};
+  }
+  SameStem clash;
+  auto jobs = JobsUnderTargetRoot(sources, *root, clash);
+  if (!jobs) return clash;
+  return std::move(*jobs);
+}
+
+std::variant<std::vector<BatchJob>, BatchRefusal> PlanFromList(const BatchRequest& request,
+                                                               const FileSystem& fs) {
+  // The list file is a host path, also when it does not look like one ("pairs.txt").
+  const auto listPath = fs.FromHost(ExpandHome(*request.listFile));
+  std::string error;
+  const auto content = listPath ? fs.ReadAll(*listPath, error) : std::nullopt;
+  if (!content) return ListUnreadable{*request.listFile};
+  ListLineNotPair fault;
+  const auto pairs = ParseBatchList(*content, fault);
+  if (!pairs) return fault;
+  if (pairs->empty()) return ListEmpty{};
+  std::vector<BatchJob> jobs;
+  for (const auto& [source, target] : *pairs) {
+    const auto sourceText = RunPathText(source, fs);
+    const auto targetText = RunPathText(target, fs);
+    if (!sourceText || !targetText) {
+      NoDriveHolds unheld;
+      if (!sourceText) unheld.paths.push_back(source);
+      if (!targetText) unheld.paths.push_back(target);
+      return unheld;
+    }
+    jobs.push_back({*sourceText, *targetText, false});
+  }
+  return jobs;
+}
+
+}  // namespace
+
+std::variant<std::vector<BatchJob>, BatchRefusal> PlanBatch(const BatchRequest& request,
+                                                            const FileSystem& fs) {
+  return request.targetRoot ? PlanUnderTargetRoot(request, fs) : PlanFromList(request, fs);
+}
+
 std::vector<BatchEntry> RunBatch(const std::vector<BatchJob>& jobs, const RunInputs& common,
-                                 FileSystem& fs, FrontEnd& ui, BatchObserver* observer) {
+                                 FileSystem& disk, FrontEnd& ui, BatchObserver* observer,
+                                 BatchWrites writes) {
+  std::optional<DryRunFileSystem> overlay;
+  if (writes == BatchWrites::kDryRun) overlay.emplace(disk);
+  FileSystem& fs = overlay ? static_cast<FileSystem&>(*overlay) : disk;
   std::vector<BatchEntry> entries;
   entries.reserve(jobs.size());
   for (std::size_t i = 0; i < jobs.size(); ++i) {
@@ -99,7 +174,7 @@ std::vector<BatchEntry> RunBatch(const std::vector<BatchJob>& jobs, const RunInp
     BatchEntry entry{job, RunConversion(inputs, fs, front), 0};
     entry.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     entries.push_back(std::move(entry));
-    if (observer) observer->Finished(i, jobs.size(), entries.back());
+    if (observer) observer->Finished(i, jobs.size(), entries.back(), fs);
   }
   return entries;
 }
@@ -107,7 +182,7 @@ std::vector<BatchEntry> RunBatch(const std::vector<BatchJob>& jobs, const RunInp
 BatchTally TallyBatch(const std::vector<BatchEntry>& entries) {
   BatchTally tally;
   for (const BatchEntry& entry : entries) {
-    switch (entry.report.outcome) {
+    switch (entry.report.outcome()) {
       case RunOutcome::kCompleted:
         ++tally.converted;
         break;
@@ -120,27 +195,6 @@ BatchTally TallyBatch(const std::vector<BatchEntry>& entries) {
     }
   }
   return tally;
-}
-
-Text BatchReason(const RunReport& report) {
-  switch (report.outcome) {
-    case RunOutcome::kCompleted:
-      return {};
-    case RunOutcome::kRefused:
-      return report.refusal == messages::kCreateFolder
-                 ? Text(u"the target folder does not exist (answered No)")
-                 : report.refusal;
-    case RunOutcome::kFailed: {
-      if (!report.failure) return u"failed";
-      const RunFailure& failure = *report.failure;
-      Text reason = failure.stage;
-      if (failure.sourceLine > 0) {
-        reason += u" line " + FromAscii(std::to_string(failure.sourceLine));
-      }
-      return reason + (reason.empty() ? u"" : u": ") + failure.reason;
-    }
-  }
-  return {};
 }
 
 }  // namespace gdf

@@ -8,6 +8,9 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "common/front_end.h"
@@ -37,8 +40,10 @@ class BatchObserver {
   virtual ~BatchObserver() = default;
   /// Conversion `index` (from 0) of `total` is about to start.
   virtual void Starting(std::size_t index, std::size_t total, const BatchJob& job) = 0;
-  /// Conversion `index` of `total` has ended.
-  virtual void Finished(std::size_t index, std::size_t total, const BatchEntry& entry) = 0;
+  /// Conversion `index` of `total` has ended; `fs` is what it wrote to (the disk, or the
+  /// overlay of a dry run), to read back.
+  virtual void Finished(std::size_t index, std::size_t total, const BatchEntry& entry,
+                        const FileSystem& fs) = 0;
 };
 
 /// How many conversions ended each way.
@@ -54,26 +59,78 @@ Text SourceStem(TextView source);
 /// The file name of a source path ("B-1.gdf").
 Text SourceFileName(TextView source);
 
+/// What a batch is asked to convert, as the user gave it.
+struct BatchRequest {
+  /// With a target root: the sources. One given as a host path that names a folder stands for
+  /// the *.gdf files in it, in name order.
+  std::vector<std::string> sources;
+  std::optional<std::string> targetRoot;  ///< the folder that receives a folder per source
+  std::optional<std::string> listFile;    ///< or: the host path of a list of pairs
+  bool createTargetRoot = false;          ///< a missing target root may be created
+};
+
+/// No drive holds these host paths, as given.
+struct NoDriveHolds {
+  std::vector<std::string> paths;
+};
+/// The folders given hold no *.gdf file.
+struct NoSourceInFolders {};
+/// The target root does not exist, and may not be created.
+struct TargetRootMissing {
+  std::string root;  ///< as given
+};
+/// Two sources would go into the same folder under the target root.
+struct SameStem {
+  Text first;   ///< the source that came first
+  Text second;  ///< the one with the same stem
+  Text stem;    ///< the stem of the second
+};
+/// The list file cannot be read.
+struct ListUnreadable {
+  std::string list;  ///< as given
+};
+/// A line of the list file is not a source and a target separated by a tab.
+struct ListLineNotPair {
+  std::size_t line = 0;  ///< 1-based
+  std::string text;      ///< the line, without its line end
+};
+/// The list file names no source.
+struct ListEmpty {};
+
+/// Why a batch does not start.
+using BatchRefusal = std::variant<NoDriveHolds, NoSourceInFolders, TargetRootMissing, SameStem,
+                                  ListUnreadable, ListLineNotPair, ListEmpty>;
+
 /// A job per source, its target the folder `root` + "\" + the source's stem. Nothing, with
-/// `error` set, when two sources have the same stem (names compared without regard to case).
+/// `clash` set, when two sources have the same stem (names compared without regard to case).
 std::optional<std::vector<BatchJob>> JobsUnderTargetRoot(const std::vector<Text>& sources,
-                                                         TextView root, std::string& error);
+                                                         TextView root, SameStem& clash);
 
 /// The pairs of a list file: UTF-8 text, one pair a line, source and target separated by a tab;
-/// blank lines and lines that begin with "#" are passed over. Nothing, with `error` naming the
+/// blank lines and lines that begin with "#" are passed over. Nothing, with `fault` naming the
 /// line, when a line has no tab or an empty side.
 std::optional<std::vector<std::pair<std::string, std::string>>> ParseBatchList(
-    std::string_view text, std::string& error);
+    std::string_view text, ListLineNotPair& fault);
+
+/// The jobs of a request: sources under a target root, or the pairs of a list file, each path
+/// taken as `RunPathText` takes it. The first reason not to start, when there is one.
+std::variant<std::vector<BatchJob>, BatchRefusal> PlanBatch(const BatchRequest& request,
+                                                            const FileSystem& fs);
+
+/// Whether the runs of a batch write, or only find out what they would write.
+enum class BatchWrites {
+  kWrite,   ///< real runs
+  kDryRun,  ///< on a file system that keeps every change in memory; later runs see the
+            ///< table lines that earlier ones would add
+};
 
 /// Runs every job in order with the pattern-data and program folders of `common`. The folder
 /// question of a job that names its own folder is answered Yes; any other is put to `ui`.
 std::vector<BatchEntry> RunBatch(const std::vector<BatchJob>& jobs, const RunInputs& common,
-                                 FileSystem& fs, FrontEnd& ui, BatchObserver* observer = nullptr);
+                                 FileSystem& fs, FrontEnd& ui, BatchObserver* observer = nullptr,
+                                 BatchWrites writes = BatchWrites::kWrite);
 
 /// Counts the outcomes.
 BatchTally TallyBatch(const std::vector<BatchEntry>& entries);
-
-/// One line saying why a conversion did not complete (empty when it did).
-Text BatchReason(const RunReport& report);
 
 }  // namespace gdf

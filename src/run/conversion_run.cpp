@@ -18,10 +18,9 @@ namespace gdf {
 namespace {
 
 // Refuses the run at a check: the status line is cleared and nothing has been written.
-RunReport Refuse(RunReport report, FrontEnd& ui, Text why) {
+RunReport Refuse(RunReport report, FrontEnd& ui, RefusalKind kind, Text why) {
   ui.SetStatusText(u"");
-  report.outcome = RunOutcome::kRefused;
-  report.refusal = std::move(why);
+  report.Refuse({kind, std::move(why)});
   return report;
 }
 
@@ -77,24 +76,23 @@ void InStage(TextView stage, TextView file, Step&& step) {
 // so while the run waits for it, and the converting text returns once the lock is had.
 std::unique_ptr<FolderLock> LockPatternFolder(const RunInputs& inputs, FileSystem& fs,
                                               FrontEnd& ui) {
-  constexpr char kBusy[] = "another conversion holds it";
-  std::string error;
+  LockError error;
   auto lock = fs.LockFolder(inputs.patternFolder, 0, error);
-  if (!lock && error == kBusy && inputs.lockWaitMilliseconds > 0) {
+  if (!lock && error.kind == LockFailure::kBusy && inputs.lockWaitMilliseconds > 0) {
     ui.SetStatusText(messages::kWaitingForPatternFolder);
-    error.clear();
+    error = {};
     lock = fs.LockFolder(inputs.patternFolder, inputs.lockWaitMilliseconds, error);
     if (lock) ui.SetStatusText(messages::kConverting);
   }
   if (lock) return lock;
-  const bool busy = error == kBusy;
+  const bool busy = error.kind == LockFailure::kBusy;
   throw RunError(RunFailure{
       busy ? FailureKind::kLocked : FailureKind::kCannotOpen, u"pattern-data folder",
       inputs.patternFolder, 0,
       busy ? u"Another conversion is using the pattern-data folder; it was still busy after " +
                  FromAscii(std::to_string(inputs.lockWaitMilliseconds / 1000)) +
                  u" seconds. Try again when it has finished."
-           : u"The pattern-data folder cannot be opened: " + FromUtf8(error) + u"."});
+           : u"The pattern-data folder cannot be opened: " + FromUtf8(error.text) + u"."});
 }
 
 // Whether the source path names a file: a path that ends with a separator names a folder (a
@@ -145,12 +143,12 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
   if (!ValidatePath(validated, fs, ui)) {
     ui.ShowMessage({messages::kInvalidPath, MessageIcon::kExclamation, inputs.targetText});
     ui.FocusAndSelectTargetPath();
-    return Refuse(std::move(report), ui, messages::kInvalidPath);
+    return Refuse(std::move(report), ui, RefusalKind::kInvalidPath, messages::kInvalidPath);
   }
   // Step 4.
   if (!NamesSourceFile(source, fs)) {
     ui.ShowMessage({messages::kNoSourceFile, MessageIcon::kNone, std::nullopt});
-    return Refuse(std::move(report), ui, messages::kNoSourceFile);
+    return Refuse(std::move(report), ui, RefusalKind::kNoSourceFile, messages::kNoSourceFile);
   }
 
   bool pointerSet = false;
@@ -159,7 +157,9 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
     bool folderReady = false;
     InStage(u"target folder", validated,
             [&] { folderReady = EnsureTargetFolder(validated, fs, ui); });
-    if (!folderReady) return Refuse(std::move(report), ui, messages::kCreateFolder);
+    if (!folderReady) {
+      return Refuse(std::move(report), ui, RefusalKind::kFolderDeclined, messages::kCreateFolder);
+    }
 
     // Step 6, before the run may wait for the pattern-data folder and reads the source.
     ui.SetPointer(Pointer::kHourglass);
@@ -195,8 +195,7 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
       InStage(FromAscii(entry.first.tag), {}, [&] { section->Write(context); });
     }
   } catch (const RunError& error) {
-    report.outcome = RunOutcome::kFailed;
-    report.failure = error.failure();
+    report.Fail(error.failure());
     ui.SetStatusText(u"");
     if (pointerSet) ui.SetPointer(Pointer::kDefault);
     return report;
@@ -206,8 +205,7 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
   ui.SetStatusText(messages::kCompleted);
   ui.SetConversionDone(true);
   ui.SetPointer(Pointer::kDefault);
-  report.outcome = RunOutcome::kCompleted;
-  report.completionText = messages::kCompleted;
+  report.Complete(messages::kCompleted);
   return report;
 }
 
@@ -218,6 +216,21 @@ Text DescribeFailure(const RunFailure& failure) {
   if (!failure.file.empty()) out += u"\nFile: " + failure.file;
   if (failure.sourceLine > 0) out += u"\nLine: " + FromAscii(std::to_string(failure.sourceLine));
   return out;
+}
+
+Text OutcomeReason(const RunReport& report) {
+  if (const Refusal* refusal = report.refusal()) {
+    return refusal->kind == RefusalKind::kFolderDeclined
+               ? Text(u"the target folder does not exist (answered No)")
+               : refusal->message;
+  }
+  const RunFailure* failure = report.failure();
+  if (failure == nullptr) return {};
+  Text reason = failure->stage;
+  if (failure->sourceLine > 0) {
+    reason += u" line " + FromAscii(std::to_string(failure->sourceLine));
+  }
+  return reason + (reason.empty() ? u"" : u": ") + failure->reason;
 }
 
 }  // namespace gdf

@@ -24,4 +24,9 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui);
 /// A failure in plain words over several lines: stage, file, line and reason.
 Text DescribeFailure(const RunFailure& failure);
 
+/// Why a run did not complete, in one line (empty when it did): the refusal's message (for a
+/// declined folder question, that the folder does not exist), or the stage, line and reason of
+/// the failure.
+Text OutcomeReason(const RunReport& report);
+
 }  // namespace gdf

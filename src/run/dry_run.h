@@ -69,24 +69,17 @@ std::vector<PlannedFolder> PlanFolders(const RunInputs& inputs, const RunReport&
                                        const FileSystem& before);
 
 /// A front end that passes everything on and answers the folder question Yes itself.
-class YesFrontEnd : public FrontEnd {
+class YesFrontEnd : public ForwardingFrontEnd {
  public:
-  explicit YesFrontEnd(FrontEnd& inner) : inner_(inner) {}
-  void SetStatusText(const Text& text) override { inner_.SetStatusText(text); }
-  void ProcessPendingEvents() override { inner_.ProcessPendingEvents(); }
-  void ShowMessage(const Message& message) override { inner_.ShowMessage(message); }
+  using ForwardingFrontEnd::ForwardingFrontEnd;
   bool AskYesNo(const Text&, const Text&) override {
     asked_ = true;
     return true;
   }
-  void SetPointer(Pointer pointer) override { inner_.SetPointer(pointer); }
-  void FocusAndSelectTargetPath() override { inner_.FocusAndSelectTargetPath(); }
-  void SetConversionDone(bool done) override { inner_.SetConversionDone(done); }
   /// Whether the question was asked.
   bool Asked() const { return asked_; }
 
  private:
-  FrontEnd& inner_;
   bool asked_ = false;
 };
 

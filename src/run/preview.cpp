@@ -345,14 +345,14 @@ PreviewColumn ReadPreviewColumn(TextView fileName, const std::string& bytes,
 }
 
 Text PreviewOutcomeText(const RunReport& report) {
-  return report.outcome == RunOutcome::kCompleted ? report.completionText : BatchReason(report);
+  return report.outcome() == RunOutcome::kCompleted ? report.completionText() : OutcomeReason(report);
 }
 
 PreviewPicture BuildPreview(const RunInputs& inputs, const RunReport& report,
                             const FileSystem& fs) {
   PreviewPicture picture;
   picture.source = SourceFileName(inputs.sourceText);
-  picture.outcome = report.outcome;
+  picture.outcome = report.outcome();
   picture.outcomeText = PreviewOutcomeText(report);
   for (const WrittenFile& file : report.files) {
     std::string error;

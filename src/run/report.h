@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <variant>
 #include <vector>
 
 #include "common/errors.h"
@@ -33,15 +33,55 @@ struct AddedTableLine {
   Text name;   ///< the name or value it stands for
 };
 
-/// The report of one run.
+/// Which check refused a run.
+enum class RefusalKind {
+  kInvalidPath,     ///< the target path breaks the path rules
+  kNoSourceFile,    ///< no source data file at the source path
+  kFolderDeclined,  ///< the target folder is missing and the answer was No
+};
+
+/// A refusal: the check, and the message it showed.
+struct Refusal {
+  RefusalKind kind = RefusalKind::kInvalidPath;  ///< which check
+  Text message;                                  ///< the message as the system holds it
+};
+
+/// The report of one run. How it ended goes with what belongs to that ending: a failed report
+/// always carries its failure, a refused one its refusal.
 struct RunReport {
-  RunOutcome outcome = RunOutcome::kRefused;
   std::vector<WrittenFile> files;     ///< in the order they were closed
   std::vector<AddedTableLine> added;  ///< in the order they were added
-  std::optional<RunFailure> failure;  ///< set when the run failed
-  Text refusal;                       ///< the message that refused the run, when refused
-  Text completionText;                ///< the status text at the end
   bool markerCreated = false;         ///< whether PATADD.txt was created by this run
+
+  /// Ends the report with the completion text (the status text at the end).
+  void Complete(Text completionText) { ending_ = Completion{std::move(completionText)}; }
+  /// Ends the report refused by a check; nothing was written.
+  void Refuse(Refusal refusal) { ending_ = std::move(refusal); }
+  /// Ends the report stopped by a failure.
+  void Fail(RunFailure failure) { ending_ = std::move(failure); }
+
+  /// How the run ended (refused, with an empty message, until one of the above is called).
+  RunOutcome outcome() const {
+    return std::holds_alternative<Completion>(ending_)   ? RunOutcome::kCompleted
+           : std::holds_alternative<RunFailure>(ending_) ? RunOutcome::kFailed
+                                                         : RunOutcome::kRefused;
+  }
+  /// The completion text; empty unless the run completed.
+  const Text& completionText() const {
+    static const Text kNone;
+    const auto* completion = std::get_if<Completion>(&ending_);
+    return completion ? completion->text : kNone;
+  }
+  /// The refusal; null unless the run was refused.
+  const Refusal* refusal() const { return std::get_if<Refusal>(&ending_); }
+  /// The failure; null unless the run failed.
+  const RunFailure* failure() const { return std::get_if<RunFailure>(&ending_); }
+
+ private:
+  struct Completion {
+    Text text;
+  };
+  std::variant<Refusal, Completion, RunFailure> ending_;
 };
 
 }  // namespace gdf

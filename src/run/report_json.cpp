@@ -127,22 +127,22 @@ void WriteRunReportJson(JsonWriter& json, const RunInputs& inputs, const RunRepo
   json.Member("programFolder", inputs.programFolder);
   json.EndObject();
   json.Key("outcome");
-  json.Utf8String(OutcomeName(report.outcome));
+  json.Utf8String(OutcomeName(report.outcome()));
   json.Key("completionText");
-  if (report.outcome == RunOutcome::kCompleted) {
-    json.String(report.completionText);
+  if (report.outcome() == RunOutcome::kCompleted) {
+    json.String(report.completionText());
   } else {
     json.Null();
   }
   json.Key("refusal");
-  if (report.outcome == RunOutcome::kRefused) {
-    json.String(report.refusal);
+  if (report.outcome() == RunOutcome::kRefused) {
+    json.String(report.refusal()->message);
   } else {
     json.Null();
   }
   json.Key("failure");
-  if (report.failure) {
-    const RunFailure& failure = *report.failure;
+  if (const RunFailure* failed = report.failure()) {
+    const RunFailure& failure = *failed;
     json.BeginObject();
     json.Key("kind");
     json.Utf8String(FailureKindName(failure.kind));

@@ -286,10 +286,10 @@ TEST_F(Form1LogicTest, AnInvalidTargetIsCaptionedWithItsOwnTextEvenWhenEmpty) {
 TEST_F(Form1LogicTest, TheHourglassComesBeforeTheWaitForAnotherConversion) {
   Start();
   test::WriteCp932(dir / "work/b.gdf", "no tags here\n");
-  std::string error;
+  LockError error;
   {
     const auto held = fs->LockFolder(u"D:\\pattern\\", 0, error);
-    ASSERT_NE(held, nullptr) << error;
+    ASSERT_NE(held, nullptr) << error.text;
     Execute(u"D:\\work\\b.gdf", u"D:\\work");
   }
   ASSERT_GE(view.log.size(), 6u);

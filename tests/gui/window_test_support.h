@@ -15,14 +15,13 @@ namespace gdf::test {
 
 /// The window's own front end, except that messages and the question are recorded and
 /// answered here instead of in modal dialogs.
-class DialogDouble : public FrontEnd {
+class DialogDouble : public ForwardingFrontEnd {
  public:
-  explicit DialogDouble(FrontEnd& window) : window_(window) {}
+  explicit DialogDouble(FrontEnd& window) : ForwardingFrontEnd(window) {}
 
-  void SetStatusText(const Text& text) override { window_.SetStatusText(text); }
   void ProcessPendingEvents() override {
     ++eventPasses;
-    window_.ProcessPendingEvents();
+    ForwardingFrontEnd::ProcessPendingEvents();
   }
   void ShowMessage(const Message& message) override { shown.push_back(message); }
   bool AskYesNo(const Text& question, const Text& caption) override {
@@ -32,10 +31,8 @@ class DialogDouble : public FrontEnd {
   }
   void SetPointer(Pointer pointer) override {
     pointers.push_back(pointer);
-    window_.SetPointer(pointer);
+    ForwardingFrontEnd::SetPointer(pointer);
   }
-  void FocusAndSelectTargetPath() override { window_.FocusAndSelectTargetPath(); }
-  void SetConversionDone(bool done) override { window_.SetConversionDone(done); }
 
   bool answerYes = false;
   std::vector<Message> shown;
@@ -43,9 +40,6 @@ class DialogDouble : public FrontEnd {
   std::vector<Text> questionCaptions;
   std::vector<Pointer> pointers;
   int eventPasses = 0;
-
- private:
-  FrontEnd& window_;
 };
 
 /// What the settings file of a test window says.

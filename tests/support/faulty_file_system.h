@@ -50,7 +50,7 @@ class FaultyFileSystem : public FileSystem {
     return real_.ReadAll(path, error);
   }
   std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
-                                         std::string& error) override {
+                                         LockError& error) override {
     return real_.LockFolder(folder, waitMilliseconds, error);
   }
 
