@@ -101,7 +101,7 @@ class RunFaults : public ::testing::Test {
 
 TEST_F(RunFaults, EveryChangeFailingInTurnLosesNothing) {
   const RunReport unhindered = Run();
-  ASSERT_EQ(unhindered.outcome, RunOutcome::kCompleted);
+  ASSERT_EQ(unhindered.outcome(), RunOutcome::kCompleted);
   const std::int64_t changes = faulty.Changes();
   const auto complete = Snapshot(dir.path());
   ASSERT_GT(changes, 20);
@@ -130,7 +130,7 @@ TEST_F(RunFaults, EveryChangeFailingInTurnLosesNothing) {
   EXPECT_GT(failed, changes / 2);
   faulty.FailChange(0);
   Lay();
-  EXPECT_EQ(Run().outcome, RunOutcome::kCompleted);
+  EXPECT_EQ(Run().outcome(), RunOutcome::kCompleted);
   EXPECT_EQ(Snapshot(dir.path()), complete);
 }
 
