@@ -96,10 +96,8 @@ class Form1LogicTest : public testing::Test {
                                                         ? "tables\nD:\\pattern\\\n"
                                                         : "tables\nD:\\nowhere\\\n");
     }
-    PosixSettings drives;
-    drives.drives = std::move(extra);
-    drives.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<PosixFileSystem>(drives);
+    extra[u'D'] = dir.path().string();
+    fs = test::DrivesOver(extra);
     fs->SetCurrentDrive(u'D');
     fs->SetCurrentFolder(u"D:\\work");
     WindowSettings settings{dir / "system", u"D:\\program\\", 200};
@@ -119,7 +117,7 @@ class Form1LogicTest : public testing::Test {
 
   test::TempDir dir;
   FakeView view;
-  std::unique_ptr<PosixFileSystem> fs;
+  std::unique_ptr<FileSystem> fs;
   std::unique_ptr<Form1Logic> form;
 };
 
