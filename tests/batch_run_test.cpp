@@ -52,14 +52,14 @@ class PlanBatchTest : public ::testing::Test {
     }
     std::filesystem::create_directories(dir.path() / "src/c.gdf");
     std::filesystem::create_directories(dir.path() / "out");
-    PosixSettings settings;
+    FileSystemSettings settings;
     settings.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<PosixFileSystem>(settings);
+    fs = std::make_unique<HostFileSystem>(settings);
   }
   std::variant<std::vector<BatchJob>, BatchRefusal> Plan() { return PlanBatch(request, *fs); }
 
   test::TempDir dir;
-  std::unique_ptr<PosixFileSystem> fs;
+  std::unique_ptr<HostFileSystem> fs;
   BatchRequest request;
 };
 

@@ -20,9 +20,9 @@ class ConversionRunTest : public ::testing::Test {
       test::WriteBytes(dir / ("pattern/" + std::string(table)), "");
     }
     std::filesystem::create_directories(dir.path() / "out");
-    PosixSettings settings;
+    FileSystemSettings settings;
     settings.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<PosixFileSystem>(settings);
+    fs = std::make_unique<HostFileSystem>(settings);
     inputs.sourceText = u"D:\\b.gdf";
     inputs.targetText = u"D:\\out";
     inputs.patternFolder = u"D:\\pattern\\";
@@ -31,7 +31,7 @@ class ConversionRunTest : public ::testing::Test {
   RunReport Run() { return RunConversion(inputs, *fs, ui); }
 
   test::TempDir dir;
-  std::unique_ptr<PosixFileSystem> fs;
+  std::unique_ptr<HostFileSystem> fs;
   RunInputs inputs;
   test::RecordingFrontEnd ui;
 };

@@ -13,7 +13,7 @@ namespace {
 // Converts the "$W" section of `source` into a fresh folder and gives N9.TXT.
 std::string Convert(const std::string& source, const Text& yearText = u" 1998") {
   test::TempDir dir;
-  PosixFileSystem fs(PosixSettings{{{u'D', dir.path().string()}}});
+  HostFileSystem fs(FileSystemSettings{{{u'D', dir.path().string()}}});
   RunReport report;
   RunContext context(fs, report);
   context.recordBase = u"D:\\";

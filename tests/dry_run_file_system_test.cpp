@@ -18,8 +18,8 @@ class DryRunFileSystemTest : public ::testing::Test {
     test::WriteBytes(dir / "table.txt", "1,x");  // no line end at its end
     test::WriteBytes(dir / "gone.txt", "z\r\n");
   }
-  PosixSettings Settings() {
-    PosixSettings settings;
+  FileSystemSettings Settings() {
+    FileSystemSettings settings;
     settings.drives[u'D'] = dir.path().string();
     return settings;
   }
@@ -34,7 +34,7 @@ class DryRunFileSystemTest : public ::testing::Test {
   }
 
   test::TempDir dir;
-  PosixFileSystem disk;
+  HostFileSystem disk;
   DryRunFileSystem overlay;
 };
 

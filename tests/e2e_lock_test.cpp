@@ -1,9 +1,6 @@
 // e2e_lock_test.cpp - Show that a run waits for another run on the same pattern-data folder, and
 // fails with a clear message when the other one does not finish in time.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -18,9 +15,11 @@ TEST(PatternFolderLock, ABusyFolderFailsAfterTheWait) {
   std::filesystem::create_directories(dir.path() / "pattern");
   test::WriteBytes(dir / "pattern/L4.TXT", "");
   test::WriteCp932(dir / "b.gdf", "");
-  const int fd = ::open((dir / "pattern").c_str(), O_RDONLY | O_DIRECTORY);
-  ASSERT_GE(fd, 0);
-  ASSERT_EQ(::flock(fd, LOCK_EX), 0);  // another conversion holds it
+  // Another conversion holds it, through the same lock the program takes.
+  const auto fs = test::DrivesOver({{u'D', dir.path().string()}});
+  std::string error;
+  auto held = fs->LockFolder(u"D:\\pattern", 0, error);
+  ASSERT_TRUE(held) << error;
 
   const auto start = std::chrono::steady_clock::now();
   const auto result = test::RunGdfconv({"convert", "--lock-wait", "1", "--pattern-dir",
@@ -32,7 +31,7 @@ TEST(PatternFolderLock, ABusyFolderFailsAfterTheWait) {
       << result.err;
   EXPECT_GE(waited, std::chrono::milliseconds(900));
 
-  ::close(fd);  // released: the same run now goes through
+  held.reset();  // released: the same run now goes through
   const auto again = test::RunGdfconv({"convert", "--lock-wait", "1", "--pattern-dir",
                                        dir / "pattern", dir / "b.gdf", dir.path().string()});
   EXPECT_EQ(again.exitCode, 0) << again.err;

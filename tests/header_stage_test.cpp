@@ -23,9 +23,9 @@ class HeaderStageTest : public ::testing::Test {
     test::WriteCp932(dir / "pattern/L1.TXT", "1,cm1\n2,ＣＭ１\n3, CM1 \n4,ＣＭ1\n5,CM1\n");
     test::WriteCp932(dir / "pattern/L2.TXT",
                      "\n7,\n8,ロータリー式オイルフィード型\n9,二重管式GM\n");
-    PosixSettings settings;
+    FileSystemSettings settings;
     settings.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<PosixFileSystem>(settings);
+    fs = std::make_unique<HostFileSystem>(settings);
     context = std::make_unique<RunContext>(*fs, report);
     context->recordBase = u"D:\\out\\";
     context->validatedTarget = u"D:\\WORK\\2003\\SITE\\B-1\\";
@@ -50,7 +50,7 @@ class HeaderStageTest : public ::testing::Test {
   }
 
   test::TempDir dir;
-  std::unique_ptr<PosixFileSystem> fs;
+  std::unique_ptr<HostFileSystem> fs;
   RunReport report;
   std::unique_ptr<RunContext> context;
 };

@@ -26,9 +26,9 @@ class LayerSectionTest : public ::testing::Test {
   LayerSectionTest() {
     std::filesystem::create_directories(dir.path() / "pattern");
     std::filesystem::create_directories(dir.path() / "out");
-    PosixSettings settings;
+    FileSystemSettings settings;
     settings.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<PosixFileSystem>(settings);
+    fs = std::make_unique<HostFileSystem>(settings);
     context = std::make_unique<RunContext>(*fs, report);
     context->recordBase = u"D:\\out\\";
     context->patternFolder = u"D:\\pattern\\";
@@ -46,7 +46,7 @@ class LayerSectionTest : public ::testing::Test {
   std::string X1() { return test::ReadCp932(dir / "out/X1.TXT"); }
 
   test::TempDir dir;
-  std::unique_ptr<PosixFileSystem> fs;
+  std::unique_ptr<HostFileSystem> fs;
   RunReport report;
   std::unique_ptr<RunContext> context;
 };

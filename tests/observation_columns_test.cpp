@@ -27,9 +27,9 @@ class ObservationColumnsTest : public ::testing::Test {
   ObservationColumnsTest() {
     std::filesystem::create_directories(dir.path() / "pattern");
     std::filesystem::create_directories(dir.path() / "out");
-    PosixSettings settings;
+    FileSystemSettings settings;
     settings.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<PosixFileSystem>(settings);
+    fs = std::make_unique<HostFileSystem>(settings);
     context = std::make_unique<RunContext>(*fs, report);
     context->recordBase = u"D:\\out\\";
     context->patternFolder = u"D:\\pattern\\";
@@ -54,7 +54,7 @@ class ObservationColumnsTest : public ::testing::Test {
   std::string Out(const std::string& name) { return test::ReadCp932(dir / ("out/" + name)); }
 
   test::TempDir dir;
-  std::unique_ptr<PosixFileSystem> fs;
+  std::unique_ptr<HostFileSystem> fs;
   RunReport report;
   std::unique_ptr<RunContext> context;
 };

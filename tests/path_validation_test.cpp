@@ -12,10 +12,10 @@ namespace {
 
 TEST(ValidatePath, Outcomes) {
   test::TempDir dir;
-  PosixSettings settings;
+  FileSystemSettings settings;
   settings.drives[u'C'] = dir.path().string();
   settings.drives[u'E'] = (dir.path() / "not-there").string();
-  PosixFileSystem fs(settings);
+  HostFileSystem fs(settings);
   const struct {
     const char16_t* in;
     bool valid;
@@ -63,9 +63,9 @@ TEST(ValidatePath, Outcomes) {
 
 TEST(ValidatePath, MakesTheDriveCurrent) {
   test::TempDir dir;
-  PosixSettings settings;
+  FileSystemSettings settings;
   settings.drives[u'C'] = dir.path().string();
-  PosixFileSystem fs(settings);
+  HostFileSystem fs(settings);
   test::RecordingFrontEnd ui;
   Text path = u"c:\\x";
   ASSERT_TRUE(ValidatePath(path, fs, ui));

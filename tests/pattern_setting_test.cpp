@@ -18,14 +18,14 @@ class PatternSettingTest : public ::testing::Test {
     std::filesystem::create_directories(dir.path() / "sys");
     std::filesystem::create_directories(dir.path() / "pat");
     test::WriteBytes(dir / "pa", "a file named like the folder without its last letter");
-    PosixSettings settings;
+    FileSystemSettings settings;
     settings.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<PosixFileSystem>(settings);
+    fs = std::make_unique<HostFileSystem>(settings);
   }
   std::string Ini() { return dir / "sys/VirizuV5.ini"; }
 
   test::TempDir dir;
-  std::unique_ptr<PosixFileSystem> fs;
+  std::unique_ptr<HostFileSystem> fs;
 };
 
 TEST_F(PatternSettingTest, SettingFromTheSecondLine) {

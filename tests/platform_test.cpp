@@ -17,13 +17,13 @@ class PlatformTest : public ::testing::Test {
   PlatformTest() {
     std::filesystem::create_directories(dir.path() / "work" / "Sub");
     test::WriteBytes(dir / "work/Sub/Data.TXT", "x");
-    PosixSettings settings;
+    FileSystemSettings settings;
     settings.drives[u'D'] = dir.path().string();
     settings.drives[u'E'] = (dir.path() / "missing").string();
-    fs = std::make_unique<PosixFileSystem>(settings);
+    fs = std::make_unique<HostFileSystem>(settings);
   }
   TempDir dir;
-  std::unique_ptr<PosixFileSystem> fs;
+  std::unique_ptr<HostFileSystem> fs;
 };
 
 TEST_F(PlatformTest, AbsoluteForms) {
@@ -78,7 +78,10 @@ TEST_F(PlatformTest, CaseInsensitiveNamesAndListings) {
   ASSERT_TRUE(file->Write("abc", error));
   ASSERT_TRUE(file->Close(error));
   EXPECT_EQ(test::ReadBytes(dir / "work/Sub/Data.TXT"), "abc");
-  EXPECT_FALSE(test::Exists(dir / "work/Sub/DATA.TXT"));
+  // One file, under the name it had.
+  std::vector<Text> names;
+  for (const FolderEntry& entry : fs->List(u"D:\\WORK\\SUB")) names.push_back(entry.name);
+  EXPECT_EQ(names, std::vector<Text>{u"Data.TXT"});
 }
 
 TEST_F(PlatformTest, DrivesAndHostForms) {
@@ -86,15 +89,30 @@ TEST_F(PlatformTest, DrivesAndHostForms) {
   EXPECT_FALSE(fs->DriveReady(u'E'));  // mapped to a folder that does not exist
   EXPECT_FALSE(fs->SetCurrentDrive(u'E'));
   EXPECT_FALSE(fs->SetCurrentDrive(u'Q'));
-  EXPECT_TRUE(fs->DriveReady(u'Z'));
   EXPECT_EQ(fs->FromHost(dir / "work").value(), u"D:\\work");  // the longest root wins
-  EXPECT_EQ(fs->FromHost("/").value(), u"Z:\\");
   EXPECT_EQ(fs->ToHost(u"D:\\WORK\\SUB").value(), (dir.path() / "work" / "Sub").string());
+  EXPECT_EQ(fs->ToHost(u"D:\\WORK\\SUB\\NEW").value(),
+            (dir.path() / "work" / "Sub" / "NEW").string());
+#ifdef _WIN32
+  // The real drives are there besides the mapped ones; a network path has no drive form.
+  EXPECT_TRUE(fs->DriveReady(u'C'));
+  EXPECT_EQ(fs->FromHost("c:\\windows\\..\\x").value(), u"C:\\x");
+  EXPECT_FALSE(fs->FromHost("\\\\server\\share\\x"));
+  EXPECT_EQ(fs->ToHost(u"C:\\").value(), "C:\\");
+#else
+  EXPECT_TRUE(fs->DriveReady(u'Z'));
+  EXPECT_EQ(fs->FromHost("/").value(), u"Z:\\");
+#endif
 }
 
 TEST(ParseDriveMapping, Forms) {
+#ifdef _WIN32
+  EXPECT_EQ(ParseDriveMapping("d=C:\\srv\\x\\")->first, u'D');
+  EXPECT_EQ(ParseDriveMapping("d=C:/srv/x/")->second, "C:\\srv\\x");
+#else
   EXPECT_EQ(ParseDriveMapping("d=/srv/x/")->first, u'D');
   EXPECT_EQ(ParseDriveMapping("d=/srv/x/")->second, "/srv/x");
+#endif
   EXPECT_FALSE(ParseDriveMapping("dd=/x"));
   EXPECT_FALSE(ParseDriveMapping("1=/x"));
   EXPECT_FALSE(ParseDriveMapping("D="));

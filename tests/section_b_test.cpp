@@ -41,9 +41,9 @@ class SectionBTest : public ::testing::Test {
  protected:
   SectionBTest() {
     std::filesystem::create_directories(dir.path() / "out");
-    PosixSettings settings;
+    FileSystemSettings settings;
     settings.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<PosixFileSystem>(settings);
+    fs = std::make_unique<HostFileSystem>(settings);
     context = std::make_unique<RunContext>(*fs, report);
     context->recordBase = u"D:\\out\\";
     context->titleList1.assign(24, Text());
@@ -68,7 +68,7 @@ class SectionBTest : public ::testing::Test {
   bool Written(const std::string& name) { return test::Exists(dir / ("out/" + name)); }
 
   test::TempDir dir;
-  std::unique_ptr<PosixFileSystem> fs;
+  std::unique_ptr<HostFileSystem> fs;
   RunReport report;
   std::unique_ptr<RunContext> context;
 };

@@ -23,9 +23,9 @@ class SectionHTest : public ::testing::Test {
   SectionHTest() {
     std::filesystem::create_directories(dir.path() / "pattern");
     std::filesystem::create_directories(dir.path() / "out");
-    PosixSettings settings;
+    FileSystemSettings settings;
     settings.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<PosixFileSystem>(settings);
+    fs = std::make_unique<HostFileSystem>(settings);
     context = std::make_unique<RunContext>(*fs, report);
     context->recordBase = u"D:\\out\\";
     context->patternFolder = u"D:\\pattern\\";
@@ -49,7 +49,7 @@ class SectionHTest : public ::testing::Test {
   std::string Table(const std::string& name) { return test::ReadBytes(dir / ("pattern/" + name)); }
 
   test::TempDir dir;
-  std::unique_ptr<PosixFileSystem> fs;
+  std::unique_ptr<HostFileSystem> fs;
   RunReport report;
   std::unique_ptr<RunContext> context;
 };

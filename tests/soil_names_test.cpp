@@ -19,9 +19,9 @@ class SoilNamesTest : public ::testing::Test {
   SoilNamesTest() {
     std::filesystem::create_directories(dir.path() / "pattern");
     std::filesystem::create_directories(dir.path() / "program");
-    PosixSettings settings;
+    FileSystemSettings settings;
     settings.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<PosixFileSystem>(settings);
+    fs = std::make_unique<HostFileSystem>(settings);
     context = std::make_unique<RunContext>(*fs, report);
     context->patternFolder = u"D:\\pattern\\";
     context->programFolder = u"D:\\program\\";
@@ -45,7 +45,7 @@ class SoilNamesTest : public ::testing::Test {
   bool MarkerExists() { return test::Exists(dir / "program/PATADD.txt"); }
 
   test::TempDir dir;
-  std::unique_ptr<PosixFileSystem> fs;
+  std::unique_ptr<HostFileSystem> fs;
   RunReport report;
   std::unique_ptr<RunContext> context;
 };

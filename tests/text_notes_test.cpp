@@ -14,7 +14,7 @@ namespace {
 // Converts the "$K" section of `source` ("\t" lines end records) and gives X12.TXT.
 std::string Convert(const std::string& source) {
   test::TempDir dir;
-  PosixFileSystem fs(PosixSettings{{{u'D', dir.path().string()}}});
+  HostFileSystem fs(FileSystemSettings{{{u'D', dir.path().string()}}});
   RunReport report;
   RunContext context(fs, report);
   context.recordBase = u"D:\\";

@@ -1,6 +1,5 @@
 // batch_command.cpp - `gdfconv batch`: many source data files, each into its own target folder,
 // with a progress bar on a terminal and a summary table at the end.
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -269,7 +268,7 @@ int RunBatchCommand(const std::vector<std::string>& args) {
   }
   HostSettings& host = line->host;
   CompleteHostSettings(host);
-  PosixFileSystem disk(host.fileSystem);
+  HostFileSystem disk(host.fileSystem);
 
   auto plan = PlanBatch(request, disk);
   if (const auto* refusal = std::get_if<BatchRefusal>(&plan)) {
@@ -293,14 +292,14 @@ int RunBatchCommand(const std::vector<std::string>& args) {
   const auto previewDir = line->Value("--preview-dir");
   if (previewDir) {
     std::error_code ec;
-    std::filesystem::create_directories(ExpandHome(*previewDir), ec);
-    if (!std::filesystem::is_directory(ExpandHome(*previewDir), ec)) {
+    std::filesystem::create_directories(HostPathOf(ExpandHome(*previewDir)), ec);
+    if (!std::filesystem::is_directory(HostPathOf(ExpandHome(*previewDir)), ec)) {
       return Usage("the preview folder " + *previewDir + " cannot be created");
     }
   }
 
   QuietFrontEnd ui(request.createTargetRoot);
-  Progress progress(::isatty(STDERR_FILENO) != 0, quiet);
+  Progress progress(StandardErrorIsTerminal(), quiet);
   const auto start = std::chrono::steady_clock::now();
   std::optional<BatchPreviewWriter> pictures;
   if (previewDir) pictures.emplace(progress, common, ExpandHome(*previewDir));

@@ -4,13 +4,14 @@
 #include <algorithm>
 #include <fstream>
 
+#include "common/host_settings.h"
 #include "run/preview.h"
 
 namespace gdf::cli {
 namespace {
 
 bool WriteFile(const std::string& path, const std::string& content, std::string& error) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(HostPathOf(path), std::ios::binary | std::ios::trunc);
   out << content;
   out.close();
   if (!out) {

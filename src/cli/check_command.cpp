@@ -108,7 +108,7 @@ int RunCheckCommand(const std::vector<std::string>& args) {
   const std::vector<std::string>& sources = line->operands;
   if (sources.empty()) return Usage("expected at least one SOURCE");
   CompleteHostSettings(line->host);
-  PosixFileSystem fs(line->host.fileSystem);
+  HostFileSystem fs(line->host.fileSystem);
 
   std::string json;
   JsonWriter writer(json);

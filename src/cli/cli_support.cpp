@@ -1,8 +1,6 @@
 // cli_support.cpp - Paths, the pattern-data folder, report files and the dry run's listing.
 #include "cli/cli_support.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <iostream>
 #include <vector>
@@ -14,11 +12,6 @@
 
 namespace gdf::cli::support {
 namespace {
-
-bool IsFolder(const std::string& host) {
-  struct stat st {};
-  return ::stat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
 
 // The code point at `i` of UTF-8 text, advancing `i`.
 char32_t NextCodePoint(std::string_view utf8, std::size_t& i) {
@@ -91,7 +84,7 @@ std::optional<Text> ResolvePatternFolder(const std::optional<std::string>& patte
                                          FileSystem& fs, const HostSettings& host) {
   if (patternDir) {
     const std::string hostPath = ExpandHome(*patternDir);
-    const auto drivePath = IsFolder(hostPath) ? fs.FromHost(hostPath) : std::nullopt;
+    const auto drivePath = IsHostFolder(hostPath) ? fs.FromHost(hostPath) : std::nullopt;
     if (!drivePath) {
       std::cerr << ToUtf8(messages::kNoSetting) << "\n"
                 << "(the pattern-data folder " << *patternDir
@@ -105,6 +98,13 @@ std::optional<Text> ResolvePatternFolder(const std::optional<std::string>& patte
   const auto setting = CheckPatternFolderSetting(fs, host.systemDir);
   if (!setting) {
     std::cerr << ToUtf8(messages::kNoSetting) << "\n";
+    // Where several places were searched, say which: the file may be in a place not looked at.
+    if (host.systemDirsLooked.size() > 1 &&
+        !IsHostFile(JoinHostPath(host.systemDir, kSettingsFileName))) {
+      std::cerr << "(" << kSettingsFileName << " was looked for in these folders, in this order:\n";
+      for (const std::string& folder : host.systemDirsLooked) std::cerr << "  " << folder << "\n";
+      std::cerr << " the first that holds it is used; --system-dir DIR names another)\n";
+    }
     return std::nullopt;
   }
   return *setting;
@@ -118,7 +118,7 @@ Text ProgramFolderText(const FileSystem& fs, const HostSettings& host) {
 
 bool ReportFile::Open(const std::string& hostPath, std::string& error) {
   path_ = ExpandHome(hostPath);
-  stream_.open(path_, std::ios::binary | std::ios::trunc);
+  stream_.open(HostPathOf(path_), std::ios::binary | std::ios::trunc);
   if (!stream_) {
     error = "the report file " + hostPath + " cannot be written";
     return false;

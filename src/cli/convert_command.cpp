@@ -1,6 +1,4 @@
 // convert_command.cpp - `gdfconv convert`: one source data file into one target folder.
-#include <unistd.h>
-
 #include <iostream>
 #include <optional>
 #include <stdexcept>
@@ -116,7 +114,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   if (positional.size() != 2) return Usage("expected SOURCE and TARGET");
   HostSettings& host = line->host;
   CompleteHostSettings(host);
-  PosixFileSystem fs(host.fileSystem);
+  HostFileSystem fs(host.fileSystem);
 
   // The pattern-data folder: the option, or the setting that the window would read at start.
   const auto patternFolder = support::ResolvePatternFolder(line->Value("--pattern-dir"), fs, host);
@@ -139,7 +137,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   inputs.programFolder = support::ProgramFolderText(fs, host);
 
   const QuestionPolicy policy = line->Has("--yes")       ? QuestionPolicy::kYes
-                                : ::isatty(STDIN_FILENO) ? QuestionPolicy::kAsk
+                                : StandardInputIsTerminal() ? QuestionPolicy::kAsk
                                                          : QuestionPolicy::kNo;
   TerminalFrontEnd ui(policy);
   support::ReportFile reportFile;

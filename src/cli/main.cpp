@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "common/platform.h"
+#include "common/text.h"
 
 namespace {
 
@@ -28,8 +30,10 @@ check: 0 no errors, 1 some file has an error.
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+namespace {
+
+int Main(std::vector<std::string> args) {
+  gdf::PrepareStandardStreams();
   if (args.empty()) {
     std::cerr << kUsage;
     return 2;
@@ -47,3 +51,19 @@ int main(int argc, char** argv) {
   std::cerr << "gdfconv: unknown command '" << command << "'\n\n" << kUsage;
   return 2;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// Windows hands the command line over in UTF-16, so that Japanese paths arrive intact whatever
+// the code page; the commands take UTF-8.
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) {
+    args.push_back(gdf::ToUtf8(reinterpret_cast<const char16_t*>(argv[i])));
+  }
+  return Main(std::move(args));
+}
+#else
+int main(int argc, char** argv) { return Main(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif

@@ -99,7 +99,7 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
   if (positional.size() != 1) return Usage("expected one SOURCE");
   if (!output) return Usage("expected -o FILE.svg");
   CompleteHostSettings(host);
-  PosixFileSystem fs(host.fileSystem);
+  HostFileSystem fs(host.fileSystem);
 
   const auto patternFolder = support::ResolvePatternFolder(patternDir, fs, host);
   if (!patternFolder) return kExitRefused;

@@ -74,14 +74,16 @@ const DryRunFileSystem::Where* DryRunFileSystem::Locate(TextView path) const {
   Where where;
   where.path = *absolute;
   where.key = FoldKey(*host);
-  where.hostName = FromUtf8(host->substr(host->rfind('/') + 1));
+  where.hostName = FromUtf8(host->substr(host->rfind(kHostSeparator) + 1));
   // "D:\" is a root; "D:\A" has the parent "D:\"; "D:\A\B" has "D:\A".
   const std::size_t separator = absolute->rfind(u'\\');
   if (absolute->size() > 3 && separator != Text::npos) {
     where.parentPath = absolute->substr(0, std::max<std::size_t>(separator, 3));
-    const std::size_t slash = host->rfind('/');
-    where.parentKey = FoldKey(slash == 0 || slash == std::string::npos ? std::string("/")
-                                                                       : host->substr(0, slash));
+    const std::size_t slash = host->rfind(kHostSeparator);
+    std::string parent = slash == std::string::npos ? std::string() : host->substr(0, slash);
+    // The root of the host: "/", or a drive's "C:\".
+    if (parent.empty() || (parent.size() == 2 && parent[1] == ':')) parent += kHostSeparator;
+    where.parentKey = FoldKey(parent);
   }
   // Entries of an unordered map stay where they are, so the pointer holds for the run.
   return &located_.emplace(full ? trimmed : *absolute, std::move(where)).first->second;

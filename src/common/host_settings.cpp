@@ -28,8 +28,8 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& args, std
 
 std::string AbsoluteFolder(const std::string& path) {
   std::error_code ec;
-  const auto absolute = std::filesystem::absolute(ExpandHome(path), ec);
-  return ec ? path : absolute.lexically_normal().string();
+  const auto absolute = std::filesystem::absolute(HostPathOf(ExpandHome(path)), ec);
+  return ec ? path : HostPathText(absolute.lexically_normal());
 }
 
 }  // namespace
@@ -60,6 +60,16 @@ bool TakeHostOption(const std::vector<std::string>& args, std::size_t& i, HostSe
 
 void CompleteHostSettings(HostSettings& settings) {
   if (settings.programDir.empty()) settings.programDir = ProgramFolderOfExecutable();
+  if (settings.systemDir.empty()) {
+    settings.systemDirsLooked = SystemFolderCandidates();
+    for (const std::string& folder : settings.systemDirsLooked) {
+      if (IsHostFile(JoinHostPath(folder, kSettingsFileName))) {
+        settings.systemDir = folder;
+        return;
+      }
+    }
+    if (!settings.systemDirsLooked.empty()) settings.systemDir = settings.systemDirsLooked.back();
+  }
 }
 
 std::string ExpandHome(const std::string& path) {
@@ -71,8 +81,22 @@ std::string ExpandHome(const std::string& path) {
 }
 
 bool IsHostPathText(const std::string& text) {
+#ifdef _WIN32
+  return text.rfind(".\\", 0) == 0 || text.rfind("..\\", 0) == 0 || text.rfind("./", 0) == 0 ||
+         text.rfind("../", 0) == 0 || text == "." || text == "..";
+#else
   return text.rfind("/", 0) == 0 || text.rfind("./", 0) == 0 || text.rfind("../", 0) == 0 ||
          text.rfind("~/", 0) == 0 || text == "." || text == ".." || text == "~";
+#endif
+}
+
+std::filesystem::path HostPathOf(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string HostPathText(const std::filesystem::path& path) {
+  const std::u8string utf8 = path.u8string();
+  return std::string(utf8.begin(), utf8.end());
 }
 
 std::optional<Text> RunPathText(const std::string& typed, const FileSystem& fs) {

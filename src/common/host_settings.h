@@ -3,6 +3,7 @@
 // window take the same options for them.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,13 +12,17 @@
 
 namespace gdf {
 
-/// The default folder that stands for the system directory: machine-wide configuration.
-inline constexpr const char kDefaultSystemDir[] = "/etc/gdfconv";
+/// The name of the settings file in the folder that stands for the system directory.
+inline constexpr const char kSettingsFileName[] = "VirizuV5.ini";
 
 struct HostSettings {
-  PosixSettings fileSystem;                   ///< the drive map
-  std::string systemDir = kDefaultSystemDir;  ///< host folder of the settings file
-  std::string programDir;                     ///< host folder of the program (PATADD.txt)
+  FileSystemSettings fileSystem;  ///< the drive map
+  /// Host folder of the settings file: --system-dir, else the first of the default places
+  /// (SystemFolderCandidates) that holds the file, else the last of them.
+  std::string systemDir;
+  /// The places looked in for the settings file when no --system-dir was given.
+  std::vector<std::string> systemDirsLooked;
+  std::string programDir;  ///< host folder of the program (PATADD.txt)
 };
 
 /// Takes one host option at `args[i]` ("--drive X=DIR", "--system-dir DIR", "--program-dir DIR",
@@ -26,17 +31,24 @@ struct HostSettings {
 bool TakeHostOption(const std::vector<std::string>& args, std::size_t& i, HostSettings& settings,
                     std::string& error);
 
-/// Fills in the defaults left open (the program folder of the executable).
+/// Fills in the defaults left open: the program folder of the executable, and the system folder
+/// (the first default place that holds the settings file).
 void CompleteHostSettings(HostSettings& settings);
 
 /// Expands a leading "~/" to the home folder.
 std::string ExpandHome(const std::string& path);
 
-/// Whether a path text is a host path: it begins with "/", "./", "../" or "~/".
+/// Whether a path text is a host path: it begins with "/", "./", "../" or "~/". On Windows, where
+/// every path is a Windows path, only a text that begins with ".\" or "..\" (or "./", "../")
+/// is one: it is made absolute against the current folder.
 bool IsHostPathText(const std::string& text);
 
 /// The run's text for a path typed by the user: a host path becomes a drive path; any other text
 /// is taken as it stands. Nothing when no drive holds the host path.
 std::optional<Text> RunPathText(const std::string& typed, const FileSystem& fs);
+/// A host path (UTF-8) as the standard library's path, so that names outside the ANSI code page
+/// survive on Windows; and back.
+std::filesystem::path HostPathOf(const std::string& utf8);
+std::string HostPathText(const std::filesystem::path& path);
 
 }  // namespace gdf

@@ -2,8 +2,11 @@
 // current drive and folder, listings with attributes, folders, and file contents.
 //
 // The core speaks only in Windows paths ("D:\WORK\B-1\X1.TXT"). An implementation maps drive
-// letters to host folders and resolves paths by Windows rules. PosixFileSystem is the one for
-// this platform; another can stand in for it without a change to the core.
+// letters to host folders and resolves paths by Windows rules. PosixFileSystem (posix_platform.cpp)
+// and WindowsFileSystem (windows_platform.cpp) are the two hosts; the build takes the one of the
+// system it builds for, and `HostFileSystem` names it. Another can stand in for either without a
+// change to the core. The other host services (the program's folder, the system folder, the
+// console) are declared at the end of this file and implemented beside the file systems.
 #pragma once
 
 #include <cstdint>
@@ -128,11 +131,49 @@ class FileSystem {
                                                  LockError& error) = 0;
 };
 
-/// Settings of the POSIX file system: the drive map and where the process starts.
-struct PosixSettings {
-  /// Drive letter (upper case) to host folder. Z: maps to "/" unless set otherwise.
+/// Settings of the host file system: the drive map.
+struct FileSystemSettings {
+  /// Drive letter (upper case) to host folder, as `subst` stands a letter for a folder. On POSIX,
+  /// Z: maps to "/" unless set otherwise; on Windows the real drives are there besides.
   std::map<char16_t, std::string> drives;
 };
+using PosixSettings = FileSystemSettings;
+
+#ifdef _WIN32
+/// The drives of Windows, and the letters of the drive map over host folders, on the wide
+/// (UTF-16) Windows API. Host paths are Windows paths in UTF-8 ("C:\WORK\B-1").
+class WindowsFileSystem : public FileSystem {
+ public:
+  /// The current drive and the current folder of each drive start as the process has them.
+  explicit WindowsFileSystem(FileSystemSettings settings);
+
+  std::vector<Drive> Drives() const override;
+  bool DriveReady(char16_t letter) const override;
+  bool SetCurrentDrive(char16_t letter) override;
+  char16_t CurrentDrive() const override;
+  Text CurrentFolder(char16_t letter) const override;
+  bool SetCurrentFolder(TextView path) override;
+  std::optional<Text> Absolute(TextView path) const override;
+  std::optional<std::string> ToHost(TextView path) const override;
+  std::optional<Text> FromHost(const std::string& hostPath) const override;
+  bool Exists(TextView path, ListAttribute attribute) const override;
+  std::vector<FolderEntry> List(TextView folder) const override;
+  std::int64_t Size(TextView path) const override;
+  bool CreateFolder(TextView path, std::string& error) override;
+  bool Delete(TextView path, std::string& error) override;
+  bool Rename(TextView from, TextView to, std::string& error) override;
+  std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
+  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
+  std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
+                                         std::string& error) override;
+
+ private:
+  std::map<char16_t, Text> mapped_;          // letter -> host folder (absolute, no trailing "\")
+  std::map<char16_t, Text> currentFolders_;  // letter -> path below the root, "" or "\WORK"
+  char16_t currentDrive_ = u'C';
+};
+using HostFileSystem = WindowsFileSystem;
+#else
 
 /// Drive letters over host folders, on POSIX calls.
 class PosixFileSystem : public FileSystem {
@@ -166,12 +207,46 @@ class PosixFileSystem : public FileSystem {
   std::map<char16_t, Text> currentFolders_;  // letter -> path below the root, "" or "\WORK"
   char16_t currentDrive_ = u'Z';
 };
+using HostFileSystem = PosixFileSystem;
+#endif
 
 /// Parses "X=DIR" into a drive letter and a host folder (made absolute); nothing when the text
 /// is not of that form.
 std::optional<std::pair<char16_t, std::string>> ParseDriveMapping(const std::string& text);
 
+/// The separator of host paths; whether a host path is a Windows path as the run takes it.
+#ifdef _WIN32
+inline constexpr char kHostSeparator = '\\';
+inline constexpr bool kHostPathsAreWindowsPaths = true;
+#else
+inline constexpr char kHostSeparator = '/';
+inline constexpr bool kHostPathsAreWindowsPaths = false;
+#endif
+
 /// The host path of the running program's folder.
 std::string ProgramFolderOfExecutable();
+
+/// The host folders where the settings file is looked for when no folder is given, in order;
+/// the first that holds it wins. On POSIX one folder, /etc/gdfconv. On 64-bit Windows the places
+/// where a 32-bit program sees its system folder: the user's VirtualStore copy of SysWOW64,
+/// SysWOW64, the VirtualStore copy of System32, then System32 (the system folder).
+std::vector<std::string> SystemFolderCandidates();
+
+/// Whether a host path names an existing folder, or an existing file that is not a folder.
+bool IsHostFolder(const std::string& hostPath);
+bool IsHostFile(const std::string& hostPath);
+
+/// The host path joined with one more name, with the host's separator.
+std::string JoinHostPath(const std::string& folder, const std::string& name);
+
+/// Whether standard input is a terminal (a console on Windows) that a person can answer on.
+bool StandardInputIsTerminal();
+/// Whether standard error goes to a terminal (a console on Windows).
+bool StandardErrorIsTerminal();
+
+/// Makes std::cout and std::cerr show UTF-8 text as it is meant: on a Windows console they write
+/// through the console's wide API, whatever its code page; elsewhere (POSIX, or a file or pipe)
+/// the bytes go out as they are.
+void PrepareStandardStreams();
 
 }  // namespace gdf

@@ -471,4 +471,26 @@ std::string ProgramFolderOfExecutable() {
       .string();
 }
 
+std::vector<std::string> SystemFolderCandidates() { return {"/etc/gdfconv"}; }
+
+bool IsHostFolder(const std::string& hostPath) {
+  struct stat st {};
+  return ::stat(hostPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool IsHostFile(const std::string& hostPath) {
+  struct stat st {};
+  return ::stat(hostPath.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+std::string JoinHostPath(const std::string& folder, const std::string& name) {
+  if (folder.empty() || folder.back() == '/') return folder + name;
+  return folder + "/" + name;
+}
+
+bool StandardInputIsTerminal() { return ::isatty(STDIN_FILENO) != 0; }
+bool StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) != 0; }
+
+void PrepareStandardStreams() {}
+
 }  // namespace gdf

@@ -104,7 +104,8 @@ std::variant<std::vector<BatchJob>, BatchRefusal> PlanUnderTargetRoot(const Batc
   for (const std::string& given : request.sources) {
     const auto path = RunPathText(given, fs);
     if (!path) return NoDriveHolds{{given}};
-    if (IsHostPathText(given) && fs.Exists(*path + u"\\", ListAttribute::kDirectory)) {
+    if ((IsHostPathText(given) || kHostPathsAreWindowsPaths) &&
+        fs.Exists(*path + u"\\", ListAttribute::kDirectory)) {
       for (Text& one : SourcesInFolder(fs, *path)) sources.push_back(std::move(one));
     } else {
       sources.push_back(*path);

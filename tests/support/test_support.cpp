@@ -9,6 +9,14 @@
 #include "common/cp932.h"
 
 namespace gdf::test {
+namespace {
+
+// Paths in the tests are UTF-8, also on Windows, where a plain string would be the ANSI code page.
+std::filesystem::path Utf8Path(const std::string& path) {
+  return std::filesystem::path(std::u8string(path.begin(), path.end()));
+}
+
+}  // namespace
 
 TempDir::TempDir() {
   thread_local std::mt19937_64 random{std::random_device{}()};
@@ -39,6 +47,14 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
+std::string TempDir::operator/(const std::string& name) const {
+  const std::u8string utf8 =
+      (path_ / std::filesystem::path(std::u8string(name.begin(), name.end())))
+          .make_preferred()
+          .u8string();
+  return std::string(utf8.begin(), utf8.end());
+}
+
 std::string Cp932Lines(const std::string& text) {
   std::string withCrLf;
   for (const char c : text) {
@@ -49,8 +65,8 @@ std::string Cp932Lines(const std::string& text) {
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::filesystem::create_directories(Utf8Path(path).parent_path());
+  std::ofstream out(Utf8Path(path), std::ios::binary | std::ios::trunc);
   out << bytes;
   if (!out) throw std::runtime_error("cannot write " + path);
 }
@@ -60,7 +76,7 @@ void WriteCp932(const std::string& path, const std::string& text) {
 }
 
 std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(Utf8Path(path), std::ios::binary);
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
@@ -78,14 +94,14 @@ std::string ReadCp932(const std::string& path) {
   return out;
 }
 
-bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+bool Exists(const std::string& path) { return std::filesystem::exists(Utf8Path(path)); }
 
 std::string SourceDir() { return GDFCONV_SOURCE_DIR; }
 
 std::unique_ptr<FileSystem> DrivesOver(const std::map<char16_t, std::string>& drives) {
-  PosixSettings settings;
+  FileSystemSettings settings;
   settings.drives = drives;
-  return std::make_unique<PosixFileSystem>(std::move(settings));
+  return std::make_unique<HostFileSystem>(std::move(settings));
 }
 
 ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input,

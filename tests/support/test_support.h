@@ -23,7 +23,9 @@ class TempDir {
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
   const std::filesystem::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  /// The host path of `name` (UTF-8, "/" between its parts) inside the folder, with the host's
+  /// separators.
+  std::string operator/(const std::string& name) const;
 
  private:
   std::filesystem::path path_;

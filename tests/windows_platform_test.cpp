@@ -1,0 +1,216 @@
+// windows_platform_test.cpp - What the Windows file system must do beyond the rules both hosts
+// share: bytes kept as they are, Japanese and long names, files held by other programs, names
+// Windows forbids, read-only files, the folder lock, and where the settings file is looked for.
+// Built into the Windows tests only.
+#ifdef _WIN32
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "common/host_settings.h"
+#include "common/platform.h"
+#include "common/routines.h"
+#include "support/test_support.h"
+
+namespace gdf {
+namespace {
+
+using test::TempDir;
+
+std::wstring Wide(const std::string& utf8) {
+  const Text text = FromUtf8(utf8);
+  return std::wstring(text.begin(), text.end());
+}
+
+class WindowsPlatformTest : public ::testing::Test {
+ protected:
+  WindowsPlatformTest() {
+    FileSystemSettings settings;
+    settings.drives[u'D'] = HostPathText(dir.path());
+    fs = std::make_unique<HostFileSystem>(settings);
+  }
+  bool WriteFile(const Text& path, const std::string& bytes, std::string& error) {
+    auto file = fs->Open(path, OpenMode::kTruncate, error);
+    return file && file->Write(bytes, error) && file->Close(error);
+  }
+  TempDir dir;
+  std::unique_ptr<HostFileSystem> fs;
+};
+
+TEST_F(WindowsPlatformTest, BytesAsTheyAre) {
+  // CR LF stays CR LF, a lone LF stays a lone LF, and 0x1A is a byte like any other.
+  const std::string bytes = std::string("a\r\nb\nc\x1A" "d\r\n\x1A\x1A", 12);
+  std::string error;
+  ASSERT_TRUE(WriteFile(u"D:\\RAW.TXT", bytes, error)) << error;
+  EXPECT_EQ(fs->Size(u"D:\\raw.txt"), 12);
+  EXPECT_EQ(fs->ReadAll(u"D:\\raw.txt", error).value_or("<none>"), bytes);
+  auto append = fs->Open(u"D:\\RAW.TXT", OpenMode::kAppend, error);
+  ASSERT_TRUE(append);
+  ASSERT_TRUE(append->Write("\r\n", error) && append->Close(error));
+  EXPECT_EQ(fs->ReadAll(u"D:\\RAW.TXT", error).value_or("<none>"), bytes + "\r\n");
+}
+
+TEST_F(WindowsPlatformTest, JapaneseAndLongNames) {
+  std::string error;
+  ASSERT_TRUE(fs->CreateFolder(u"D:\\現場１", error)) << error;
+  ASSERT_TRUE(WriteFile(u"D:\\現場１\\柱状図.TXT", "x\r\n", error)) << error;
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / u8"現場１" / u8"柱状図.TXT"));
+  ASSERT_EQ(fs->List(u"D:\\現場１").size(), 1u);
+  EXPECT_EQ(fs->List(u"D:\\現場１")[0].name, u"柱状図.TXT");
+  EXPECT_EQ(fs->FromHost(HostPathText(dir.path() / u8"現場１")).value(), u"D:\\現場１");
+
+  // Far beyond 260 characters.
+  Text folder = u"D:";
+  for (int i = 0; i < 12; ++i) {
+    folder += u"\\深い階層のフォルダ名前" + FromAscii(std::to_string(i)) + u"_abcdefghijklmnop";
+    ASSERT_TRUE(fs->CreateFolder(folder, error)) << error;
+  }
+  ASSERT_GT(fs->ToHost(folder)->size(), 400u);
+  ASSERT_TRUE(WriteFile(folder + u"\\X1.TXT", "1\r\n", error)) << error;
+  ASSERT_TRUE(fs->Rename(folder + u"\\X1.TXT", folder + u"\\X3.TXT", error)) << error;
+  EXPECT_TRUE(fs->Exists(folder + u"\\x3.txt", ListAttribute::kNormal));
+  EXPECT_EQ(fs->ReadAll(folder + u"\\X3.TXT", error).value_or("<none>"), "1\r\n");
+  ASSERT_TRUE(fs->Delete(folder + u"\\X3.TXT", error)) << error;
+  EXPECT_TRUE(fs->List(folder).empty());
+}
+
+TEST_F(WindowsPlatformTest, RefusalsNameTheirCause) {
+  std::string error;
+  ASSERT_TRUE(WriteFile(u"D:\\X1.TXT", "old\r\n", error)) << error;
+
+  // Another program holds the file open without sharing it.
+  const std::wstring host = Wide(*fs->ToHost(u"D:\\X1.TXT"));
+  const HANDLE held =
+      CreateFileW(host.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(fs->Open(u"D:\\X1.TXT", OpenMode::kTruncate, error));
+  EXPECT_EQ(error, "the file is in use by another program");
+  CloseHandle(held);
+
+  // Names with characters that Windows forbids.
+  for (const char16_t* name : {u"D:\\A<B.TXT", u"D:\\A|B.TXT", u"D:\\A\"B.TXT"}) {
+    error.clear();
+    EXPECT_FALSE(fs->Open(name, OpenMode::kTruncate, error)) << ToUtf8(name);
+    EXPECT_FALSE(error.empty());
+  }
+}
+
+TEST_F(WindowsPlatformTest, AReadOnlyFileIsNotWritten) {
+  std::string error;
+  ASSERT_TRUE(WriteFile(u"D:\\X1.TXT", "old\r\n", error)) << error;
+  const std::wstring host = Wide(*fs->ToHost(u"D:\\X1.TXT"));
+  ASSERT_TRUE(SetFileAttributesW(host.c_str(), FILE_ATTRIBUTE_READONLY));
+  const HANDLE probe = CreateFileW(host.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                                   nullptr);
+  if (probe != INVALID_HANDLE_VALUE) {
+    CloseHandle(probe);
+    SetFileAttributesW(host.c_str(), FILE_ATTRIBUTE_NORMAL);
+    GTEST_SKIP() << "this host lets the read-only file be written (wine run by root)";
+  }
+  EXPECT_FALSE(fs->Open(u"D:\\X1.TXT", OpenMode::kTruncate, error));
+  EXPECT_NE(error.find("access is denied"), std::string::npos) << error;
+  SetFileAttributesW(host.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(fs->ReadAll(u"D:\\X1.TXT", error).value_or("<none>"), "old\r\n");
+}
+
+TEST_F(WindowsPlatformTest, FolderLockIsExclusiveAndWritesNothing) {
+  std::string error;
+  auto first = fs->LockFolder(u"D:\\", 0, error);
+  ASSERT_TRUE(first) << error;
+  EXPECT_FALSE(fs->LockFolder(u"D:\\", 100, error));
+  EXPECT_EQ(error, "another conversion holds it");
+  first.reset();
+  EXPECT_TRUE(fs->LockFolder(u"D:\\", 0, error)) << error;
+  // The lock stands for the folder whatever names it, and leaves nothing in it.
+  FileSystemSettings other;
+  other.drives[u'P'] = HostPathText(dir.path());
+  HostFileSystem second(other);
+  auto held = fs->LockFolder(u"D:\\", 0, error);
+  ASSERT_TRUE(held) << error;
+  EXPECT_FALSE(second.LockFolder(u"p:\\.", 0, error));
+  held.reset();
+  EXPECT_TRUE(fs->List(u"D:\\").empty());
+}
+
+TEST_F(WindowsPlatformTest, DrivesAndCurrentFolders) {
+  // The real drives are listed with the mapped one; a letter of no drive is not ready.
+  bool sawC = false;
+  bool sawD = false;
+  for (const Drive& drive : fs->Drives()) {
+    sawC = sawC || drive.letter == u'C';
+    sawD = sawD || drive.letter == u'D';
+  }
+  EXPECT_TRUE(sawC && sawD);
+  char16_t absent = 0;
+  for (char16_t letter = u'Y'; letter > u'E' && absent == 0; --letter) {
+    if (!(GetLogicalDrives() & (1u << (letter - u'A')))) absent = letter;
+  }
+  ASSERT_NE(absent, 0);
+  EXPECT_FALSE(fs->DriveReady(absent));
+  EXPECT_FALSE(fs->SetCurrentDrive(absent));
+  EXPECT_FALSE(fs->Absolute(Text{absent, u':', u'\\'}));
+
+  // Each drive keeps its own current folder.
+  std::string error;
+  ASSERT_TRUE(fs->CreateFolder(u"D:\\WORK", error)) << error;
+  ASSERT_TRUE(fs->SetCurrentFolder(u"D:\\WORK"));
+  ASSERT_TRUE(fs->SetCurrentDrive(u'C'));
+  EXPECT_EQ(fs->Absolute(u"D:OUT").value(), u"D:\\WORK\\OUT");
+  EXPECT_EQ(fs->Absolute(u"\\X").value(), u"C:\\X");
+}
+
+TEST(WindowsHost, SettingsFileIsLookedForWhereA32BitProgramSeesIt) {
+  TempDir local;
+  const std::string localHost = HostPathText(local.path());
+  ASSERT_EQ(_putenv_s("LOCALAPPDATA", localHost.c_str()), 0);
+  const std::vector<std::string> places = SystemFolderCandidates();
+  ASSERT_EQ(places.size(), 4u);
+  // SysWOW64 and the system folder, each after its copy in the VirtualStore ("C:\Windows\..."
+  // there as "...\VirtualStore\Windows\...").
+  EXPECT_TRUE(IsHostFolder(places[1]));
+  EXPECT_TRUE(IsHostFolder(places[3]));
+  EXPECT_EQ(places[0], localHost + "\\VirtualStore" + places[1].substr(2));
+  EXPECT_EQ(places[2], localHost + "\\VirtualStore" + places[3].substr(2));
+  EXPECT_EQ(ToUpperSimple(FromUtf8(places[1].substr(places[1].size() - 9))), u"\\SYSWOW64");
+  EXPECT_EQ(ToUpperSimple(FromUtf8(places[3].substr(places[3].size() - 9))), u"\\SYSTEM32");
+
+  // None holds the file: the system folder is the one named, and every place was looked in.
+  HostSettings none;
+  CompleteHostSettings(none);
+  EXPECT_EQ(none.systemDir, places[3]);
+  EXPECT_EQ(none.systemDirsLooked, places);
+
+  // The first that holds it wins.
+  test::WriteBytes(places[2] + "\\VirizuV5.ini", "x\r\nC:\\P\\\r\n");
+  HostSettings third;
+  CompleteHostSettings(third);
+  EXPECT_EQ(third.systemDir, places[2]);
+  test::WriteBytes(places[0] + "\\VirizuV5.ini", "x\r\nC:\\P\\\r\n");
+  HostSettings first;
+  CompleteHostSettings(first);
+  EXPECT_EQ(first.systemDir, places[0]);
+
+  // --system-dir overrides the search.
+  HostSettings given;
+  given.systemDir = localHost;
+  CompleteHostSettings(given);
+  EXPECT_EQ(given.systemDir, localHost);
+  EXPECT_TRUE(given.systemDirsLooked.empty());
+}
+
+TEST(WindowsHost, ProgramFolderAndHostPathTexts) {
+  const std::string folder = ProgramFolderOfExecutable();
+  EXPECT_TRUE(IsHostFolder(folder)) << folder;
+  EXPECT_TRUE(IsHostPathText(".\\B-1.gdf"));
+  EXPECT_TRUE(IsHostPathText("..\\B-1.gdf"));
+  EXPECT_FALSE(IsHostPathText("D:\\WORK\\B-1"));
+  EXPECT_FALSE(IsHostPathText("/tmp/x"));  // a Windows path from the root of the current drive
+  EXPECT_FALSE(IsHostPathText("~/x"));
+}
+
+}  // namespace
+}  // namespace gdf
+#endif
