@@ -17,9 +17,9 @@ TEST(PatternFolderLock, ABusyFolderFailsAfterTheWait) {
   test::WriteCp932(dir / "b.gdf", "");
   // Another conversion holds it, through the same lock the program takes.
   const auto fs = test::DrivesOver({{u'D', dir.path().string()}});
-  std::string error;
+  LockError error;
   auto held = fs->LockFolder(u"D:\\pattern", 0, error);
-  ASSERT_TRUE(held) << error;
+  ASSERT_TRUE(held) << error.text;
 
   const auto start = std::chrono::steady_clock::now();
   const auto result = test::RunGdfconv({"convert", "--lock-wait", "1", "--pattern-dir",

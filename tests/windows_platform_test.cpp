@@ -117,19 +117,19 @@ TEST_F(WindowsPlatformTest, AReadOnlyFileIsNotWritten) {
 }
 
 TEST_F(WindowsPlatformTest, FolderLockIsExclusiveAndWritesNothing) {
-  std::string error;
+  LockError error;
   auto first = fs->LockFolder(u"D:\\", 0, error);
-  ASSERT_TRUE(first) << error;
+  ASSERT_TRUE(first) << error.text;
   EXPECT_FALSE(fs->LockFolder(u"D:\\", 100, error));
-  EXPECT_EQ(error, "another conversion holds it");
+  EXPECT_EQ(error.kind, LockFailure::kBusy);
   first.reset();
-  EXPECT_TRUE(fs->LockFolder(u"D:\\", 0, error)) << error;
+  EXPECT_TRUE(fs->LockFolder(u"D:\\", 0, error)) << error.text;
   // The lock stands for the folder whatever names it, and leaves nothing in it.
   FileSystemSettings other;
   other.drives[u'P'] = HostPathText(dir.path());
   HostFileSystem second(other);
   auto held = fs->LockFolder(u"D:\\", 0, error);
-  ASSERT_TRUE(held) << error;
+  ASSERT_TRUE(held) << error.text;
   EXPECT_FALSE(second.LockFolder(u"p:\\.", 0, error));
   held.reset();
   EXPECT_TRUE(fs->List(u"D:\\").empty());

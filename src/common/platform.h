@@ -165,7 +165,7 @@ class WindowsFileSystem : public FileSystem {
   std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
   std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
   std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
-                                         std::string& error) override;
+                                         LockError& error) override;
 
  private:
   std::map<char16_t, Text> mapped_;          // letter -> host folder (absolute, no trailing "\")

@@ -270,19 +270,19 @@ WindowsFolderLock::~WindowsFolderLock() {
 }
 
 std::unique_ptr<FolderLock> LockFolderIdentity(const Text& host, int waitMilliseconds,
-                                          std::string& error) {
+                                               LockError& error) {
   const HANDLE folder = CreateFileW(W(LongForm(host)), 0,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (folder == INVALID_HANDLE_VALUE) {
-    error = LastErrorText();
+    error = {LockFailure::kCannotOpen, LastErrorText()};
     return nullptr;
   }
   BY_HANDLE_FILE_INFORMATION info{};
   const bool known = GetFileInformationByHandle(folder, &info);
   CloseHandle(folder);
   if (!known) {
-    error = LastErrorText();
+    error = {LockFailure::kCannotOpen, LastErrorText()};
     return nullptr;
   }
   wchar_t buffer[96];
@@ -297,7 +297,7 @@ std::unique_ptr<FolderLock> LockFolderIdentity(const Text& host, int waitMillise
   {
     std::unique_lock<std::mutex> lock(held.guard);
     if (!held.released.wait_until(lock, deadline, [&] { return held.names.count(name) == 0; })) {
-      error = "another conversion holds it";
+      error = {LockFailure::kBusy, "another conversion holds it"};
       return nullptr;
     }
     held.names.insert(name);
@@ -311,7 +311,7 @@ std::unique_ptr<FolderLock> LockFolderIdentity(const Text& host, int waitMillise
   };
   const HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
   if (mutex == nullptr) {
-    error = LastErrorText();
+    error = {LockFailure::kCannotOpen, LastErrorText()};
     giveBack();
     return nullptr;
   }
@@ -324,7 +324,8 @@ std::unique_ptr<FolderLock> LockFolderIdentity(const Text& host, int waitMillise
     return std::make_unique<WindowsFolderLock>(mutex, name);
   }
   CloseHandle(mutex);
-  error = waited == WAIT_TIMEOUT ? "another conversion holds it" : LastErrorText();
+  error = waited == WAIT_TIMEOUT ? LockError{LockFailure::kBusy, "another conversion holds it"}
+                                 : LockError{LockFailure::kCannotOpen, LastErrorText()};
   giveBack();
   return nullptr;
 }
@@ -660,15 +661,15 @@ std::unique_ptr<OutputFile> WindowsFileSystem::Open(TextView path, OpenMode mode
 }
 
 std::unique_ptr<FolderLock> WindowsFileSystem::LockFolder(TextView folder, int waitMilliseconds,
-                                                          std::string& error) {
+                                                          LockError& error) {
   const auto host = ToHost(folder);
   if (!host) {
-    error = "no such drive";
+    error = {LockFailure::kCannotOpen, "no such drive"};
     return nullptr;
   }
   const Text hostFolder = FromUtf8(*host);
   if (!IsFolderAttributes(Attributes(hostFolder))) {
-    error = ErrorText(ERROR_PATH_NOT_FOUND);
+    error = {LockFailure::kCannotOpen, ErrorText(ERROR_PATH_NOT_FOUND)};
     return nullptr;
   }
   return LockFolderIdentity(hostFolder, waitMilliseconds, error);
