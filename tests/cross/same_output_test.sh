@@ -47,7 +47,8 @@ CASES=(
 )
 
 run_side() {  # SIDE CASE SOURCE TARGET: converts on one side; prints the exit status
-  local side=$1 case=$2 source=$3 target=$4 dir=$work/$side/$case status=0
+  local side=$1 case=$2 source=$3 target=$4 status=0
+  local dir=$work/$side/$case
   mkdir -p "$dir"
   "prepare_$case" "$dir"
   if [ "$side" = linux ]; then
