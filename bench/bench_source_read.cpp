@@ -6,7 +6,7 @@
 
 #include "common/platform.h"
 #include "common/text_file.h"
-#include "run/source_file.h"
+#include "sections/source_file.h"
 
 int main(int argc, char** argv) {
   const bool decodeAll = argc == 3 && std::string_view(argv[1]) == "--decode-all";

@@ -6,7 +6,7 @@
 
 #include "common/errors.h"
 #include "common/text_file.h"
-#include "run/source_file.h"
+#include "sections/source_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace gdf;

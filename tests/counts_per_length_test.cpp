@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "common/platform.h"
-#include "run/source_file.h"
+#include "run/run_context.h"
+#include "sections/source_file.h"
 #include "sections/section.h"
 #include "support/test_support.h"
 

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "common/platform.h"
-#include "run/source_file.h"
+#include "run/run_context.h"
+#include "sections/source_file.h"
 #include "sections/section.h"
 #include "support/test_support.h"
 
@@ -18,7 +19,7 @@ std::string Convert(const std::string& source, const Text& yearText = u" 1998") 
   RunContext context(fs, report);
   context.recordBase = u"D:\\";
   context.titleList1.assign(24, Text());
-  context.titleList1[4] = yearText;
+  context.yearText = yearText;
   const LineFile file(test::Cp932Lines(source), u"D:\\b.gdf");
   const SectionHeader header = FindSection(file, "$W");
   TextReader reader(file, header.BodyLine(file));

@@ -8,7 +8,8 @@
 #include "common/cp932.h"
 #include "common/errors.h"
 #include "common/platform.h"
-#include "run/source_file.h"
+#include "run/run_context.h"
+#include "sections/source_file.h"
 #include "sections/section.h"
 #include "support/test_support.h"
 

@@ -7,7 +7,8 @@
 
 #include "common/errors.h"
 #include "common/platform.h"
-#include "run/source_file.h"
+#include "run/run_context.h"
+#include "sections/source_file.h"
 #include "sections/section.h"
 #include "support/test_support.h"
 
@@ -62,6 +63,7 @@ class SectionBTest : public ::testing::Test {
       TextReader reader(file, header.BodyLine(file));
       sections.back()->Read(reader, header);
     }
+    if (sections.size() == 2) sections[1]->TakeHandedList(sections[0]->HandedList());
     for (auto& section : sections) section->Write(*context);
   }
   std::string Out(const std::string& name) { return test::ReadCp932(dir / ("out/" + name)); }
@@ -76,7 +78,7 @@ class SectionBTest : public ::testing::Test {
 TEST_F(SectionBTest, N8Dates) {
   Convert(Column(2, {{"12.5", "5/3"}}));  // without a header the year is empty
   EXPECT_EQ(Out("N8.TXT"), "  1,/05/03,   12.5\n");
-  context->titleList1[4] = u" 1998";
+  context->yearText = u" 1998";
   Convert(Column(2, {{"12.5", "5/3"}, {"13", " 12/31 "}, {"14", "123/4"}, {"15", "6/"}}));
   EXPECT_EQ(Out("N8.TXT"),
             "  1, 1998/05/03,   12.5\n"
@@ -179,7 +181,6 @@ TEST_F(SectionBTest, G81JoinsTheUListWithColumnNine) {
        "\nU\n", "  1,      0,Q,U・,\n  2,      1,Q,,\n"},
   };
   for (const auto& c : cases) {
-    context->uList.clear();
     Convert(c.b, c.u);
     EXPECT_EQ(Out("G81.TXT"), c.g81) << c.why;
   }

@@ -5,7 +5,8 @@
 #include <filesystem>
 
 #include "common/platform.h"
-#include "run/source_file.h"
+#include "run/run_context.h"
+#include "sections/source_file.h"
 #include "sections/section.h"
 #include "support/test_support.h"
 

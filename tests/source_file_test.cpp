@@ -4,7 +4,7 @@
 
 #include "common/cp932.h"
 #include "common/errors.h"
-#include "run/source_file.h"
+#include "sections/source_file.h"
 
 namespace gdf {
 namespace {

@@ -11,7 +11,7 @@
 #include "common/routines.h"
 #include "run/header_stage.h"
 #include "run/run_context.h"
-#include "run/source_file.h"
+#include "sections/source_file.h"
 #include "sections/section.h"
 
 namespace gdf {
@@ -129,6 +129,17 @@ ReadSource ReadWholeSource(const RunInputs& inputs, FileSystem& fs) {
   return source;
 }
 
+// Hands the list of section `from` to section `to`, when both are converted.
+void HandOn(ReadSource& read, const std::string& from, const std::string& to) {
+  Section* giver = nullptr;
+  Section* taker = nullptr;
+  for (auto& [header, section] : read.sections) {
+    if (header.tag == from) giver = section.get();
+    if (header.tag == to) taker = section.get();
+  }
+  if (giver != nullptr && taker != nullptr) taker->TakeHandedList(giver->HandedList());
+}
+
 }  // namespace
 
 RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
@@ -188,7 +199,8 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
     if (read.header.count != 0) {
       InStage(u"$Z", {}, [&] { RunHeaderStage(read.block, context); });
     }
-    // Step 9.
+    // Step 9. "$U" writes no file of its own: its list goes to "$B", for G81.TXT.
+    HandOn(read, "$U", "$B");
     for (auto& entry : read.sections) {
       Section* section = entry.second.get();
       if (section == nullptr) continue;

@@ -7,6 +7,7 @@
 #include "common/routines.h"
 #include "run/count_file.h"
 #include "run/title_files.h"
+#include "tables/code_tables.h"
 #include "tables/table_file.h"
 
 namespace gdf {
@@ -102,11 +103,7 @@ HeaderBlock ReadHeaderBlock(TextReader& reader, const SectionHeader& header) {
 }
 
 void LoadL4Table(RunContext& context) {
-  const LineFile table = LoadTable(context.fs, context.TablePath(u"L4.TXT"));
-  context.l4.clear();
-  for (std::vector<Text>& pair : ReadTableEntries(table, 2)) {
-    context.l4.push_back({std::move(pair[0]), std::move(pair[1])});
-  }
+  context.l4 = ReadL4Pairs(context.fs, context.TablePath(u"L4.TXT"));
 }
 
 void RunHeaderStage(const HeaderBlock& block, RunContext& context) {
@@ -119,6 +116,7 @@ void RunHeaderStage(const HeaderBlock& block, RunContext& context) {
   MakeSureKishituExists(context);
   WriteCountFile(context);
   WriteTitleFiles(context, context.titleList1, context.titleList2, context.recordBase);
+  context.yearText = context.titleList1[4];
   context.headerStageRan = true;
 }
 

@@ -6,7 +6,7 @@
 
 #include "common/text_file.h"
 #include "run/run_context.h"
-#include "run/source_file.h"
+#include "sections/source_file.h"
 
 namespace gdf {
 

@@ -8,6 +8,8 @@
 
 #include "common/errors.h"
 #include "common/text.h"
+#include "sections/section_context.h"
+#include "tables/table_folder.h"
 
 namespace gdf {
 
@@ -16,21 +18,6 @@ enum class RunOutcome {
   kCompleted,  ///< ended with the completion text
   kRefused,    ///< a check before any work refused it; nothing was written
   kFailed,     ///< stopped by a failure after the checks; files written before stay
-};
-
-/// A record file that the run wrote.
-struct WrittenFile {
-  Text name;               ///< file name, "X1.TXT"
-  Text path;               ///< the Windows path it was written at
-  std::int32_t lines = 0;  ///< lines written
-  std::int64_t bytes = 0;  ///< size in bytes
-};
-
-/// A line that the run added to a lookup table of the pattern-data folder.
-struct AddedTableLine {
-  Text table;  ///< table file name, "KISHITU.TXT"
-  Text code;   ///< the code of the new entry as written
-  Text name;   ///< the name or value it stands for
 };
 
 /// Which check refused a run.

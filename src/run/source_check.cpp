@@ -15,7 +15,7 @@
 #include "common/routines.h"
 #include "common/text_file.h"
 #include "run/header_stage.h"
-#include "run/source_file.h"
+#include "sections/source_file.h"
 #include "sections/depth_list.h"
 #include "sections/section.h"
 

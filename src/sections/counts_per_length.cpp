@@ -40,7 +40,7 @@ class CountsPerLengthSection : public Section {
     });
   }
 
-  void Write(RunContext& context) override;
+  void Write(SectionContext& context) override;
 
  private:
   std::vector<CountRecord> records_;
@@ -84,7 +84,7 @@ void WriteX5Record(PrintFile& file, std::int16_t& counter, const CountRecord& re
   Increment16(counter);
 }
 
-void CountsPerLengthSection::Write(RunContext& context) {
+void CountsPerLengthSection::Write(SectionContext& context) {
   PrintFile file(context.fs, context.RecordPath(u"X5.TXT"));
   std::int16_t counter = 1;
   for (const CountRecord& record : records_) WriteX5Record(file, counter, record);

@@ -49,7 +49,7 @@ class DatedReadingsSection : public Section {
     }
   }
 
-  void Write(RunContext& context) override;
+  void Write(SectionContext& context) override;
 
  private:
   std::vector<DatedReading> readings_;
@@ -73,10 +73,10 @@ void WriteN9Record(PrintFile& file, std::int16_t& counter, const DatedReading& r
   Increment16(counter);
 }
 
-void DatedReadingsSection::Write(RunContext& context) {
+void DatedReadingsSection::Write(SectionContext& context) {
   // The file is written whenever the section is present, also when no record has a reading.
   PrintFile file(context.fs, context.RecordPath(u"N9.TXT"));
-  const Text yearText = context.YearText();
+  const Text& yearText = context.yearText;
   std::int16_t counter = 1;
   for (const DatedReading& record : readings_) WriteN9Record(file, counter, record, yearText);
   context.CloseRecordFile(file, u"N9.TXT");

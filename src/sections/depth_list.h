@@ -11,9 +11,14 @@
 #include <vector>
 
 #include "common/text.h"
-#include "run/run_context.h"
 
 namespace gdf {
+
+/// One entry of a depth list: a value and the depth it belongs to.
+struct DepthEntry {
+  Text value;
+  Text depth;
+};
 
 /// The range mark, U+FF5E.
 inline constexpr char16_t kRangeMark = u'～';

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "common/text.h"
-#include "run/run_context.h"
+#include "sections/depth_list.h"
 
 namespace gdf {
 

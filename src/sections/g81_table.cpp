@@ -21,7 +21,7 @@ void WriteG81Record(PrintFile& file, std::int16_t& counter, const Text& depth, c
 
 }  // namespace
 
-void WriteG81Table(RunContext& context, const std::vector<DepthEntry>& column8,
+void WriteG81Table(SectionContext& context, const std::vector<DepthEntry>& column8,
                    const std::vector<DepthEntry>& column9, const std::vector<DepthEntry>& column10,
                    const std::vector<DepthEntry>& uList) {
   // Column 9 with the "$U" list, then the two joined by "・" into one value, always with the

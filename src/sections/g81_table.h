@@ -4,13 +4,14 @@
 
 #include <vector>
 
-#include "run/run_context.h"
+#include "sections/depth_list.h"
+#include "sections/section_context.h"
 
 namespace gdf {
 
 /// Writes G81.TXT when the merged columns give at least one row: the column-8 value, the "$U"
 /// value joined by "・" to the column-9 value, and the column-10 value that apply at each depth.
-void WriteG81Table(RunContext& context, const std::vector<DepthEntry>& column8,
+void WriteG81Table(SectionContext& context, const std::vector<DepthEntry>& column8,
                    const std::vector<DepthEntry>& column9, const std::vector<DepthEntry>& column10,
                    const std::vector<DepthEntry>& uList);
 

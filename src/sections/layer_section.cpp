@@ -50,7 +50,7 @@ class LayerSection : public Section {
     }
   }
 
-  void Write(RunContext& context) override {
+  void Write(SectionContext& context) override {
     PrintFile file(context.fs, context.RecordPath(u"X1.TXT"));
     SoilNameTables tables(context);
     std::int16_t counter = 1;

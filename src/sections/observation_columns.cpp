@@ -115,7 +115,7 @@ class L4Codes {
 // table afresh would give. Lines are added one write each, as they are found to be needed.
 class CodeTable {
  public:
-  CodeTable(RunContext& context, std::int16_t typeNumber)
+  CodeTable(SectionContext& context, std::int16_t typeNumber)
       : context_(context),
         typeNumber_(typeNumber),
         fileName_(FromAscii("L" + std::to_string(typeNumber + 12) + ".TXT")),
@@ -179,7 +179,7 @@ class CodeTable {
     codeOfName_[name] = std::move(code);
   }
 
-  RunContext& context_;
+  SectionContext& context_;
   std::int16_t typeNumber_;
   Text fileName_;
   Text path_;
@@ -212,7 +212,7 @@ class ObservationColumnsSection : public Section {
     }
   }
 
-  void Write(RunContext& context) override;
+  void Write(SectionContext& context) override;
 
  private:
   std::array<DepthList, 7> lists_;
@@ -262,7 +262,7 @@ void WriteR3Record(PrintFile& file, std::int16_t& counter, const Text& depth, co
   Increment16(counter);
 }
 
-void ObservationColumnsSection::Write(RunContext& context) {
+void ObservationColumnsSection::Write(SectionContext& context) {
   for (std::size_t column = 0; column < lists_.size(); ++column) {
     const std::vector<DepthEntry>& entries = lists_[column].Entries();
     if (entries.empty()) continue;

@@ -10,8 +10,9 @@
 #include <string>
 
 #include "common/text_file.h"
-#include "run/run_context.h"
-#include "run/source_file.h"
+#include "sections/depth_list.h"
+#include "sections/section_context.h"
+#include "sections/source_file.h"
 
 namespace gdf {
 
@@ -22,7 +23,11 @@ class Section {
   /// Reads only: nothing is written and no table is opened. Throws RunError on a fault.
   virtual void Read(TextReader& reader, const SectionHeader& header) = 0;
   /// Writes the section's record files and extends its tables, from what Read kept.
-  virtual void Write(RunContext& context) = 0;
+  virtual void Write(SectionContext& context) = 0;
+  /// The depth list that the section hands on to a later one instead of writing it ("$U").
+  virtual std::vector<DepthEntry> HandedList() { return {}; }
+  /// Takes the list handed on by an earlier section ("$B" takes the "$U" list for G81.TXT).
+  virtual void TakeHandedList(std::vector<DepthEntry>) {}
 };
 
 /// The converter of a tag ("$A" ... "$H").

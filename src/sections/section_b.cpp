@@ -50,9 +50,11 @@ class SectionB : public Section {
       for (int column = 6; column <= 10; ++column) columns_[column - 6].Take(lines[column], depth);
     });
   }
-  void Write(RunContext& context) override;
+  void TakeHandedList(std::vector<DepthEntry> list) override { uList_ = std::move(list); }
+  void Write(SectionContext& context) override;
 
  private:
+  std::vector<DepthEntry> uList_;  // the "$U" list, handed over by the run
   std::vector<DepthEntry> n8_;
   std::vector<G71Entry> g71_;
   DepthList columns_[5];  // columns 6 to 10, each by the range rule
@@ -105,11 +107,11 @@ void WriteG73Record(PrintFile& file, std::int16_t& counter, const Text& depth, c
   Increment16(counter);
 }
 
-void SectionB::Write(RunContext& context) {
+void SectionB::Write(SectionContext& context) {
   if (!n8_.empty()) {
     PrintFile file(context.fs, context.RecordPath(u"N8.TXT"));
     std::int16_t counter = 1;
-    const Text year = context.YearText();
+    const Text& year = context.yearText;
     for (const DepthEntry& entry : n8_)
       WriteN8Record(file, counter, entry.depth, entry.value, year);
     context.CloseRecordFile(file, u"N8.TXT");
@@ -136,7 +138,7 @@ void SectionB::Write(RunContext& context) {
     }
   }
   WriteG81Table(context, columns_[2].Entries(), columns_[3].Entries(), columns_[4].Entries(),
-                context.uList);
+                uList_);
 }
 
 }  // namespace

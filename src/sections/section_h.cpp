@@ -37,7 +37,7 @@ class SectionH : public Section {
       }
     });
   }
-  void Write(RunContext& context) override;
+  void Write(SectionContext& context) override;
 
  private:
   std::vector<DepthEntry> lists_[3];
@@ -62,7 +62,7 @@ Text WithoutLeadingBlank(Text text) {
 // every name would: the run holds the folder's lock, so no one else changes it meanwhile.
 class CodeTable {
  public:
-  CodeTable(RunContext& context, Text fileName)
+  CodeTable(SectionContext& context, Text fileName)
       : context_(context), fileName_(std::move(fileName)), path_(context.TablePath(fileName_)) {}
 
   // The code of `name`, or the empty code when the table is missing or empty (it is then not
@@ -106,7 +106,7 @@ class CodeTable {
     codes_.push_back(code);
   }
 
-  RunContext& context_;
+  SectionContext& context_;
   Text fileName_;
   Text path_;
   bool loaded_ = false;
@@ -133,7 +133,7 @@ void WriteR72Record(PrintFile& file, std::int16_t& counter, const Text& depth, c
   Increment16(counter);
 }
 
-void SectionH::Write(RunContext& context) {
+void SectionH::Write(SectionContext& context) {
   const MergedTable rows =
       MergeDepthLists(MergeDepthLists(AsFirstList(lists_[0]), 1, lists_[1]), 2, lists_[2]);
   if (rows.empty()) return;

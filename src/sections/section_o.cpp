@@ -71,7 +71,7 @@ class SectionO : public Section {
     }
   }
 
-  void Write(RunContext& context) override;
+  void Write(SectionContext& context) override;
 
  private:
   std::vector<FirstSeriesEntry> first_;
@@ -121,7 +121,7 @@ void WriteR41Record(PrintFile& file, std::int16_t& counter, const Text& depth, c
 }
 
 // R41.TXT is written whenever the count is not 0, empty when both series are.
-void SectionO::Write(RunContext& context) {
+void SectionO::Write(SectionContext& context) {
   PrintFile file(context.fs, context.RecordPath(u"R41.TXT"));
   std::int16_t counter = 1;
   SecondSeries second(second_);

@@ -17,8 +17,9 @@ class SectionU : public Section {
       list_.push_back({lines[2], lines[1]});
     });
   }
-  // Writes no file of its own: the list waits in the context for the "$B" section.
-  void Write(RunContext& context) override { context.uList = std::move(list_); }
+  // Writes no file of its own: the run hands the list to the "$B" section.
+  std::vector<DepthEntry> HandedList() override { return std::move(list_); }
+  void Write(SectionContext&) override {}
 
  private:
   std::vector<DepthEntry> list_;

@@ -78,7 +78,7 @@ class TextNotesSection : public Section {
     }
   }
 
-  void Write(RunContext& context) override;
+  void Write(SectionContext& context) override;
 
  private:
   std::vector<TextNote> notes_;
@@ -92,7 +92,7 @@ void WriteX12Record(PrintFile& file, std::int16_t& counter, const TextNote& reco
   Increment16(counter);
 }
 
-void TextNotesSection::Write(RunContext& context) {
+void TextNotesSection::Write(SectionContext& context) {
   // The file is written whenever the count is not 0, also a negative one, and also when no
   // record had text.
   PrintFile file(context.fs, context.RecordPath(u"X12.TXT"));

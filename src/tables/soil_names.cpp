@@ -9,6 +9,7 @@
 #include "common/cp932.h"
 #include "common/errors.h"
 #include "common/numbers.h"
+#include "common/print_file.h"
 #include "common/routines.h"
 #include "tables/table_file.h"
 
@@ -138,7 +139,7 @@ Text MatchingPart(TextView tableName) {
 }
 
 struct SoilNameTables::State {
-  explicit State(RunContext& runContext) : context(runContext) {}
+  explicit State(TableFolder& runContext) : context(runContext) {}
 
   // KISHITU.TXT: its bytes as read, and the lines appended to it since.
   struct Main {
@@ -166,7 +167,7 @@ struct SoilNameTables::State {
     NameIndex index;
   };
 
-  RunContext& context;
+  TableFolder& context;
   Main main;
   Added added;
   bool markerNeeded = false;
@@ -303,11 +304,11 @@ void SoilNameTables::State::EnsureMarker() {
     throw RunError(FailureKind::kCannotWrite,
                    u"The marker file cannot be created: " + FromUtf8(error) + u".", path);
   }
-  if (!existed) context.report.markerCreated = true;
+  if (!existed) context.markerCreated = true;
   markerMade = true;
 }
 
-SoilNameTables::SoilNameTables(RunContext& context) : state_(std::make_unique<State>(context)) {}
+SoilNameTables::SoilNameTables(TableFolder& context) : state_(std::make_unique<State>(context)) {}
 
 SoilNameTables::~SoilNameTables() = default;
 
@@ -316,7 +317,7 @@ void SoilNameTables::Commit() {
   FileSystem& fs = s.context.fs;
   const auto reportNotes = [&](bool mainWritten) {
     for (AddedTableLine& note : s.notes) {
-      if (mainWritten || note.table != kKishitu) s.context.report.added.push_back(note);
+      if (mainWritten || note.table != kKishitu) s.context.added.push_back(note);
     }
     s.notes.clear();
   };

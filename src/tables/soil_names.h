@@ -18,7 +18,7 @@
 #include <optional>
 
 #include "common/text.h"
-#include "run/run_context.h"
+#include "tables/table_folder.h"
 
 namespace gdf {
 
@@ -36,7 +36,7 @@ Text MatchingPart(TextView tableName);
 class SoilNameTables {
  public:
   /// Reads nothing yet: each table is read when a search first needs it.
-  explicit SoilNameTables(RunContext& context);
+  explicit SoilNameTables(TableFolder& context);
   ~SoilNameTables();
   SoilNameTables(const SoilNameTables&) = delete;
   SoilNameTables& operator=(const SoilNameTables&) = delete;

@@ -1,5 +1,5 @@
 // source_file.cpp - The section search and the count of a tag line.
-#include "run/source_file.h"
+#include "sections/source_file.h"
 
 #include "common/errors.h"
 #include "common/numbers.h"
