@@ -21,7 +21,7 @@ std::string Convert(const std::string& source) {
   const LineFile file(test::Cp932Lines(source), u"D:\\b.gdf");
   const SectionHeader header = FindSection(file, "$C");
   TextReader reader(file, header.BodyLine(file));
-  auto section = MakeCountsPerLengthSection();
+  auto section = MakeSectionC();
   section->Read(reader, header);
   section->Write(context);
   return test::ReadCp932(dir / "X5.TXT");

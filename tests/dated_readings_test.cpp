@@ -23,7 +23,7 @@ std::string Convert(const std::string& source, const Text& yearText = u" 1998") 
   const LineFile file(test::Cp932Lines(source), u"D:\\b.gdf");
   const SectionHeader header = FindSection(file, "$W");
   TextReader reader(file, header.BodyLine(file));
-  auto section = MakeDatedReadingsSection();
+  auto section = MakeSectionW();
   section->Read(reader, header);
   section->Write(context);
   return test::ReadCp932(dir / "N9.TXT");

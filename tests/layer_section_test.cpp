@@ -39,7 +39,7 @@ class LayerSectionTest : public ::testing::Test {
   void Convert(const std::string& source) {
     const LineFile file(test::Cp932Lines(source), u"D:\\b.gdf");
     const SectionHeader header = FindSection(file, "$A");
-    auto section = MakeLayerSection();
+    auto section = MakeSectionA();
     TextReader reader(file, header.BodyLine(file));
     section->Read(reader, header);
     section->Write(*context);
@@ -75,7 +75,7 @@ TEST_F(LayerSectionTest, TooManyLayersFailOnReading) {
   for (int i = 0; i < 32767; ++i) source += "1\na\n\n\n\n\n\n\n\n";
   const LineFile file(test::Cp932Lines(source), u"D:\\b.gdf");
   const SectionHeader header = FindSection(file, "$A");
-  auto section = MakeLayerSection();
+  auto section = MakeSectionA();
   TextReader reader(file, header.BodyLine(file));
   try {
     section->Read(reader, header);

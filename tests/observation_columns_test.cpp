@@ -41,7 +41,7 @@ class ObservationColumnsTest : public ::testing::Test {
     const int count = static_cast<int>(std::count(rows.begin(), rows.end(), '\n')) / 9;
     const LineFile file(test::Cp932Lines("$S" + std::to_string(count) + "\n" + rows), u"D:\\b.gdf");
     const SectionHeader header = FindSection(file, "$S");
-    auto section = MakeObservationColumnsSection();
+    auto section = MakeSectionS();
     TextReader reader(file, header.BodyLine(file));
     section->Read(reader, header);
     section->Write(*context);

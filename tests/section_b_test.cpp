@@ -10,6 +10,7 @@
 #include "run/run_context.h"
 #include "sections/source_file.h"
 #include "sections/section.h"
+#include "sections/section_table.h"
 #include "support/test_support.h"
 
 namespace gdf {
@@ -59,7 +60,7 @@ class SectionBTest : public ::testing::Test {
     for (const char* tag : {"$U", "$B"}) {
       const SectionHeader header = FindSection(file, tag);
       if (!header.Present()) continue;
-      sections.push_back(MakeSection(tag));
+      sections.push_back(FindSectionKind(tag)->make());
       TextReader reader(file, header.BodyLine(file));
       sections.back()->Read(reader, header);
     }

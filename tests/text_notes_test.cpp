@@ -22,7 +22,7 @@ std::string Convert(const std::string& source) {
   const LineFile file(test::Cp932Lines(source), u"D:\\b.gdf");
   const SectionHeader header = FindSection(file, "$K");
   TextReader reader(file, header.BodyLine(file));
-  auto section = MakeTextNotesSection();
+  auto section = MakeSectionK();
   section->Read(reader, header);
   section->Write(context);
   return test::ReadCp932(dir / "X12.TXT");

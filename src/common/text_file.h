@@ -38,6 +38,8 @@ class LineFile {
   std::optional<std::size_t> FirstLineStartingWith(std::string_view prefix) const;
   /// Whether line `index` begins with the ASCII text `prefix` (compared on the bytes).
   bool LineStartsWith(std::size_t index, std::string_view prefix) const;
+  /// The 0-based lines whose first byte is "$", in order.
+  const std::vector<std::uint32_t>& DollarLines() const { return dollarLines_; }
   const Text& Name() const { return name_; }
   const std::string& Bytes() const { return bytes_; }
 

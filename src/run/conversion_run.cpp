@@ -13,6 +13,7 @@
 #include "run/run_context.h"
 #include "sections/source_file.h"
 #include "sections/section.h"
+#include "sections/section_table.h"
 
 namespace gdf {
 namespace {
@@ -114,12 +115,13 @@ ReadSource ReadWholeSource(const RunInputs& inputs, FileSystem& fs) {
       source.block = ReadHeaderBlock(reader, source.header);
     }
   });
-  for (const char* tag : kSectionOrder) {
-    InStage(FromAscii(tag), inputs.sourceText, [&] {
-      SectionHeader header = FindSection(source.file, tag);
+  for (const SectionKind& kind : kSections) {
+    if (kind.make == nullptr) continue;  // "$Z", read above for the header stage
+    InStage(FromAscii(kind.tag), inputs.sourceText, [&] {
+      SectionHeader header = FindSection(source.file, kind.tag);
       std::unique_ptr<Section> section;
       if (header.Present()) {
-        section = MakeSection(tag);
+        section = kind.make();
         TextReader reader(source.file, header.BodyLine(source.file));
         section->Read(reader, header);
       }

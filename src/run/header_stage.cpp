@@ -7,6 +7,7 @@
 #include "common/routines.h"
 #include "run/count_file.h"
 #include "run/title_files.h"
+#include "sections/section.h"
 #include "tables/code_tables.h"
 #include "tables/table_file.h"
 
@@ -95,11 +96,17 @@ void MakeSureKishituExists(RunContext& context) {
 
 }  // namespace
 
-HeaderBlock ReadHeaderBlock(TextReader& reader, const SectionHeader& header) {
+HeaderBlock ReadHeaderBlock(TextReader& reader, const SectionHeader& header, SectionNotes& notes) {
   HeaderBlock block;
   block.lines.resize(1);
-  for (int n = 1; n <= header.count; ++n) block.lines.push_back(reader.ReadLine());
+  ReadFixedRecords(reader, header, 1, notes,
+                   [&](const FixedRecord& line) { block.lines.push_back(line[1]); });
   return block;
+}
+
+HeaderBlock ReadHeaderBlock(TextReader& reader, const SectionHeader& header) {
+  StopAtFirstFault notes;
+  return ReadHeaderBlock(reader, header, notes);
 }
 
 void LoadL4Table(RunContext& context) {

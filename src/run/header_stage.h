@@ -6,6 +6,7 @@
 
 #include "common/text_file.h"
 #include "run/run_context.h"
+#include "sections/section_notes.h"
 #include "sections/source_file.h"
 
 namespace gdf {
@@ -17,7 +18,10 @@ struct HeaderBlock {
   Text Line(std::size_t n) const { return n < lines.size() ? lines[n] : Text(); }
 };
 
-/// Reads the header lines that follow the "$Z" tag line. Reads only.
+/// Reads the header lines that follow the "$Z" tag line, telling `notes` what stands there.
+/// Reads only.
+HeaderBlock ReadHeaderBlock(TextReader& reader, const SectionHeader& header, SectionNotes& notes);
+/// Reads the header lines as the run does.
 HeaderBlock ReadHeaderBlock(TextReader& reader, const SectionHeader& header);
 
 /// Loads L4.TXT from the pattern-data folder into `context.l4`.

@@ -18,15 +18,25 @@ namespace gdf {
 struct DepthEntry {
   Text value;
   Text depth;
+  int line = 0;  ///< 1-based source line of the value that gave the entry its depth, where known
 };
 
 /// The range mark, U+FF5E.
 inline constexpr char16_t kRangeMark = u'～';
 
+/// What taking one value did to a depth list.
+enum class DepthTake {
+  kNothing,   ///< the value was empty
+  kAdded,     ///< a new entry
+  kExtended,  ///< appended to the last entry: a range opened or closed
+  kDropped,   ///< a range mark with nothing to extend, or the value that closes it
+};
+
 class DepthList {
  public:
-  /// Takes one row's value of the column (already trimmed) at the row's depth.
-  void Take(const Text& value, const Text& depth);
+  /// Takes one row's value of the column (already trimmed) at the row's depth, read from
+  /// source line `line`.
+  DepthTake Take(const Text& value, const Text& depth, int line = 0);
   void Reserve(std::size_t count) { entries_.reserve(count); }
   const std::vector<DepthEntry>& Entries() const { return entries_; }
 

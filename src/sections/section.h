@@ -1,17 +1,20 @@
-// section.h - The shape every section converter has: a reader of its records, which only
-// reads, and a writer of its record files.
+// section.h - The shape every section converter has: a reader of its records, which only reads
+// and tells its notes what it finds, and a writer of its record files.
 //
 // The run reads every section before it writes anything, so that a source file whose counts
 // promise more than it holds fails before any file is written; then it writes the sections in
-// their fixed order.
+// their fixed order. The checker reads each section with the same reader.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "common/text_file.h"
 #include "sections/depth_list.h"
 #include "sections/section_context.h"
+#include "sections/section_notes.h"
 #include "sections/source_file.h"
 
 namespace gdf {
@@ -19,9 +22,14 @@ namespace gdf {
 class Section {
  public:
   virtual ~Section() = default;
-  /// Reads the section's records from `reader`, which stands on the line after the tag line.
-  /// Reads only: nothing is written and no table is opened. Throws RunError on a fault.
-  virtual void Read(TextReader& reader, const SectionHeader& header) = 0;
+  /// Reads the section's records from `reader`, which stands on the line after the tag line,
+  /// and tells `notes` what it finds. Reads only: nothing is written and no table is opened.
+  virtual void Read(TextReader& reader, const SectionHeader& header, SectionNotes& notes) = 0;
+  /// Reads as the run does: the first fault throws RunError.
+  void Read(TextReader& reader, const SectionHeader& header) {
+    StopAtFirstFault notes;
+    Read(reader, header, notes);
+  }
   /// Writes the section's record files and extends its tables, from what Read kept.
   virtual void Write(SectionContext& context) = 0;
   /// The depth list that the section hands on to a later one instead of writing it ("$U").
@@ -30,29 +38,80 @@ class Section {
   virtual void TakeHandedList(std::vector<DepthEntry>) {}
 };
 
-/// The converter of a tag ("$A" ... "$H").
-std::unique_ptr<Section> MakeSection(const std::string& tag);
-
 // One factory per section, each in the section's own file.
-std::unique_ptr<Section> MakeLayerSection();               // "$A"
-std::unique_ptr<Section> MakeObservationColumnsSection();  // "$S"
-std::unique_ptr<Section> MakeDatedReadingsSection();       // "$W"
-std::unique_ptr<Section> MakeCountsPerLengthSection();     // "$C"
-std::unique_ptr<Section> MakeTextNotesSection();           // "$K"
-std::unique_ptr<Section> MakeSectionO();                   // "$O"
-std::unique_ptr<Section> MakeSectionU();                   // "$U"
-std::unique_ptr<Section> MakeSectionB();                   // "$B"
-std::unique_ptr<Section> MakeSectionH();                   // "$H"
+std::unique_ptr<Section> MakeSectionA();
+std::unique_ptr<Section> MakeSectionS();
+std::unique_ptr<Section> MakeSectionW();
+std::unique_ptr<Section> MakeSectionC();
+std::unique_ptr<Section> MakeSectionK();
+std::unique_ptr<Section> MakeSectionO();
+std::unique_ptr<Section> MakeSectionU();
+std::unique_ptr<Section> MakeSectionB();
+std::unique_ptr<Section> MakeSectionH();
 
-/// Reads `count` records of `linesPerRecord` whole lines each into a record buffer (index 0
-/// unused), calling `take` after each record.
-template <typename Take>
-void ReadFixedRecords(TextReader& reader, int count, int linesPerRecord, Take&& take) {
-  std::vector<Text> buffer(static_cast<std::size_t>(linesPerRecord) + 1);
-  for (int record = 1; record <= count; ++record) {
-    for (int line = 1; line <= linesPerRecord; ++line) buffer[line] = reader.ReadLine();
-    take(buffer);
+/// A record of whole lines, as ReadFixedRecords hands it over.
+struct FixedRecord {
+  std::vector<Text> lines;  ///< the lines as read, numbered from 1 (index 0 unused)
+  int number = 0;           ///< 1-based record number
+  int firstLine = 0;        ///< 1-based source line of line 1
+  bool checked = false;     ///< whether to check it: notes are kept and it ends before the next tag
+  const Text& operator[](int k) const { return lines[static_cast<std::size_t>(k)]; }
+  /// 1-based source line of line `k`.
+  int SourceLine(int k) const { return firstLine + k - 1; }
+};
+
+/// Reads `header.count` records of `linesPerRecord` whole lines each, calling `take` after each
+/// record. For kept notes it first says how many whole records stand before the next tag line,
+/// and calls `afterChecked` once those have been taken, before a record that runs past them.
+template <typename Take, typename AfterChecked>
+void ReadFixedRecords(TextReader& reader, const SectionHeader& header, int linesPerRecord,
+                      SectionNotes& notes, Take&& take, AfterChecked&& afterChecked) {
+  const bool checking = notes.Checking();
+  const long long present =
+      static_cast<long long>(header.endLine - header.tagLine - 1) / linesPerRecord;
+  if (checking) notes.Present(present);
+  FixedRecord record;
+  record.lines.resize(static_cast<std::size_t>(linesPerRecord) + 1);
+  bool afterCalled = !checking;
+  for (int number = 1; number <= header.count; ++number) {
+    record.number = number;
+    record.firstLine = static_cast<int>(reader.LineNumber());
+    record.checked = checking && number <= present;
+    if (!record.checked && !afterCalled) {
+      afterCalled = true;
+      afterChecked();
+    }
+    for (int line = 1; line <= linesPerRecord; ++line) record.lines[line] = reader.ReadLine();
+    take(static_cast<const FixedRecord&>(record));
   }
+  if (!afterCalled) afterChecked();
 }
+
+template <typename Take>
+void ReadFixedRecords(TextReader& reader, const SectionHeader& header, int linesPerRecord,
+                      SectionNotes& notes, Take&& take) {
+  ReadFixedRecords(reader, header, linesPerRecord, notes, std::forward<Take>(take), [] {});
+}
+
+/// The value of a depth text, or nothing for one that is not a number or lies beyond Single.
+std::optional<float> DepthValue(TextView text);
+
+/// Whether a date says month and day: it holds a "/" between them.
+inline bool HasMonthAndDay(const Text& date) { return date.find(u'/') != Text::npos; }
+
+/// What a check says of a date without month and day, at which the run stops.
+Text DateFaultText(const Text& date);
+
+/// Warns when the depth line of a record is not a number; `consequence` follows the message.
+void CheckRecordDepth(SectionNotes& notes, const FixedRecord& record,
+                      const char16_t* consequence = u"");
+
+/// Warns of a range mark that has nothing above it to extend in its column.
+void CheckRangeMark(SectionNotes& notes, DepthTake take, const Text& value, int line, int column);
+
+/// Tells how a value stands in a code table: a warning when it goes there between double
+/// quotes, a write fault when no table line can hold it. `unless` qualifies the fault.
+void CheckTableValue(SectionNotes& notes, const Text& value, int line, TextView table,
+                     const char16_t* unless = u"");
 
 }  // namespace gdf

@@ -27,27 +27,35 @@ struct G71Entry {
 
 class SectionB : public Section {
  public:
-  void Read(TextReader& reader, const SectionHeader& header) override {
-    int record = 0;
+  void Read(TextReader& reader, const SectionHeader& header, SectionNotes& notes) override {
     if (header.count > 0) {
       for (DepthList& column : columns_) column.Reserve(static_cast<std::size_t>(header.count));
     }
-    ReadFixedRecords(reader, header.count, 10, [&](const std::vector<Text>& buffer) {
-      ++record;
-      std::vector<Text> lines(buffer.size());
-      for (std::size_t i = 1; i < buffer.size(); ++i) lines[i] = Trim(buffer[i]);
+    std::vector<Text> lines(11);
+    ReadFixedRecords(reader, header, 10, notes, [&](const FixedRecord& record) {
+      bool any = false;
+      for (int k = 1; k <= 10; ++k) {
+        lines[k] = Trim(record[k]);
+        any = any || (k >= 2 && !lines[k].empty());
+      }
       const Text& depth = lines[1];
+      if (record.checked && any) CheckRecordDepth(notes, record);
       if (!lines[2].empty()) {
-        if (lines[2].find(u'/') == Text::npos) {
-          throw RunError(FailureKind::kBadValue,
-                         u"Record " + FromAscii(std::to_string(record)) + u" has the date [" +
-                             lines[2] + u"], which has no \"/\" between month and day.",
-                         {}, static_cast<int>(reader.LastLineNumber()) - 8);
+        if (!HasMonthAndDay(lines[2])) {
+          notes.Fault({FailureKind::kBadValue, {}, {}, record.SourceLine(2),
+                       u"Record " + NumberText(record.number) + u" has the date " +
+                           Bracketed(lines[2]) + u", which has no \"/\" between month and day."},
+                      record.checked ? DateFaultText(lines[2]) : Text());
         }
         n8_.push_back({lines[2], depth});
       }
       if (!lines[5].empty()) g71_.push_back({lines[5], depth, lines[3], lines[4]});
-      for (int column = 6; column <= 10; ++column) columns_[column - 6].Take(lines[column], depth);
+      for (int column = 6; column <= 10; ++column) {
+        const DepthTake take = columns_[column - 6].Take(lines[column], depth);
+        if (record.checked) {
+          CheckRangeMark(notes, take, lines[column], record.SourceLine(column), column);
+        }
+      }
     });
   }
   void TakeHandedList(std::vector<DepthEntry> list) override { uList_ = std::move(list); }

@@ -13,6 +13,7 @@
 #include "common/utility_library.h"
 #include "sections/depth_merge.h"
 #include "sections/section.h"
+#include "tables/table_field.h"
 #include "tables/table_file.h"
 
 namespace gdf {
@@ -21,20 +22,47 @@ namespace {
 // Codes are two digits: a table stops growing at 99 entries.
 constexpr std::size_t kMostCodes = 99;
 
+// The names of column 3 split at the first "/", or else at the first "／"; they keep their
+// blanks. The first goes to L18.txt, the second (empty without a separator) to L18b.txt.
+std::size_t NameSeparator(const Text& column3) {
+  const std::size_t slash = column3.find(u'/');
+  return slash == Text::npos ? column3.find(u'／') : slash;
+}
+Text FirstName(const Text& column3) { return column3.substr(0, NameSeparator(column3)); }
+Text SecondName(const Text& column3) {
+  const std::size_t slash = NameSeparator(column3);
+  return slash == Text::npos ? Text() : column3.substr(slash + 1);
+}
+
+// A record with any value needs a depth; the names of column 3 must fit L18.txt and L18b.txt.
+void CheckRecord(SectionNotes& notes, const FixedRecord& record) {
+  const Text third = Trim(record[4]);
+  if (!Trim(record[2]).empty() || !Trim(record[3]).empty() || !third.empty()) {
+    CheckRecordDepth(notes, record);
+  }
+  if (third.empty()) return;
+  const char16_t* unless = u", unless the table is missing, empty or full";
+  CheckTableValue(notes, FirstName(third), record.SourceLine(4), u"L18.txt", unless);
+  if (NameSeparator(third) != Text::npos) {
+    CheckTableValue(notes, SecondName(third), record.SourceLine(4), u"L18b.txt", unless);
+  }
+}
+
 class SectionH : public Section {
  public:
-  void Read(TextReader& reader, const SectionHeader& header) override {
+  void Read(TextReader& reader, const SectionHeader& header, SectionNotes& notes) override {
     if (header.count > 0) {
       for (std::vector<DepthEntry>& list : lists_) {
         list.reserve(static_cast<std::size_t>(header.count));
       }
     }
-    ReadFixedRecords(reader, header.count, 4, [&](const std::vector<Text>& buffer) {
-      const Text depth = Trim(buffer[1]);
+    ReadFixedRecords(reader, header, 4, notes, [&](const FixedRecord& record) {
+      const Text depth = Trim(record[1]);
       for (int column = 0; column < 3; ++column) {
-        Text value = Trim(buffer[column + 2]);
+        Text value = Trim(record[column + 2]);
         if (!value.empty()) lists_[column].push_back({std::move(value), depth});
       }
+      if (record.checked) CheckRecord(notes, record);
     });
   }
   void Write(SectionContext& context) override;
@@ -116,15 +144,11 @@ class CodeTable {
   std::unordered_map<Text, std::size_t> entryByName_;  // folded name -> its first entry
 };
 
-// The names of column 3 split at the first "/", or else at the first "／"; they keep their
-// blanks.
 void WriteR72Record(PrintFile& file, std::int16_t& counter, const Text& depth, const Text& column1,
                     const Text& column3, const Text& column2, CodeTable& firstNames,
                     CodeTable& secondNames) {
-  std::size_t slash = column3.find(u'/');
-  if (slash == Text::npos) slash = column3.find(u'／');
-  const Text firstName = column3.substr(0, slash);
-  const Text secondName = slash == Text::npos ? Text() : column3.substr(slash + 1);
+  const Text firstName = FirstName(column3);
+  const Text secondName = SecondName(column3);
   const Text firstCode = firstNames.LookupOrAddCode(firstName);
   const Text secondCode = secondNames.LookupOrAddCode(secondName);
   file.PrintLine(CounterField(counter) + u"," + DepthField(depth) + u"," + RightAlign(column1, 3) +

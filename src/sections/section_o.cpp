@@ -6,6 +6,8 @@
 // before it and one at the same depth sharing its line. The pass relies on each series being in
 // ascending depth; a second-series entry out of order is written as soon as a first-series
 // depth passes it.
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -35,39 +37,113 @@ struct SecondSeriesEntry {
   Text secondReading;  ///< second reading
 };
 
-// Every entry is kept as the CStr form of its line's value: [12.50] as [12.5], text as [0].
-Text StoredForm(TextView line) { return CStrForm(NumericOrZero(line)); }
-
 // A depth line counts only up to its first "=".
 Text CutAtEquals(const Text& line) { return line.substr(0, line.find(u'=')); }
+
+// Reads one record: up to five lines into lines[1..5], up to a line that begins with "$", which
+// ends the section (`ended`) and is not kept. Gives the number of lines read. `atFileEnd` says
+// what the end of the file does: end the record (kStop), or fail the read (kFail).
+enum class AtFileEnd { kFail, kStop };
+int ReadRecord(TextReader& reader, Text (&lines)[6], bool& ended, AtFileEnd atFileEnd) {
+  int read = 0;
+  while (read < 5 && !ended && !(atFileEnd == AtFileEnd::kStop && reader.AtEnd())) {
+    Text line = reader.ReadLine();
+    ++read;
+    if (StartsWith(line, u"$")) {
+      ended = true;
+    } else {
+      lines[read] = std::move(line);
+    }
+  }
+  return read;
+}
+
+// How far each series has come, for the check that it goes down in ascending depth.
+struct SeriesCheck {
+  const char16_t* name;
+  float lastDepth = -INFINITY;
+  int lastLine = 0;
+};
+
+// The depth lines of a record: a number, or nothing; a first-series depth beyond the last line
+// of R41.TXT; a depth above the one before it in its series.
+void CheckDepths(SectionNotes& notes, const Text (&lines)[6], int firstLine,
+                 SeriesCheck (&series)[2]) {
+  for (int s = 0; s < 2; ++s) {
+    const int k = s == 0 ? 1 : 3;
+    const Text depthText = Trim(CutAtEquals(lines[k]));
+    if (depthText.empty()) continue;
+    const int at = firstLine + k - 1;
+    const auto depth = DepthValue(depthText);
+    if (!depth) {
+      notes.Warning(at, u"The depth " + Bracketed(depthText) + u" of the " + series[s].name +
+                            u" series is not a number: the record gives it no entry.");
+      continue;
+    }
+    if (*depth == 0.0f) continue;
+    if (*depth < series[s].lastDepth) {
+      notes.Warning(at, u"The depth " + Bracketed(depthText) + u" of the " + series[s].name +
+                            u" series is above the one at line " + NumberText(series[s].lastLine) +
+                            u": R41.TXT is written in one pass by ascending depth, so its lines "
+                            u"come out of depth order.");
+    }
+    if (s == 0 && *depth > kDeepestLine) {
+      notes.Warning(at, u"The depth " + Bracketed(depthText) +
+                            u" lies beyond 99999: it writes no line of its own in R41.TXT.");
+    }
+    series[s].lastDepth = std::max(series[s].lastDepth, *depth);
+    series[s].lastLine = at;
+  }
+}
 
 class SectionO : public Section {
  public:
   // Reads up to count records of five lines; a line that begins with "$" is the next tag line
   // and ends the section: the rest of its record counts as blank, and a record cut at its first
   // line is not used.
-  void Read(TextReader& reader, const SectionHeader& header) override {
+  void Read(TextReader& reader, const SectionHeader& header, SectionNotes& notes) override {
+    const bool checking = notes.Checking();
+    SeriesCheck series[2] = {{u"first"}, {u"second"}};
+    long long present = 0;
     bool ended = false;
     for (int record = 1; record <= header.count && !ended; ++record) {
       Text lines[6];
-      int read = 0;
-      while (read < 5 && !ended) {
-        Text line = reader.ReadLine();
-        ++read;
-        if (StartsWith(line, u"$")) {
-          ended = true;
-        } else {
-          lines[read] = std::move(line);
-        }
-      }
+      const int firstLine = static_cast<int>(reader.LineNumber());
+      const int read = ReadRecord(reader, lines, ended, AtFileEnd::kFail);
       if (ended && read == 1) break;
-      if (NumericOrZero(CutAtEquals(lines[1])) != 0.0f) {
-        first_.push_back({StoredForm(CutAtEquals(lines[1])), StoredForm(lines[2])});
+      if (checking) {
+        notes.Present(++present);
+        CheckDepths(notes, lines, firstLine, series);
       }
-      if (NumericOrZero(CutAtEquals(lines[3])) != 0.0f) {
-        second_.push_back(
-            {StoredForm(CutAtEquals(lines[3])), StoredForm(lines[4]), StoredForm(lines[5])});
+      // Every entry is kept as the CStr form of its line's value: [12.50] as [12.5], text as
+      // [0]. A value beyond Single stops the run; a reader that goes on takes it as 0.
+      const auto stored = [&](const Text& line, float& value) {
+        try {
+          value = NumericOrZero(line);
+        } catch (const RunError& error) {
+          value = 0.0f;
+          notes.Fault(error.failure());
+        }
+        return CStrForm(value);
+      };
+      float depth = 0.0f;
+      float value = 0.0f;
+      Text depthText = stored(CutAtEquals(lines[1]), depth);
+      if (depth != 0.0f) first_.push_back({std::move(depthText), stored(lines[2], value)});
+      depthText = stored(CutAtEquals(lines[3]), depth);
+      if (depth != 0.0f) {
+        Text firstReading = stored(lines[4], value);
+        second_.push_back({std::move(depthText), std::move(firstReading), stored(lines[5], value)});
       }
+    }
+    // The records that stand after the count, read on a copy so that the reader stays where
+    // the run's reading ends.
+    TextReader rest = reader;
+    while (checking && !ended && !rest.AtEnd()) {
+      Text lines[6];
+      const int read = ReadRecord(rest, lines, ended, AtFileEnd::kStop);
+      if ((ended && read == 1) || (!ended && read < 5)) break;
+      notes.Present(++present);
     }
   }
 

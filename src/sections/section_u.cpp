@@ -11,10 +11,11 @@ namespace {
 
 class SectionU : public Section {
  public:
-  void Read(TextReader& reader, const SectionHeader& header) override {
+  void Read(TextReader& reader, const SectionHeader& header, SectionNotes& notes) override {
     if (header.count > 0) list_.reserve(static_cast<std::size_t>(header.count));
-    ReadFixedRecords(reader, header.count, 2, [&](const std::vector<Text>& lines) {
-      list_.push_back({lines[2], lines[1]});
+    ReadFixedRecords(reader, header, 2, notes, [&](const FixedRecord& record) {
+      list_.push_back({record[2], record[1]});
+      if (record.checked) CheckRecordDepth(notes, record, u" (it counts as depth 0)");
     });
   }
   // Writes no file of its own: the run hands the list to the "$B" section.

@@ -7,15 +7,24 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "common/text.h"
 #include "common/text_file.h"
 
 namespace gdf {
 
-/// The tags, in the order the run converts them.
-inline constexpr const char* kSectionOrder[] = {"$A", "$S", "$W", "$C", "$K",
-                                                "$O", "$U", "$B", "$H"};
+/// Whether a line's bytes make a tag line: "$" and a capital letter at the very start.
+inline bool IsTagLine(std::string_view bytes) {
+  return bytes.size() >= 2 && bytes[0] == '$' && bytes[1] >= 'A' && bytes[1] <= 'Z';
+}
+
+/// The 0-based line of the first tag line at or after line `from`, or the line count.
+std::size_t NextTagLine(const LineFile& source, std::size_t from);
+
+/// The part of a tag line that holds its count: the rest after the tag, for "$C" only the
+/// part before the first ",".
+Text CountText(TextView tagLine, std::string_view tag);
 
 /// What the section search found for one tag.
 struct SectionHeader {
@@ -24,6 +33,7 @@ struct SectionHeader {
   std::size_t tagLine = 0;  ///< 0-based line of the tag line, when found
   float rawCount = 0.0f;    ///< the count as NumericOrZero gives it
   std::int16_t count = 0;   ///< the count held in 16 bits (0 when not found)
+  std::size_t endLine = 0;  ///< 0-based line of the next tag line after it, or the line count
 
   /// Whether the run converts the section: for "$C" the count before its rounding is not 0,
   /// for every other tag the 16-bit count is not 0.

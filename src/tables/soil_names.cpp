@@ -11,6 +11,7 @@
 #include "common/numbers.h"
 #include "common/print_file.h"
 #include "common/routines.h"
+#include "tables/table_field.h"
 #include "tables/table_file.h"
 
 namespace gdf {

@@ -21,18 +21,6 @@ std::vector<std::vector<Text>> ReadTableEntries(const LineFile& table, int field
   return entries;
 }
 
-Text TableField(TextView value, TextView tablePath) {
-  if (ReadsBackPlain(value)) return Text(value);
-  if (value.find(u'"') != TextView::npos) {
-    throw RunError(FailureKind::kBadValue,
-                   u"The name [" + Text(value) +
-                       u"] cannot be written to the table: it needs double quotes around it and "
-                       u"holds a double quote itself.",
-                   Text(tablePath));
-  }
-  return u"\"" + Text(value) + u"\"";
-}
-
 void AppendTableLine(FileSystem& fs, TextView path, TextView line, const std::string* content) {
   std::string bytes;
   std::string current;

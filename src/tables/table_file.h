@@ -18,11 +18,6 @@ LineFile LoadTable(const FileSystem& fs, TextView path);
 /// are empty or only blanks. A table that ends inside an entry throws the read-past-end error.
 std::vector<std::vector<Text>> ReadTableEntries(const LineFile& table, int fields);
 
-/// The form in which a value is written as a table field: as it stands when the field read
-/// gives it back unchanged, else between double quotes. Throws the run's bad-value error when
-/// it needs quotes and holds a double quote itself.
-Text TableField(TextView value, TextView tablePath);
-
 /// Appends one line (CR LF added) to a table in one write; writes CR LF first when the table's
 /// last byte is not a line end. A table that cannot take the whole line is cut back to its size
 /// before. `content` is the table's current content when the caller has it (else it is read).

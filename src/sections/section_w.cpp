@@ -1,8 +1,9 @@
-// dated_readings.cpp - The "$W" section: readings taken on given days, written to N9.TXT.
+// section_w.cpp - The "$W" section: readings taken on given days, written to N9.TXT.
 //
 // A record is two fields, a reading and a month/day date, taken by one field read each, so
 // that they may stand on one line or on two. Each record with a reading gives one line, its
 // date completed with the year of the boring from the header block.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,27 +26,44 @@ struct DatedReading {
 // A section of 32 767 readings would raise the record counter past the 16-bit range.
 constexpr std::size_t kMostReadings = 32766;
 
-class DatedReadingsSection : public Section {
+class SectionW : public Section {
  public:
-  void Read(TextReader& reader, const SectionHeader& header) override {
+  void Read(TextReader& reader, const SectionHeader& header, SectionNotes& notes) override {
+    const bool checking = notes.Checking();
+    // Records that stand wholly before the next tag line, counted while none has run past it.
+    long long whole = 0;
+    const auto countWhole = [&](const TextReader& at, long long record) {
+      if (whole == record - 1 && at.LastLineNumber() <= header.endLine) notes.Present(++whole);
+    };
     for (int record = 1; record <= header.count; ++record) {
       Text reading = reader.ReadField();
       Text date = reader.ReadField();
+      if (checking) countWhole(reader, record);
       if (reading.empty()) continue;
-      if (!date.empty() && date.find(u'/') == Text::npos) {
-        throw RunError(RunFailure{FailureKind::kBadValue, u"$W", reader.File().Name(),
-                                  static_cast<int>(reader.LastLineNumber()),
-                                  u"Record " + FromAscii(std::to_string(record)) +
-                                      u" has the date [" + date +
-                                      u"], which has no \"/\" between month and day."});
+      if (!date.empty() && !HasMonthAndDay(date)) {
+        notes.Fault({FailureKind::kBadValue, u"$W", reader.File().Name(),
+                     static_cast<int>(reader.LastLineNumber()),
+                     u"Record " + NumberText(record) + u" has the date " + Bracketed(date) +
+                         u", which has no \"/\" between month and day."},
+                    whole == record ? DateFaultText(date) : Text());
       }
       readings_.push_back({std::move(reading), std::move(date)});
     }
+    // What stands after the count, read on a copy so that the reader stays where the run's
+    // reading ends.
+    if (checking && whole == std::max<int>(header.count, 0)) {
+      TextReader rest = reader;
+      for (long long record = whole + 1; !rest.AtEnd() && whole == record - 1; ++record) {
+        rest.ReadField();
+        if (rest.AtEnd()) break;
+        rest.ReadField();
+        countWhole(rest, record);
+      }
+    }
     if (readings_.size() > kMostReadings) {
-      throw RunError(FailureKind::kOverflow,
-                     u"The section has " + FromAscii(std::to_string(readings_.size())) +
-                         u" readings; at most 32766 can be numbered.",
-                     reader.File().Name(), header.SourceLine());
+      notes.Fault({FailureKind::kOverflow, {}, reader.File().Name(), header.SourceLine(),
+                   u"The section has " + NumberText(static_cast<long long>(readings_.size())) +
+                       u" readings; at most 32766 can be numbered."});
     }
   }
 
@@ -73,7 +91,7 @@ void WriteN9Record(PrintFile& file, std::int16_t& counter, const DatedReading& r
   Increment16(counter);
 }
 
-void DatedReadingsSection::Write(SectionContext& context) {
+void SectionW::Write(SectionContext& context) {
   // The file is written whenever the section is present, also when no record has a reading.
   PrintFile file(context.fs, context.RecordPath(u"N9.TXT"));
   const Text& yearText = context.yearText;
@@ -84,8 +102,6 @@ void DatedReadingsSection::Write(SectionContext& context) {
 
 }  // namespace
 
-std::unique_ptr<Section> MakeDatedReadingsSection() {
-  return std::make_unique<DatedReadingsSection>();
-}
+std::unique_ptr<Section> MakeSectionW() { return std::make_unique<SectionW>(); }
 
 }  // namespace gdf

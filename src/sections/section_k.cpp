@@ -1,4 +1,4 @@
-// text_notes.cpp - The "$K" section: free-text notes by depth, written to X12.TXT.
+// section_k.cpp - The "$K" section: free-text notes by depth, written to X12.TXT.
 //
 // A record is a depth line, a line that is skipped, and text lines, up to an end-of-record line
 // (one whose first character is a control character, code 0 to 31). The text lines of a record
@@ -33,19 +33,33 @@ constexpr std::size_t kMostNotes = 32766;
 // a double-byte character never ends a record.
 bool EndsRecord(const Text& line) { return !line.empty() && line.front() < 0x20; }
 
-class TextNotesSection : public Section {
+// Counts one more in 16 bits. Past the range the run stops there; a reader that goes on keeps
+// the count where it is.
+void CountUp(std::int16_t& counter, SectionNotes& notes) {
+  try {
+    Increment16(counter);
+  } catch (const RunError& error) {
+    notes.Fault(error.failure());
+  }
+}
+
+class SectionK : public Section {
  public:
-  void Read(TextReader& reader, const SectionHeader& header) override {
+  void Read(TextReader& reader, const SectionHeader& header, SectionNotes& notes) override {
+    const bool checking = notes.Checking();
     Text previousDepth = u"0.00";
     std::int16_t textLines = 0;
+    long long present = 0;  // text lines that stand in the section
+    int records = 0;        // records ended so far
+    bool sectionEnded = false;
     while (textLines < header.count) {
+      const int firstLine = static_cast<int>(reader.LineNumber());
       Text depth;
       Text note;
       std::int16_t lineNumber = 0;
-      bool sectionEnded = false;
       for (;;) {
         Text line = reader.ReadLine();
-        Increment16(lineNumber);
+        CountUp(lineNumber, notes);
         if (EndsRecord(line)) break;
         if (StartsWith(line, u"$")) {
           // The tag line of another section: the record it interrupts is not written.
@@ -56,7 +70,8 @@ class TextNotesSection : public Section {
           depth = std::move(previousDepth);
           previousDepth = std::move(line);
         } else if (lineNumber >= 3) {
-          Increment16(textLines);
+          CountUp(textLines, notes);
+          if (checking) notes.Present(++present);
           Text text = Trim(line);
           if (text.empty()) text = u" ";
           if (lineNumber > 3) note += u'\\';
@@ -64,17 +79,40 @@ class TextNotesSection : public Section {
         }
       }
       if (sectionEnded) break;
+      ++records;
       // A record without text lines has no note of its own and writes nothing.
-      if (lineNumber <= 3) continue;
+      if (lineNumber <= 3) {
+        if (checking) {
+          notes.Warning(firstLine, u"Record " + NumberText(records) +
+                                       u" has no text lines (a record is a depth line, a second "
+                                       u"line, then text lines): it writes nothing.");
+        }
+        continue;
+      }
       const std::size_t bracket = depth.find(u')');
       if (bracket != Text::npos) depth = TrimRight(TextView(depth).substr(0, bracket));
       notes_.push_back({std::move(depth), std::move(note)});
     }
+    // The text lines that stand after the count, read on a copy so that the reader stays
+    // where the run's reading ends.
+    if (checking && !sectionEnded) {
+      TextReader rest = reader;
+      long long inRecord = 0;
+      while (!rest.AtEnd()) {
+        const Text line = rest.ReadLine();
+        if (EndsRecord(line)) {
+          inRecord = 0;
+        } else if (StartsWith(line, u"$")) {
+          break;
+        } else if (++inRecord >= 3) {
+          notes.Present(++present);
+        }
+      }
+    }
     if (notes_.size() > kMostNotes) {
-      throw RunError(FailureKind::kOverflow,
-                     u"The section has " + FromAscii(std::to_string(notes_.size())) +
-                         u" notes; at most 32766 can be numbered.",
-                     reader.File().Name(), header.SourceLine());
+      notes.Fault({FailureKind::kOverflow, {}, reader.File().Name(), header.SourceLine(),
+                   u"The section has " + NumberText(static_cast<long long>(notes_.size())) +
+                       u" notes; at most 32766 can be numbered."});
     }
   }
 
@@ -92,7 +130,7 @@ void WriteX12Record(PrintFile& file, std::int16_t& counter, const TextNote& reco
   Increment16(counter);
 }
 
-void TextNotesSection::Write(SectionContext& context) {
+void SectionK::Write(SectionContext& context) {
   // The file is written whenever the count is not 0, also a negative one, and also when no
   // record had text.
   PrintFile file(context.fs, context.RecordPath(u"X12.TXT"));
@@ -103,6 +141,6 @@ void TextNotesSection::Write(SectionContext& context) {
 
 }  // namespace
 
-std::unique_ptr<Section> MakeTextNotesSection() { return std::make_unique<TextNotesSection>(); }
+std::unique_ptr<Section> MakeSectionK() { return std::make_unique<SectionK>(); }
 
 }  // namespace gdf

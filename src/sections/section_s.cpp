@@ -1,4 +1,4 @@
-// observation_columns.cpp - The "$S" section: rows of a depth and seven observation columns.
+// section_s.cpp - The "$S" section: rows of a depth and seven observation columns.
 //
 // Each column is collected into a depth list of its own and written to its own record file:
 // column 1 to X3.TXT, its letters turned into codes through the L4.TXT pairs; columns 2 to 7 to
@@ -18,6 +18,7 @@
 #include "common/routines.h"
 #include "sections/depth_list.h"
 #include "sections/section.h"
+#include "tables/table_field.h"
 #include "tables/table_file.h"
 
 namespace gdf {
@@ -110,6 +111,11 @@ class L4Codes {
   Text tablePath_;
 };
 
+// The file name of a code table: "L" + type number + 12 + ".TXT".
+Text CodeTableName(std::int16_t typeNumber) {
+  return FromAscii("L" + std::to_string(typeNumber + 12) + ".TXT");
+}
+
 // A code table of the pattern-data folder ("L" + type number + 12 + ".TXT"), read once for the
 // column and kept in step with every line added to it, so that a lookup gives what reading the
 // table afresh would give. Lines are added one write each, as they are found to be needed.
@@ -118,7 +124,7 @@ class CodeTable {
   CodeTable(SectionContext& context, std::int16_t typeNumber)
       : context_(context),
         typeNumber_(typeNumber),
-        fileName_(FromAscii("L" + std::to_string(typeNumber + 12) + ".TXT")),
+        fileName_(CodeTableName(typeNumber)),
         path_(context.TablePath(fileName_)) {
     try {
       Load();
@@ -188,26 +194,39 @@ class CodeTable {
   std::unordered_map<Text, Text> codeOfName_;  // a name, and its full-width form -> code
 };
 
-class ObservationColumnsSection : public Section {
+class SectionS : public Section {
  public:
-  void Read(TextReader& reader, const SectionHeader& header) override {
+  void Read(TextReader& reader, const SectionHeader& header, SectionNotes& notes) override {
     // Room for one entry per row: a column that stays sparse leaves its pages untouched.
     if (header.count > 0) {
       for (DepthList& list : lists_) list.Reserve(static_cast<std::size_t>(header.count));
     }
-    ReadFixedRecords(reader, header.count, 9, [&](const std::vector<Text>& buffer) {
-      const Text depth = Trim(buffer[1]);
-      for (std::size_t column = 0; column < lists_.size(); ++column) {
-        lists_[column].Take(Trim(buffer[column + 2]), depth);
-      }
-    });
+    ReadFixedRecords(
+        reader, header, 9, notes,
+        [&](const FixedRecord& record) {
+          const Text depth = Trim(record[1]);
+          bool any = false;
+          for (std::size_t column = 0; column < lists_.size(); ++column) {
+            const int k = static_cast<int>(column) + 2;
+            const Text value = Trim(record[k]);
+            const DepthTake take = lists_[column].Take(value, depth, record.SourceLine(k));
+            if (!record.checked) continue;
+            any = any || !value.empty();
+            CheckRangeMark(notes, take, value, record.SourceLine(k), k - 1);
+          }
+          if (any && !DepthValue(record[1])) {
+            notes.Warning(record.SourceLine(1),
+                          depth.empty() ? Text(u"The row has values but no depth.")
+                                        : u"The depth " + Bracketed(depth) + u" is not a number.");
+          }
+        },
+        [&] { CheckCodeTableValues(notes); });
     for (std::size_t column = 0; column < lists_.size(); ++column) {
       if (lists_[column].Entries().size() > kMostEntries) {
-        throw RunError(FailureKind::kOverflow,
-                       u"Column " + FromAscii(std::to_string(column + 1)) + u" has " +
-                           FromAscii(std::to_string(lists_[column].Entries().size())) +
-                           u" entries; at most 32766 can be numbered.",
-                       reader.File().Name(), header.SourceLine());
+        notes.Fault({FailureKind::kOverflow, {}, reader.File().Name(), header.SourceLine(),
+                     u"Column " + NumberText(static_cast<long long>(column) + 1) + u" has " +
+                         NumberText(static_cast<long long>(lists_[column].Entries().size())) +
+                         u" entries; at most 32766 can be numbered."});
       }
     }
   }
@@ -215,6 +234,18 @@ class ObservationColumnsSection : public Section {
   void Write(SectionContext& context) override;
 
  private:
+  // The values of columns 2 to 7 as their code tables will hold them, from the rows checked.
+  void CheckCodeTableValues(SectionNotes& notes) const {
+    for (std::size_t column = 1; column < lists_.size(); ++column) {
+      const Text table = CodeTableName(kColumns[column].typeNumber);
+      for (const DepthEntry& entry : lists_[column].Entries()) {
+        const ValueParts parts = SplitAtRangeMark(entry.value);
+        CheckTableValue(notes, parts.first, entry.line, table);
+        CheckTableValue(notes, parts.second, entry.line, table);
+      }
+    }
+  }
+
   std::array<DepthList, 7> lists_;
 };
 
@@ -262,7 +293,7 @@ void WriteR3Record(PrintFile& file, std::int16_t& counter, const Text& depth, co
   Increment16(counter);
 }
 
-void ObservationColumnsSection::Write(SectionContext& context) {
+void SectionS::Write(SectionContext& context) {
   for (std::size_t column = 0; column < lists_.size(); ++column) {
     const std::vector<DepthEntry>& entries = lists_[column].Entries();
     if (entries.empty()) continue;
@@ -288,8 +319,6 @@ void ObservationColumnsSection::Write(SectionContext& context) {
 
 }  // namespace
 
-std::unique_ptr<Section> MakeObservationColumnsSection() {
-  return std::make_unique<ObservationColumnsSection>();
-}
+std::unique_ptr<Section> MakeSectionS() { return std::make_unique<SectionS>(); }
 
 }  // namespace gdf

@@ -1,4 +1,4 @@
-// layer_section.cpp - The "$A" section: the layers of the boring, each with its depth and its
+// section_a.cpp - The "$A" section: the layers of the boring, each with its depth and its
 // soil or rock name, written to X1.TXT with the name's code from the name tables.
 #include <vector>
 
@@ -8,6 +8,7 @@
 #include "common/print_file.h"
 #include "sections/section.h"
 #include "tables/soil_names.h"
+#include "tables/table_field.h"
 
 namespace gdf {
 namespace {
@@ -33,20 +34,49 @@ void WriteX1Record(PrintFile& file, std::int16_t& counter, const Layer& layer, T
   Increment16(counter);
 }
 
-class LayerSection : public Section {
+// A named layer's depth must be a number, and its name and attribute must fit a name table.
+void CheckLayer(SectionNotes& notes, const FixedRecord& record, const Layer& layer,
+                const Text& attribute) {
+  CheckRecordDepth(notes, record);
+  const Text name = layer.Name();
+  switch (QuotingOf(name)) {
+    case TableQuoting::kPlain:
+      break;
+    case TableQuoting::kImpossible:
+      notes.Warning(record.SourceLine(2),
+                    u"The layer name " + Bracketed(name) +
+                        u" needs double quotes in the name tables and holds one itself: if the "
+                        u"name is new, the run stops before it changes a table.");
+      break;
+    case TableQuoting::kQuoted:
+      notes.Warning(record.SourceLine(2),
+                    u"The layer name " + Bracketed(name) +
+                        u" holds a comma or begins with a double quote: a new name is written to "
+                        u"the name tables between double quotes.");
+      break;
+  }
+  if (QuotingOf(attribute) != TableQuoting::kPlain) {
+    notes.Warning(record.SourceLine(5),
+                  u"The attribute " + Bracketed(attribute) +
+                      u" holds a comma or begins with a double quote, which a name table cannot "
+                      u"hold: if the layer's name is new, the run stops before it changes a table.");
+  }
+}
+
+class SectionA : public Section {
  public:
-  void Read(TextReader& reader, const SectionHeader& header) override {
-    ReadFixedRecords(reader, header.count, 9, [&](const std::vector<Text>& record) {
+  void Read(TextReader& reader, const SectionHeader& header, SectionNotes& notes) override {
+    ReadFixedRecords(reader, header, 9, notes, [&](const FixedRecord& record) {
       if (Trim(record[2]).empty()) return;
       const Text attribute = Trim(record[5]);
       layers_.push_back({Trim(record[1]), Trim(record[2]), Trim(record[3]),
                          attribute.empty() ? Text(u"    ") : attribute});
+      if (record.checked) CheckLayer(notes, record, layers_.back(), attribute);
     });
     if (layers_.size() > kMostLayers) {
-      throw RunError(FailureKind::kOverflow,
-                     u"The section lists " + FromAscii(std::to_string(layers_.size())) +
-                         u" named layers; at most 32766 can be numbered.",
-                     reader.File().Name(), header.SourceLine());
+      notes.Fault({FailureKind::kOverflow, {}, reader.File().Name(), header.SourceLine(),
+                   u"The section lists " + NumberText(static_cast<long long>(layers_.size())) +
+                       u" named layers; at most 32766 can be numbered."});
     }
   }
 
@@ -78,6 +108,6 @@ class LayerSection : public Section {
 
 }  // namespace
 
-std::unique_ptr<Section> MakeLayerSection() { return std::make_unique<LayerSection>(); }
+std::unique_ptr<Section> MakeSectionA() { return std::make_unique<SectionA>(); }
 
 }  // namespace gdf

@@ -1,4 +1,4 @@
-// counts_per_length.cpp - The "$C" section: counts made over given lengths, written to X5.TXT.
+// section_c.cpp - The "$C" section: counts made over given lengths, written to X5.TXT.
 //
 // A record is a depth and four pairs of a count and its length ("15/20"): a total pair, then
 // three partial pairs. Each record gives one line with every count and length in three
@@ -24,19 +24,19 @@ using CountRecord = std::vector<Text>;
 // A section of 32 767 records would raise the record counter past the 16-bit range.
 constexpr int kMostRecords = 32766;
 
-class CountsPerLengthSection : public Section {
+class SectionC : public Section {
  public:
   // The section is present when its count before rounding is not 0; the rounded count bounds
   // the records read, so "$C0.3" gives an empty X5.TXT.
-  void Read(TextReader& reader, const SectionHeader& header) override {
+  void Read(TextReader& reader, const SectionHeader& header, SectionNotes& notes) override {
     if (header.count > kMostRecords) {
-      throw RunError(FailureKind::kOverflow,
-                     u"The section has 32767 records; at most 32766 can be numbered.",
-                     reader.File().Name(), header.SourceLine());
+      notes.Fault({FailureKind::kOverflow, {}, reader.File().Name(), header.SourceLine(),
+                   u"The section has 32767 records; at most 32766 can be numbered."});
     }
     if (header.count > 0) records_.reserve(static_cast<std::size_t>(header.count));
-    ReadFixedRecords(reader, header.count, 5, [&](const std::vector<Text>& buffer) {
-      records_.emplace_back(buffer.begin() + 1, buffer.end());
+    ReadFixedRecords(reader, header, 5, notes, [&](const FixedRecord& record) {
+      records_.emplace_back(record.lines.begin() + 1, record.lines.end());
+      if (record.checked) CheckRecordDepth(notes, record);
     });
   }
 
@@ -84,7 +84,7 @@ void WriteX5Record(PrintFile& file, std::int16_t& counter, const CountRecord& re
   Increment16(counter);
 }
 
-void CountsPerLengthSection::Write(SectionContext& context) {
+void SectionC::Write(SectionContext& context) {
   PrintFile file(context.fs, context.RecordPath(u"X5.TXT"));
   std::int16_t counter = 1;
   for (const CountRecord& record : records_) WriteX5Record(file, counter, record);
@@ -93,8 +93,6 @@ void CountsPerLengthSection::Write(SectionContext& context) {
 
 }  // namespace
 
-std::unique_ptr<Section> MakeCountsPerLengthSection() {
-  return std::make_unique<CountsPerLengthSection>();
-}
+std::unique_ptr<Section> MakeSectionC() { return std::make_unique<SectionC>(); }
 
 }  // namespace gdf
