@@ -79,7 +79,7 @@ int Usage(const std::string& why) {
   return kExitUsage;
 }
 
-const std::vector<OptionSpec> kBatchOptions = {
+const std::vector<OptionRule> kBatchOptions = {
     Valued("--pattern-dir"),
     Valued("--target-root"),
     Valued("--list"),

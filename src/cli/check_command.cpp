@@ -91,7 +91,7 @@ void PrintCheck(std::ostream& out, const std::string& label, const SourceCheck& 
 }  // namespace
 
 int RunCheckCommand(const std::vector<std::string>& args) {
-  const std::vector<OptionSpec> options = {
+  const std::vector<OptionRule> options = {
       Valued("--format")
           .Missing("--format needs text or json")
           .Checked([](const std::string& value) { return value == "text" || value == "json"; },

@@ -71,7 +71,7 @@ Examples:
   gdfconv convert --pattern-dir ~/pattern --yes --preview B-1.svg ./B-1.gdf ./out/B-1
 )";
 
-const std::vector<OptionSpec> kConvertOptions = {
+const std::vector<OptionRule> kConvertOptions = {
     Switch("--yes", "-y"),
     Switch("--quiet", "-q"),
     Switch("--dry-run", "-n"),
@@ -136,9 +136,9 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   inputs.lockWaitMilliseconds = std::stoi(line->Value("--lock-wait").value_or("30")) * 1000;
   inputs.programFolder = support::ProgramFolderText(fs, host);
 
-  const QuestionPolicy policy = line->Has("--yes")       ? QuestionPolicy::kYes
+  const QuestionPolicy policy = line->Has("--yes")          ? QuestionPolicy::kYes
                                 : StandardInputIsTerminal() ? QuestionPolicy::kAsk
-                                                         : QuestionPolicy::kNo;
+                                                            : QuestionPolicy::kNo;
   TerminalFrontEnd ui(policy);
   support::ReportFile reportFile;
   if (const auto reportPath = line->Value("--report")) {

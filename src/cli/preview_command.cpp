@@ -61,7 +61,7 @@ int Usage(const std::string& why) {
   return kExitUsage;
 }
 
-const std::vector<OptionSpec> kPreviewOptions = {
+const std::vector<OptionRule> kPreviewOptions = {
     Valued("--pattern-dir"),
     Valued("--output"),
     Valued("-o").Into("--output"),
@@ -127,7 +127,8 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
   // The picture's file is opened first, so that a path that cannot be written is refused
   // before the run.
   support::ReportFile file;
-  if (!file.Open(*output, error)) return Usage("the picture file " + *output + " cannot be written");
+  if (!file.Open(*output, error))
+    return Usage("the picture file " + *output + " cannot be written");
   TerminalFrontEnd ui(QuestionPolicy::kNo);
   const PreviewRun run = RunPreview(inputs, fs, ui);
   if (!file.Write(PreviewSvg(run.picture), error)) {

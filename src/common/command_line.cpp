@@ -3,38 +3,38 @@
 
 namespace gdf {
 
-OptionSpec OptionSpec::Missing(std::string error) const {
-  OptionSpec copy = *this;
+OptionRule OptionRule::Missing(std::string error) const {
+  OptionRule copy = *this;
   copy.missingValue = std::move(error);
   return copy;
 }
 
-OptionSpec OptionSpec::Checked(std::function<bool(const std::string&)> check,
+OptionRule OptionRule::Checked(std::function<bool(const std::string&)> check,
                                std::string error) const {
-  OptionSpec copy = *this;
+  OptionRule copy = *this;
   copy.valid = std::move(check);
   copy.invalidValue = std::move(error);
   return copy;
 }
 
-OptionSpec OptionSpec::Into(std::string otherName) const {
-  OptionSpec copy = *this;
+OptionRule OptionRule::Into(std::string otherName) const {
+  OptionRule copy = *this;
   copy.key = std::move(otherName);
   return copy;
 }
 
-OptionSpec Switch(std::string name, std::string shortName) {
-  OptionSpec spec;
-  spec.name = std::move(name);
-  spec.shortName = std::move(shortName);
-  return spec;
+OptionRule Switch(std::string name, std::string shortName) {
+  OptionRule rule;
+  rule.name = std::move(name);
+  rule.shortName = std::move(shortName);
+  return rule;
 }
 
-OptionSpec Valued(std::string name, OptionValue how) {
-  OptionSpec spec;
-  spec.name = std::move(name);
-  spec.value = how;
-  return spec;
+OptionRule Valued(std::string name, OptionValue how) {
+  OptionRule rule;
+  rule.name = std::move(name);
+  rule.value = how;
+  return rule;
 }
 
 std::optional<std::string> CommandLine::Value(const std::string& name) const {
@@ -44,7 +44,7 @@ std::optional<std::string> CommandLine::Value(const std::string& name) const {
 }
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
-                                            const std::vector<OptionSpec>& options,
+                                            const std::vector<OptionRule>& options,
                                             Operands operands, std::string& error) {
   CommandLine line;
   const auto fail = [&](std::string why) {
@@ -61,30 +61,30 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
       line.help = true;
       return line;
     }
-    const OptionSpec* spec = nullptr;
+    const OptionRule* rule = nullptr;
     std::optional<std::string> joined;
-    for (const OptionSpec& option : options) {
+    for (const OptionRule& option : options) {
       if (arg == option.name || (!option.shortName.empty() && arg == option.shortName)) {
-        spec = &option;
+        rule = &option;
         break;
       }
       if (option.value == OptionValue::kEither && arg.rfind(option.name + "=", 0) == 0) {
-        spec = &option;
+        rule = &option;
         joined = arg.substr(option.name.size() + 1);
         break;
       }
     }
-    if (spec != nullptr) {
-      if (spec->value == OptionValue::kNone) {
-        line.switches.insert(spec->name);
+    if (rule != nullptr) {
+      if (rule->value == OptionValue::kNone) {
+        line.switches.insert(rule->name);
       } else {
         if (!joined && i + 1 >= args.size()) {
-          return fail(spec->missingValue.empty() ? spec->name + " needs a value"
-                                                 : spec->missingValue);
+          return fail(rule->missingValue.empty() ? rule->name + " needs a value"
+                                                 : rule->missingValue);
         }
         const std::string value = joined ? *joined : args[++i];
-        if (spec->valid && !spec->valid(value)) return fail(spec->invalidValue);
-        line.values[spec->key.empty() ? spec->name : spec->key] = value;
+        if (rule->valid && !rule->valid(value)) return fail(rule->invalidValue);
+        line.values[rule->key.empty() ? rule->name : rule->key] = value;
       }
     } else if (operands == Operands::kRefused) {
       return fail("unknown option '" + arg + "'");

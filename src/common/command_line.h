@@ -24,7 +24,7 @@ enum class OptionValue {
 
 /// One option of a command. Made by `Switch` or `Valued`, then refined:
 /// `Valued("--lock-wait").Missing("--lock-wait needs seconds").Checked(IsSeconds, "...")`.
-struct OptionSpec {
+struct OptionRule {
   std::string name;                        ///< "--report"
   std::string shortName;                   ///< "-y", or empty
   OptionValue value = OptionValue::kNone;  ///< whether and how it takes a value
@@ -34,17 +34,17 @@ struct OptionSpec {
   std::string key;                                ///< where the value is kept; empty: `name`
 
   /// The same option with its own usage error for a missing value.
-  OptionSpec Missing(std::string error) const;
+  OptionRule Missing(std::string error) const;
   /// The same option with a check of its value and the usage error when the check fails.
-  OptionSpec Checked(std::function<bool(const std::string&)> check, std::string error) const;
+  OptionRule Checked(std::function<bool(const std::string&)> check, std::string error) const;
   /// The same option keeping its value under another option's name (a second spelling).
-  OptionSpec Into(std::string otherName) const;
+  OptionRule Into(std::string otherName) const;
 };
 
 /// A switch: "--yes", or its short form "-y".
-OptionSpec Switch(std::string name, std::string shortName = {});
+OptionRule Switch(std::string name, std::string shortName = {});
 /// An option with a value.
-OptionSpec Valued(std::string name, OptionValue how = OptionValue::kEither);
+OptionRule Valued(std::string name, OptionValue how = OptionValue::kEither);
 
 /// What is not an option.
 enum class Operands {
@@ -68,7 +68,7 @@ struct CommandLine {
 /// Reads `args` against `options`, the host options and "--help" ("-h"), in order: the first
 /// problem met is the usage error returned in `error`, and nothing then.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
-                                            const std::vector<OptionSpec>& options,
+                                            const std::vector<OptionRule>& options,
                                             Operands operands, std::string& error);
 
 }  // namespace gdf

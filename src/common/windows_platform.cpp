@@ -13,11 +13,11 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
-#include <mutex>
-#include <set>
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
+#include <mutex>
+#include <set>
 #include <streambuf>
 #include <thread>
 
@@ -271,9 +271,9 @@ WindowsFolderLock::~WindowsFolderLock() {
 
 std::unique_ptr<FolderLock> LockFolderIdentity(const Text& host, int waitMilliseconds,
                                                LockError& error) {
-  const HANDLE folder = CreateFileW(W(LongForm(host)), 0,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  const HANDLE folder =
+      CreateFileW(W(LongForm(host)), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (folder == INVALID_HANDLE_VALUE) {
     error = {LockFailure::kCannotOpen, LastErrorText()};
     return nullptr;
@@ -483,9 +483,9 @@ std::optional<Text> WindowsFileSystem::FromHost(const std::string& hostPath) con
   const Text folded = ToUpperSimple(*full);
   for (const auto& [letter, folder] : mapped_) {
     const Text root = ToUpperSimple(folder);
-    const bool holds = folded == root || (folded.size() > root.size() &&
-                                          folded.compare(0, root.size(), root) == 0 &&
-                                          (folded[root.size()] == u'\\' || root.back() == u'\\'));
+    const bool holds = folded == root ||
+                       (folded.size() > root.size() && folded.compare(0, root.size(), root) == 0 &&
+                        (folded[root.size()] == u'\\' || root.back() == u'\\'));
     if (holds && (!best || root.size() > bestLength)) {
       best = letter;
       bestLength = root.size();
@@ -608,9 +608,9 @@ std::optional<std::string> WindowsFileSystem::ReadAll(TextView path, std::string
     error = "it is a folder";
     return std::nullopt;
   }
-  const HANDLE file = CreateFileW(W(hostPath), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  const HANDLE file =
+      CreateFileW(W(hostPath), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     error = LastErrorText();
     return std::nullopt;
@@ -795,8 +795,7 @@ class ConsoleBuffer : public std::streambuf {
     while (done < text.size()) {
       DWORD written = 0;
       const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(text.size() - done, 8192));
-      if (!WriteConsoleW(console_, text.data() + done, chunk, &written, nullptr) ||
-          written == 0) {
+      if (!WriteConsoleW(console_, text.data() + done, chunk, &written, nullptr) || written == 0) {
         break;
       }
       done += written;

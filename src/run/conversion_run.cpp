@@ -11,9 +11,9 @@
 #include "common/routines.h"
 #include "run/header_stage.h"
 #include "run/run_context.h"
-#include "sections/source_file.h"
 #include "sections/section.h"
 #include "sections/section_table.h"
+#include "sections/source_file.h"
 
 namespace gdf {
 namespace {

@@ -19,21 +19,29 @@ namespace {
 // The entry of the header block that holds the boring's length (header line 16).
 constexpr std::size_t kLengthTitle = 21;
 
-struct ColumnSpec {
+struct ColumnRule {
   const char16_t* file;
   const char* tag;
   PreviewColumnKind kind;
 };
 
-constexpr ColumnSpec kColumns[] = {
-    {u"X1.TXT", "$A", PreviewColumnKind::kLayers},  {u"X3.TXT", "$S", PreviewColumnKind::kRanges},
-    {u"R31.TXT", "$S", PreviewColumnKind::kRanges}, {u"R32.TXT", "$S", PreviewColumnKind::kRanges},
-    {u"R33.TXT", "$S", PreviewColumnKind::kRanges}, {u"R34.TXT", "$S", PreviewColumnKind::kRanges},
-    {u"R35.TXT", "$S", PreviewColumnKind::kRanges}, {u"R30.TXT", "$S", PreviewColumnKind::kRanges},
-    {u"N9.TXT", "$W", PreviewColumnKind::kMarkers}, {u"X5.TXT", "$C", PreviewColumnKind::kBars},
-    {u"X12.TXT", "$K", PreviewColumnKind::kNotes},  {u"R41.TXT", "$O", PreviewColumnKind::kSeries},
-    {u"N8.TXT", "$B", PreviewColumnKind::kMarkers}, {u"G71.TXT", "$B", PreviewColumnKind::kTexts},
-    {u"G73.TXT", "$B", PreviewColumnKind::kTexts},  {u"G81.TXT", "$B $U", PreviewColumnKind::kTexts},
+constexpr ColumnRule kColumns[] = {
+    {u"X1.TXT", "$A", PreviewColumnKind::kLayers},
+    {u"X3.TXT", "$S", PreviewColumnKind::kRanges},
+    {u"R31.TXT", "$S", PreviewColumnKind::kRanges},
+    {u"R32.TXT", "$S", PreviewColumnKind::kRanges},
+    {u"R33.TXT", "$S", PreviewColumnKind::kRanges},
+    {u"R34.TXT", "$S", PreviewColumnKind::kRanges},
+    {u"R35.TXT", "$S", PreviewColumnKind::kRanges},
+    {u"R30.TXT", "$S", PreviewColumnKind::kRanges},
+    {u"N9.TXT", "$W", PreviewColumnKind::kMarkers},
+    {u"X5.TXT", "$C", PreviewColumnKind::kBars},
+    {u"X12.TXT", "$K", PreviewColumnKind::kNotes},
+    {u"R41.TXT", "$O", PreviewColumnKind::kSeries},
+    {u"N8.TXT", "$B", PreviewColumnKind::kMarkers},
+    {u"G71.TXT", "$B", PreviewColumnKind::kTexts},
+    {u"G73.TXT", "$B", PreviewColumnKind::kTexts},
+    {u"G81.TXT", "$B $U", PreviewColumnKind::kTexts},
     {u"R72.TXT", "$H", PreviewColumnKind::kTexts},
 };
 
@@ -67,7 +75,8 @@ std::vector<Text> SplitFields(TextView line) {
   std::size_t start = 0;
   for (;;) {
     const std::size_t comma = line.find(u',', start);
-    fields.emplace_back(line.substr(start, comma == TextView::npos ? TextView::npos : comma - start));
+    fields.emplace_back(
+        line.substr(start, comma == TextView::npos ? TextView::npos : comma - start));
     if (comma == TextView::npos) break;
     start = comma + 1;
   }
@@ -103,9 +112,7 @@ bool ReadNumber(TextView text, double& value) {
 
 Text Quoted(TextView text) { return u"[" + Text(text) + u"]"; }
 
-Text Metres(double value) {
-  return CStrForm(static_cast<float>(value)) + u" m";
-}
+Text Metres(double value) { return CStrForm(static_cast<float>(value)) + u" m"; }
 
 Text LineNumber(int line) { return FromAscii(std::to_string(line)); }
 
@@ -255,8 +262,9 @@ void AddCheckFindings(const RunInputs& inputs, const FileSystem& fs, PreviewPict
   for (const SourceProblem& problem : check.problems) {
     PreviewFinding finding;
     finding.error = problem.severity == Severity::kError;
-    finding.text = (problem.line > 0 ? u"source line " + LineNumber(problem.line) + u": " : Text()) +
-                   problem.message;
+    finding.text =
+        (problem.line > 0 ? u"source line " + LineNumber(problem.line) + u": " : Text()) +
+        problem.message;
     finding.hasDepth = DepthOfSourceLine(check, lines, problem, finding.depth);
     picture.findings.push_back(std::move(finding));
   }
@@ -304,10 +312,10 @@ void CheckColumn(const PreviewColumn& column, double length,
 }  // namespace
 
 bool PreviewColumnOf(TextView fileName, PreviewColumnKind& kind, std::string& tag) {
-  for (const ColumnSpec& spec : kColumns) {
-    if (EqualFoldingCase(fileName, spec.file)) {
-      kind = spec.kind;
-      tag = spec.tag;
+  for (const ColumnRule& rule : kColumns) {
+    if (EqualFoldingCase(fileName, rule.file)) {
+      kind = rule.kind;
+      tag = rule.tag;
       return true;
     }
   }
@@ -345,7 +353,8 @@ PreviewColumn ReadPreviewColumn(TextView fileName, const std::string& bytes,
 }
 
 Text PreviewOutcomeText(const RunReport& report) {
-  return report.outcome() == RunOutcome::kCompleted ? report.completionText() : OutcomeReason(report);
+  return report.outcome() == RunOutcome::kCompleted ? report.completionText()
+                                                    : OutcomeReason(report);
 }
 
 PreviewPicture BuildPreview(const RunInputs& inputs, const RunReport& report,
@@ -404,8 +413,7 @@ PreviewRun RunPreview(const RunInputs& inputs, FileSystem& real, FrontEnd& ui) {
   result.dryRun.report = RunConversion(inputs, overlay, answering);
   result.dryRun.folderQuestionAsked = answering.Asked();
   result.dryRun.changes = overlay.Changes();
-  result.dryRun.folders =
-      PlanFolders(inputs, result.dryRun.report, result.dryRun.changes, real);
+  result.dryRun.folders = PlanFolders(inputs, result.dryRun.report, result.dryRun.changes, real);
   result.picture = BuildPreview(inputs, result.dryRun.report, overlay);
   return result;
 }

@@ -39,22 +39,22 @@ enum class NameKind {
 
 /// One entry of a column, at its depth.
 struct PreviewItem {
-  double depth = 0;      ///< metres, as the depth field reads
-  Text depthText;        ///< the depth field as written, without its filling blanks
-  double top = 0;        ///< a band's or a range's upper end (the entry before it, or 0)
-  Text text;             ///< what is shown: layer name, value, date, note
-  Text code;             ///< X1: the name code as written
+  double depth = 0;  ///< metres, as the depth field reads
+  Text depthText;    ///< the depth field as written, without its filling blanks
+  double top = 0;    ///< a band's or a range's upper end (the entry before it, or 0)
+  Text text;         ///< what is shown: layer name, value, date, note
+  Text code;         ///< X1: the name code as written
   NameKind nameKind = NameKind::kTable;  ///< X1: where the code comes from
-  bool range = false;    ///< a range entry ("A～B"), drawn as a bracket from `top`
-  double value = 0;      ///< X5: the scaled total; R41: the reading
-  int series = 0;        ///< R41: 0 the first series, 1 and 2 the second series' two readings
-  int line = 0;          ///< line of the record file, from 1
+  bool range = false;                    ///< a range entry ("A～B"), drawn as a bracket from `top`
+  double value = 0;                      ///< X5: the scaled total; R41: the reading
+  int series = 0;  ///< R41: 0 the first series, 1 and 2 the second series' two readings
+  int line = 0;    ///< line of the record file, from 1
 };
 
 /// One record file that holds depth-keyed lines.
 struct PreviewColumn {
-  Text file;                       ///< the record file's name, "X1.TXT"
-  std::string tag;                 ///< the section it comes from, "$A"
+  Text file;        ///< the record file's name, "X1.TXT"
+  std::string tag;  ///< the section it comes from, "$A"
   PreviewColumnKind kind = PreviewColumnKind::kTexts;
   std::vector<PreviewItem> items;  ///< in file order
 };
@@ -69,15 +69,15 @@ struct PreviewFinding {
 
 /// Everything the picture shows.
 struct PreviewPicture {
-  Text source;                          ///< the source data file's name
+  Text source;  ///< the source data file's name
   RunOutcome outcome = RunOutcome::kRefused;
-  Text outcomeText;                     ///< completion text, refusal or failure in one line
-  std::vector<Text> titles1;            ///< the lines of Titl01.txt (empty: not written)
-  std::vector<Text> titles2;            ///< the lines of Titl02.txt
-  std::vector<PreviewColumn> columns;   ///< in the order the run wrote the files
-  std::vector<PreviewFinding> findings; ///< check's findings and the picture's own
-  double deepest = 0;                   ///< the deepest depth of any entry, metres
-  double shallowest = 0;                ///< the shallowest depth of any entry (0 or less)
+  Text outcomeText;                      ///< completion text, refusal or failure in one line
+  std::vector<Text> titles1;             ///< the lines of Titl01.txt (empty: not written)
+  std::vector<Text> titles2;             ///< the lines of Titl02.txt
+  std::vector<PreviewColumn> columns;    ///< in the order the run wrote the files
+  std::vector<PreviewFinding> findings;  ///< check's findings and the picture's own
+  double deepest = 0;                    ///< the deepest depth of any entry, metres
+  double shallowest = 0;                 ///< the shallowest depth of any entry (0 or less)
 };
 
 /// The column kind and section tag of a record file name, or false for a file that holds no
@@ -92,8 +92,7 @@ PreviewColumn ReadPreviewColumn(TextView fileName, const std::string& bytes,
 
 /// Builds the picture of a run that has ended: the files of `report` read through `fs` (the disk
 /// after a real run, the overlay after a dry one), and the findings of check on the source.
-PreviewPicture BuildPreview(const RunInputs& inputs, const RunReport& report,
-                            const FileSystem& fs);
+PreviewPicture BuildPreview(const RunInputs& inputs, const RunReport& report, const FileSystem& fs);
 
 /// A dry run and the picture of what it would write.
 struct PreviewRun {

@@ -139,10 +139,9 @@ class SvgWriter {
 
   std::string Draw() {
     out_ += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Number(width_) +
-            "\" height=\"" + Number(height_) + "\" viewBox=\"0 0 " + Number(width_) + " " +
-            Number(height_) + "\" data-top=\"" + Number(top_) + "\" data-foot=\"" +
-            Number(foot_) + "\">\n";
+    out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Number(width_) + "\" height=\"" +
+            Number(height_) + "\" viewBox=\"0 0 " + Number(width_) + " " + Number(height_) +
+            "\" data-top=\"" + Number(top_) + "\" data-foot=\"" + Number(foot_) + "\">\n";
     out_ += "<title>" + EscapeXml(picture_.source) + "</title>\n";
     out_ += "<style>";
     out_ += kStyle;
@@ -189,11 +188,14 @@ class SvgWriter {
     if (!title(0).empty()) heading += u"   " + title(0);
     if (!title(9).empty()) heading += u"   " + title(9);
     out_ += "<clipPath id=\"header\"><rect x=\"0\" y=\"0\" width=\"" + Number(width_ - 8) +
-            "\" height=\"" + Number(kPlotTop - 44) + "\"/></clipPath>\n<g clip-path=\"url(#header)\">\n";
+            "\" height=\"" + Number(kPlotTop - 44) +
+            "\"/></clipPath>\n<g clip-path=\"url(#header)\">\n";
     Text_(10, 24, "title", heading);
     const bool completed = picture_.outcome == RunOutcome::kCompleted;
     Text_(10, 42, completed ? "sub" : "sub fail",
-          (completed ? u"" : picture_.outcome == RunOutcome::kRefused ? u"refused: " : u"failed: ") +
+          (completed                                  ? u""
+           : picture_.outcome == RunOutcome::kRefused ? u"refused: "
+                                                      : u"failed: ") +
               picture_.outcomeText);
     if (picture_.titles1.empty() && picture_.titles2.empty()) {
       Text_(10, 58, "small", u"Titl01.txt, Titl02.txt: not written (no header block)");
@@ -221,17 +223,18 @@ class SvgWriter {
     }
     out_ += "</g>\n";
     double x = width_ - 330;
-    for (const auto& [fill, label] : {std::pair{"#f1e6a8", u"table name"},
-                                      std::pair{"#cde9c3", u"added name"},
-                                      std::pair{"#f8c9c9", u"new name"}}) {
+    for (const auto& [fill, label] :
+         {std::pair{"#f1e6a8", u"table name"}, std::pair{"#cde9c3", u"added name"},
+          std::pair{"#f8c9c9", u"new name"}}) {
       out_ += "<rect x=\"" + Number(x) + "\" y=\"" + Number(kPlotTop - 62) +
               "\" width=\"12\" height=\"10\" fill=\"" + fill + "\" stroke=\"#999\"/>\n";
       Text_(x + 16, kPlotTop - 53, "small", label);
       x += 100;
     }
     if (cut_) {
-      Text_(10, kPlotTop - 44, "small fail",
-            u"Depths beyond " + FromAscii(Number(foot_)) + u" m are drawn at the foot of the page.");
+      Text_(
+          10, kPlotTop - 44, "small fail",
+          u"Depths beyond " + FromAscii(Number(foot_)) + u" m are drawn at the foot of the page.");
     }
   }
 
@@ -271,7 +274,8 @@ class SvgWriter {
             "\" width=\"" + Number(w) + "\" height=\"" + Number(bottom - kPlotTop) + "\"/>\n";
     out_ += "<clipPath id=\"" + id + "\"><rect x=\"" + Number(x) + "\" y=\"" +
             Number(kPlotTop - 8) + "\" width=\"" + Number(w) + "\" height=\"" +
-            Number(bottom - kPlotTop + 16) + "\"/></clipPath>\n<g clip-path=\"url(#" + id + ")\">\n";
+            Number(bottom - kPlotTop + 16) + "\"/></clipPath>\n<g clip-path=\"url(#" + id +
+            ")\">\n";
     switch (column.kind) {
       case PreviewColumnKind::kLayers:
         Layers(column, x, w);

@@ -25,11 +25,11 @@ std::string PreviewSvg(const PreviewPicture& picture);
 
 /// One file of a batch on the index page.
 struct PreviewIndexEntry {
-  Text source;                               ///< the source data file's name
-  RunOutcome outcome = RunOutcome::kRefused; ///< how its run ended
-  Text reason;                               ///< why it did not complete (empty when it did)
-  std::string picture;                       ///< the picture's file name beside the page (UTF-8)
-  std::size_t findings = 0;                  ///< how many findings its picture marks
+  Text source;                                ///< the source data file's name
+  RunOutcome outcome = RunOutcome::kRefused;  ///< how its run ended
+  Text reason;                                ///< why it did not complete (empty when it did)
+  std::string picture;                        ///< the picture's file name beside the page (UTF-8)
+  std::size_t findings = 0;                   ///< how many findings its picture marks
 };
 
 /// The index page (UTF-8 HTML) of a batch's pictures.

@@ -18,7 +18,7 @@ const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>
 constexpr wchar_t kWindowClass[] = L"gdfconvForm1";
 constexpr COLORREF kBackground = RGB(192, 192, 192);
 
-struct ControlSpec {
+struct ControlPlace {
   int id;
   const char* name;
   const wchar_t* windowClass;
@@ -35,7 +35,7 @@ constexpr DWORD kDrop = kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
 constexpr DWORD kEdit = kChild | WS_TABSTOP | ES_AUTOHSCROLL;
 
 // In the order of the tab indexes (Picture1, index 0, is the window itself).
-const ControlSpec kControls[] = {
+const ControlPlace kControls[] = {
     {kIdFrame1, "Frame1", L"BUTTON", u"変換元ファイル名選択", 0, 240, 1680, 5175, 2895,
      kChild | BS_GROUPBOX},
     {kIdDir1, "Dir1", L"LISTBOX", u"", kIdFrame1, 2640, 420, 2415, 1530, kList},
@@ -66,9 +66,9 @@ constexpr int kClientHeight = 6495;
 // The drop-down part of a drive list, in twips, below its selection field.
 constexpr int kDropDownHeight = 2400;
 
-const ControlSpec* FindSpec(int id) {
-  for (const ControlSpec& spec : kControls) {
-    if (spec.id == id) return &spec;
+const ControlPlace* FindPlace(int id) {
+  for (const ControlPlace& place : kControls) {
+    if (place.id == id) return &place;
   }
   return nullptr;
 }
@@ -140,14 +140,14 @@ HFONT NarrowFontFor(HWND label, HFONT font, UINT dpi) {
 
 std::vector<Win32ControlPlace> Win32ControlPlaces() {
   std::vector<Win32ControlPlace> places;
-  for (const ControlSpec& spec : kControls) {
-    int left = spec.left;
-    int top = spec.top;
-    if (const ControlSpec* container = FindSpec(spec.container)) {
+  for (const ControlPlace& place : kControls) {
+    int left = place.left;
+    int top = place.top;
+    if (const ControlPlace* container = FindPlace(place.container)) {
       left += container->left;
       top += container->top;
     }
-    places.push_back({spec.id, spec.name, left, top, spec.width, spec.height});
+    places.push_back({place.id, place.name, left, top, place.width, place.height});
   }
   return places;
 }
@@ -186,10 +186,11 @@ bool Win32Form1::Create(HINSTANCE instance) {
   window_ = CreateWindowExW(0, kWindowClass, W(kProgramTitle), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                             100, 100, nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
-  for (const ControlSpec& spec : kControls) {
-    const DWORD extended = spec.windowClass == std::wstring(L"EDIT") ? WS_EX_CLIENTEDGE : 0;
-    CreateWindowExW(extended, spec.windowClass, W(spec.caption), spec.style, 0, 0, 10, 10, window_,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+  for (const ControlPlace& place : kControls) {
+    const DWORD extended = place.windowClass == std::wstring(L"EDIT") ? WS_EX_CLIENTEDGE : 0;
+    CreateWindowExW(extended, place.windowClass, W(place.caption), place.style, 0, 0, 10, 10,
+                    window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance,
+                    nullptr);
   }
   Layout(GetDpiForWindow(window_));
   return true;
@@ -301,31 +302,31 @@ void Win32Form1::Layout(UINT dpi) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (font_ != nullptr) DeleteObject(font_);
   font_ = MakeFont(dpi_, 0);
-  for (const ControlSpec& spec : kControls) {
-    int left = spec.left;
-    int top = spec.top;
-    if (const ControlSpec* container = FindSpec(spec.container)) {
+  for (const ControlPlace& place : kControls) {
+    int left = place.left;
+    int top = place.top;
+    if (const ControlPlace* container = FindPlace(place.container)) {
       left += container->left;
       top += container->top;
     }
-    int height = Twips(spec.height);
-    if (spec.windowClass == std::wstring(L"COMBOBOX")) height += Twips(kDropDownHeight);
-    const HWND control = Item(spec.id);
-    SetWindowPos(control, nullptr, Twips(left), Twips(top), Twips(spec.width), height,
+    int height = Twips(place.height);
+    if (place.windowClass == std::wstring(L"COMBOBOX")) height += Twips(kDropDownHeight);
+    const HWND control = Item(place.id);
+    SetWindowPos(control, nullptr, Twips(left), Twips(top), Twips(place.width), height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-    if (spec.id == kIdLabel1 || spec.id == kIdLabel2) {
-      HFONT& narrow = narrowFonts_[spec.id == kIdLabel1 ? 0 : 1];
+    if (place.id == kIdLabel1 || place.id == kIdLabel2) {
+      HFONT& narrow = narrowFonts_[place.id == kIdLabel1 ? 0 : 1];
       if (narrow != nullptr) DeleteObject(narrow);
       narrow = NarrowFontFor(control, font_, dpi_);
       if (narrow != nullptr) {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(narrow), TRUE);
       }
     }
-    if (spec.windowClass == std::wstring(L"COMBOBOX")) {
+    if (place.windowClass == std::wstring(L"COMBOBOX")) {
       // The selection field takes the height the form gives the list.
       SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                   Twips(spec.height) - 2 * GetSystemMetricsForDpi(SM_CYEDGE, dpi_) - 2);
+                   Twips(place.height) - 2 * GetSystemMetricsForDpi(SM_CYEDGE, dpi_) - 2);
     }
   }
 }
