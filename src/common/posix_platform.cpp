@@ -15,13 +15,14 @@
 #include <filesystem>
 #include <thread>
 
+#include "common/drive_path.h"
 #include "common/platform.h"
 #include "common/routines.h"
 
 namespace gdf {
 namespace {
 
-bool IsSeparator(char16_t ch) { return ch == u'\\' || ch == u'/'; }
+using drive_path::IsSeparator;
 bool IsAsciiLetter(char16_t ch) { return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z'); }
 char16_t UpperLetter(char16_t ch) { return (ch >= u'a' && ch <= u'z') ? ch - 32 : ch; }
 
@@ -33,42 +34,8 @@ struct Resolved {
   std::vector<Text> parts;
 };
 
-std::vector<Text> SplitParts(TextView below) {
-  std::vector<Text> parts;
-  Text current;
-  const auto flush = [&] {
-    if (current == u".") {
-      // the folder itself
-    } else if (current == u"..") {
-      if (!parts.empty()) parts.pop_back();
-    } else {
-      // Windows drops trailing blanks and dots of every name.
-      while (!current.empty() && (current.back() == u' ' || current.back() == u'.')) {
-        current.pop_back();
-      }
-      if (!current.empty()) parts.push_back(current);
-    }
-    current.clear();
-  };
-  for (const char16_t ch : below) {
-    if (IsSeparator(ch)) {
-      flush();
-    } else {
-      current.push_back(ch);
-    }
-  }
-  flush();
-  return parts;
-}
-
-Text Join(char16_t drive, const std::vector<Text>& parts) {
-  Text out{drive, u':', u'\\'};
-  for (std::size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) out.push_back(u'\\');
-    out += parts[i];
-  }
-  return out;
-}
+using drive_path::Join;
+using drive_path::SplitParts;
 
 // The host name of one component inside `hostFolder`: the exact name when it exists, else an
 // entry whose name equals it without regard to case, else the name itself.

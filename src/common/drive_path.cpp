@@ -1,0 +1,43 @@
+// drive_path.cpp - Drive paths as text.
+#include "common/drive_path.h"
+
+namespace gdf::drive_path {
+
+std::vector<Text> SplitParts(TextView below) {
+  std::vector<Text> parts;
+  Text current;
+  const auto flush = [&] {
+    if (current == u".") {
+      // the folder itself
+    } else if (current == u"..") {
+      if (!parts.empty()) parts.pop_back();
+    } else {
+      // Windows drops trailing blanks and dots of every name.
+      while (!current.empty() && (current.back() == u' ' || current.back() == u'.')) {
+        current.pop_back();
+      }
+      if (!current.empty()) parts.push_back(current);
+    }
+    current.clear();
+  };
+  for (const char16_t ch : below) {
+    if (IsSeparator(ch)) {
+      flush();
+    } else {
+      current.push_back(ch);
+    }
+  }
+  flush();
+  return parts;
+}
+
+Text Join(char16_t drive, const std::vector<Text>& parts) {
+  Text out{drive, u':', u'\\'};
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) out.push_back(u'\\');
+    out += parts[i];
+  }
+  return out;
+}
+
+}  // namespace gdf::drive_path
