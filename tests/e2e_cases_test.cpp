@@ -57,8 +57,8 @@ std::string Differences(const std::map<std::string, std::string>& expected,
     if (found == actual.end()) {
       out += "  missing: " + name + "\n";
     } else if (found->second != bytes) {
-      out += "  differs: " + name + "\n    expected: " + bytes + "\n    actual:   " +
-             found->second + "\n";
+      out += "  differs: " + name + "\n    expected: " + bytes +
+             "\n    actual:   " + found->second + "\n";
     }
   }
   for (const auto& [name, bytes] : actual) {
@@ -125,7 +125,7 @@ TEST(Cases, EveryCaseFolderGivesItsExpectedFiles) {
         }
         const std::string prefix = sources.size() > 1 ? source.stem().string() + "." : "";
         const std::pair<const char*, const std::string*> streams[] = {{"stdout", &result.out},
-                                                                       {"stderr", &result.err}};
+                                                                      {"stderr", &result.err}};
         for (const auto& [stream, text] : streams) {
           fs::remove(expected / (prefix + stream));
           if (!text->empty()) test::WriteBytes((expected / (prefix + stream)).string(), *text);
@@ -142,11 +142,13 @@ TEST(Cases, EveryCaseFolderGivesItsExpectedFiles) {
       EXPECT_EQ(Differences(FilesIn(expected / "program"), FilesIn(work.path() / "program")), "")
           << label << ": the program's folder";
       const std::pair<const char*, const std::string*> streams[] = {{"stdout", &result.out},
-                                                                     {"stderr", &result.err}};
+                                                                    {"stderr", &result.err}};
       for (const auto& [stream, text] : streams) {
         fs::path file = expected / (source.stem().string() + "." + stream);
         if (!fs::exists(file)) file = expected / stream;
-        if (fs::exists(file)) EXPECT_EQ(*text, test::ReadBytes(file.string())) << label;
+        if (fs::exists(file)) {
+          EXPECT_EQ(*text, test::ReadBytes(file.string())) << label;
+        }
       }
     }
   }

@@ -31,7 +31,7 @@ class DryRun : public ::testing::Test {
   Snapshot Take() const {
     Snapshot snapshot;
     for (const auto& entry : fs::recursive_directory_iterator(work.path())) {
-      const std::string relative = fs::relative(entry.path(), work.path()).string();
+      const std::string relative = fs::relative(entry.path(), work.path()).generic_string();
       snapshot[relative] = entry.is_directory() ? "/" : test::ReadBytes(entry.path().string());
     }
     return snapshot;

@@ -48,6 +48,7 @@ struct Image {
   std::vector<std::uint8_t> rgb;  // 3 bytes a pixel
 };
 
+#ifdef GDFCONV_HAVE_ZLIB
 std::uint32_t BigEndian(const std::string& bytes, std::size_t at) {
   return (static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) << 24) |
          (static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 16) |
@@ -55,7 +56,6 @@ std::uint32_t BigEndian(const std::string& bytes, std::size_t at) {
          static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3]));
 }
 
-#ifdef GDFCONV_HAVE_ZLIB
 // Decodes an 8-bit RGB or RGBA PNG without interlace, as chromium writes its screenshots.
 Image DecodePng(const std::string& bytes) {
   if (bytes.size() < 8 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0) {
@@ -100,16 +100,23 @@ Image DecodePng(const std::string& bytes) {
       const int c = i >= static_cast<std::size_t>(channels) ? previous[i - channels] : 0;
       int predictor = 0;
       switch (filter) {
-        case 1: predictor = a; break;
-        case 2: predictor = b; break;
-        case 3: predictor = (a + b) / 2; break;
+        case 1:
+          predictor = a;
+          break;
+        case 2:
+          predictor = b;
+          break;
+        case 3:
+          predictor = (a + b) / 2;
+          break;
         case 4: {
           const int p = a + b - c;
           const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
           predictor = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
           break;
         }
-        default: break;
+        default:
+          break;
       }
       row[i] = static_cast<std::uint8_t>(line[i + 1] + predictor);
     }
@@ -134,9 +141,9 @@ TEST(PreviewRender, ChromiumDrawsThePicture) {
   test::TempDir work;
   fs::copy(test::SourceDir() + "/data/pattern", work / "pattern", fs::copy_options::recursive);
   fs::create_directories(work.path() / "profile");
-  const auto preview = test::RunGdfconv({"preview", "--pattern-dir", work / "pattern",
-                                         test::SourceDir() + "/data/examples/B-1.gdf", "-o",
-                                         work / "b1.svg"});
+  const auto preview =
+      test::RunGdfconv({"preview", "--pattern-dir", work / "pattern",
+                        test::SourceDir() + "/data/examples/B-1.gdf", "-o", work / "b1.svg"});
   ASSERT_EQ(preview.exitCode, 0) << preview.err;
   const test::XmlElement svg = test::ParseXml(test::ReadBytes(work / "b1.svg"));
   const std::string width = svg.Attribute("width");
@@ -146,9 +153,9 @@ TEST(PreviewRender, ChromiumDrawsThePicture) {
       "cd '" + work.path().string() + "' && timeout 120 '" + chromium +
       "' --headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
       "--disable-background-networking --disable-component-update --disable-sync "
-      "--user-data-dir='" + (work / "profile") + "' --screenshot='" + (work / "b1.png") +
-      "' --window-size=" + width + "," + height + " '" + (work / "b1.svg") +
-      "' >'" + (work / "chromium.log") + "' 2>&1";
+      "--user-data-dir='" +
+      (work / "profile") + "' --screenshot='" + (work / "b1.png") + "' --window-size=" + width +
+      "," + height + " '" + (work / "b1.svg") + "' >'" + (work / "chromium.log") + "' 2>&1";
   ASSERT_EQ(std::system(command.c_str()), 0) << test::ReadBytes(work / "chromium.log");
   const Image image = DecodePng(test::ReadBytes(work / "b1.png"));
   EXPECT_EQ(std::to_string(image.width), width);

@@ -8,7 +8,7 @@
 namespace gdf {
 namespace {
 
-constexpr char kNoSuchFile[] = "No such file or directory";
+using file_reason::kNoSuchFile;
 
 Text FoldKey(const std::string& host) {
   Text key = FromUtf8(host);
@@ -130,7 +130,7 @@ bool DryRunFileSystem::ParentIsFolder(const Where& where, std::string& error) co
   if (where.parentPath.empty()) return true;  // a drive's root
   const auto parent = Locate(where.parentPath);
   if (parent && IsFolder(*parent)) return true;
-  error = parent && IsFile(*parent) ? "Not a directory" : kNoSuchFile;
+  error = parent && IsFile(*parent) ? file_reason::kNotAFolder : kNoSuchFile;
   return false;
 }
 
@@ -185,11 +185,11 @@ std::int64_t DryRunFileSystem::Size(TextView path) const {
 bool DryRunFileSystem::CreateFolder(TextView path, std::string& error) {
   const auto where = Locate(path);
   if (!where) {
-    error = "no such drive";
+    error = file_reason::kNoSuchDrive;
     return false;
   }
   if (IsFolder(*where) || IsFile(*where)) {
-    error = "File exists";
+    error = file_reason::kExists;
     return false;
   }
   if (!ParentIsFolder(*where, error)) return false;
@@ -200,11 +200,11 @@ bool DryRunFileSystem::CreateFolder(TextView path, std::string& error) {
 bool DryRunFileSystem::Delete(TextView path, std::string& error) {
   const auto where = Locate(path);
   if (!where) {
-    error = "no such drive";
+    error = file_reason::kNoSuchDrive;
     return false;
   }
   if (!IsFile(*where)) {
-    error = IsFolder(*where) ? "Is a directory" : kNoSuchFile;
+    error = IsFolder(*where) ? file_reason::kIsAFolder : kNoSuchFile;
     return false;
   }
   Node& node = Touch(*where);
@@ -217,7 +217,7 @@ bool DryRunFileSystem::Rename(TextView from, TextView to, std::string& error) {
   const auto source = Locate(from);
   const auto target = Locate(to);
   if (!source || !target) {
-    error = "no such drive";
+    error = file_reason::kNoSuchDrive;
     return false;
   }
   if (!IsFile(*source)) {
@@ -226,7 +226,7 @@ bool DryRunFileSystem::Rename(TextView from, TextView to, std::string& error) {
   }
   if (!ParentIsFolder(*target, error)) return false;
   if (IsFolder(*target)) {
-    error = "Is a directory";
+    error = file_reason::kIsAFolder;
     return false;
   }
   if (source->key == target->key) return true;
@@ -244,7 +244,7 @@ bool DryRunFileSystem::Rename(TextView from, TextView to, std::string& error) {
 std::optional<std::string> DryRunFileSystem::ReadAll(TextView path, std::string& error) const {
   const auto where = Locate(path);
   if (!where) {
-    error = "no such drive";
+    error = file_reason::kNoSuchDrive;
     return std::nullopt;
   }
   const Node* node = Find(where->key);
@@ -258,11 +258,11 @@ std::unique_ptr<OutputFile> DryRunFileSystem::Open(TextView path, OpenMode mode,
                                                    std::string& error) {
   const auto where = Locate(path);
   if (!where) {
-    error = "no such drive";
+    error = file_reason::kNoSuchDrive;
     return nullptr;
   }
   if (IsFolder(*where)) {
-    error = "Is a directory";
+    error = file_reason::kIsAFolder;
     return nullptr;
   }
   if (!ParentIsFolder(*where, error)) return nullptr;

@@ -210,6 +210,16 @@ class PosixFileSystem : public FileSystem {
 using HostFileSystem = PosixFileSystem;
 #endif
 
+/// Why a file operation failed, in the same words on every file system (a dry run's overlay, POSIX,
+/// Windows), so that a run says the same wherever it runs and a dry run says what the run says.
+namespace file_reason {
+inline constexpr char kNoSuchFile[] = "No such file or directory";
+inline constexpr char kNotAFolder[] = "Not a directory";  ///< a part of the path is a file
+inline constexpr char kIsAFolder[] = "Is a directory";
+inline constexpr char kExists[] = "File exists";
+inline constexpr char kNoSuchDrive[] = "no such drive";
+}  // namespace file_reason
+
 /// Parses "X=DIR" into a drive letter and a host folder (made absolute); nothing when the text
 /// is not of that form.
 std::optional<std::pair<char16_t, std::string>> ParseDriveMapping(const std::string& text);

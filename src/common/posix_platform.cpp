@@ -277,7 +277,7 @@ std::int64_t PosixFileSystem::Size(TextView path) const {
 bool PosixFileSystem::CreateFolder(TextView path, std::string& error) {
   const auto host = ToHost(path);
   if (!host) {
-    error = "no such drive";
+    error = file_reason::kNoSuchDrive;
     return false;
   }
   if (::mkdir(host->c_str(), 0777) != 0) {
@@ -290,7 +290,7 @@ bool PosixFileSystem::CreateFolder(TextView path, std::string& error) {
 bool PosixFileSystem::Delete(TextView path, std::string& error) {
   const auto host = ToHost(path);
   if (!host) {
-    error = "no such drive";
+    error = file_reason::kNoSuchDrive;
     return false;
   }
   if (::unlink(host->c_str()) != 0) {
@@ -304,7 +304,7 @@ bool PosixFileSystem::Rename(TextView from, TextView to, std::string& error) {
   const auto hostFrom = ToHost(from);
   const auto hostTo = ToHost(to);
   if (!hostFrom || !hostTo) {
-    error = "no such drive";
+    error = file_reason::kNoSuchDrive;
     return false;
   }
   if (::rename(hostFrom->c_str(), hostTo->c_str()) != 0) {
@@ -332,7 +332,7 @@ void AdviseHugePages(char* data, std::size_t size) {
 std::optional<std::string> PosixFileSystem::ReadAll(TextView path, std::string& error) const {
   const auto host = ToHost(path);
   if (!host) {
-    error = "no such drive";
+    error = file_reason::kNoSuchDrive;
     return std::nullopt;
   }
   const int fd = ::open(host->c_str(), O_RDONLY | O_CLOEXEC);
@@ -374,7 +374,7 @@ std::unique_ptr<OutputFile> PosixFileSystem::Open(TextView path, OpenMode mode,
                                                   std::string& error) {
   const auto host = ToHost(path);
   if (!host) {
-    error = "no such drive";
+    error = file_reason::kNoSuchDrive;
     return nullptr;
   }
   const int flags =
@@ -391,7 +391,7 @@ std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(TextView folder, int wai
                                                         LockError& error) {
   const auto host = ToHost(folder);
   if (!host) {
-    error = {LockFailure::kCannotOpen, "no such drive"};
+    error = {LockFailure::kCannotOpen, file_reason::kNoSuchDrive};
     return nullptr;
   }
   // The lock is taken on the folder itself, so that no file is added to it.

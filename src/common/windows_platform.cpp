@@ -52,14 +52,15 @@ std::string ErrorText(DWORD code) {
     case ERROR_HANDLE_DISK_FULL:
       return "there is not enough space on the disk";
     case ERROR_FILE_NOT_FOUND:
-      return "no such file";
     case ERROR_PATH_NOT_FOUND:
-      return "no such folder";
+      return file_reason::kNoSuchFile;
+    case ERROR_DIRECTORY:
+      return file_reason::kNotAFolder;
     case ERROR_NOT_READY:
       return "the drive is not ready";
     case ERROR_ALREADY_EXISTS:
     case ERROR_FILE_EXISTS:
-      return "it already exists";
+      return file_reason::kExists;
     case ERROR_INVALID_NAME:
       return "the name is not allowed on Windows";
     case ERROR_DIR_NOT_EMPTY:
@@ -122,6 +123,24 @@ DWORD Attributes(const Text& hostPath) { return GetFileAttributesW(W(LongForm(ho
 
 bool IsFolderAttributes(DWORD attributes) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// The reason for the last error on a path that was to be created or written: a path that cannot
+// be reached because one of its folders is a file says so, as on POSIX.
+std::string PathErrorText(const Text& longPath) {
+  const DWORD code = GetLastError();
+  if (code == ERROR_PATH_NOT_FOUND || code == ERROR_FILE_NOT_FOUND) {
+    Text above = longPath;
+    for (auto cut = above.find_last_of(u'\\'); cut != Text::npos && cut > 6;
+         cut = above.find_last_of(u'\\')) {
+      above.resize(cut);
+      const DWORD attributes = GetFileAttributesW(W(above));
+      if (attributes == INVALID_FILE_ATTRIBUTES) continue;
+      if (!IsFolderAttributes(attributes)) return file_reason::kNotAFolder;
+      break;
+    }
+  }
+  return ErrorText(code);
 }
 
 // A listing with the normal or the directory attribute leaves out hidden and system entries.
@@ -526,11 +545,12 @@ std::int64_t WindowsFileSystem::Size(TextView path) const {
 bool WindowsFileSystem::CreateFolder(TextView path, std::string& error) {
   const auto host = ToHost(path);
   if (!host) {
-    error = "no such drive";
+    error = file_reason::kNoSuchDrive;
     return false;
   }
-  if (!CreateDirectoryW(W(LongForm(FromUtf8(*host))), nullptr)) {
-    error = LastErrorText();
+  const Text longPath = LongForm(FromUtf8(*host));
+  if (!CreateDirectoryW(W(longPath), nullptr)) {
+    error = PathErrorText(longPath);
     return false;
   }
   return true;
@@ -539,7 +559,7 @@ bool WindowsFileSystem::CreateFolder(TextView path, std::string& error) {
 bool WindowsFileSystem::Delete(TextView path, std::string& error) {
   const auto host = ToHost(path);
   if (!host) {
-    error = "no such drive";
+    error = file_reason::kNoSuchDrive;
     return false;
   }
   if (!DeleteFileW(W(LongForm(FromUtf8(*host))))) {
@@ -553,7 +573,7 @@ bool WindowsFileSystem::Rename(TextView from, TextView to, std::string& error) {
   const auto hostFrom = ToHost(from);
   const auto hostTo = ToHost(to);
   if (!hostFrom || !hostTo) {
-    error = "no such drive";
+    error = file_reason::kNoSuchDrive;
     return false;
   }
   if (!MoveFileExW(W(LongForm(FromUtf8(*hostFrom))), W(LongForm(FromUtf8(*hostTo))),
@@ -567,7 +587,7 @@ bool WindowsFileSystem::Rename(TextView from, TextView to, std::string& error) {
 std::optional<std::string> WindowsFileSystem::ReadAll(TextView path, std::string& error) const {
   const auto host = ToHost(path);
   if (!host) {
-    error = "no such drive";
+    error = file_reason::kNoSuchDrive;
     return std::nullopt;
   }
   const Text hostPath = LongForm(FromUtf8(*host));
@@ -609,14 +629,19 @@ std::unique_ptr<OutputFile> WindowsFileSystem::Open(TextView path, OpenMode mode
                                                     std::string& error) {
   const auto host = ToHost(path);
   if (!host) {
-    error = "no such drive";
+    error = file_reason::kNoSuchDrive;
+    return nullptr;
+  }
+  const Text longPath = LongForm(FromUtf8(*host));
+  if (IsFolderAttributes(GetFileAttributesW(W(longPath)))) {
+    error = file_reason::kIsAFolder;
     return nullptr;
   }
   // Others may read the file while it is written, but nobody may write it meanwhile.
-  const HANDLE file = CreateFileW(W(LongForm(FromUtf8(*host))), GENERIC_WRITE, FILE_SHARE_READ,
-                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file = CreateFileW(W(longPath), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
-    error = LastErrorText();
+    error = PathErrorText(longPath);
     return nullptr;
   }
   if (mode == OpenMode::kTruncate && !SetEndOfFile(file)) {
@@ -631,7 +656,7 @@ std::unique_ptr<FolderLock> WindowsFileSystem::LockFolder(TextView folder, int w
                                                           LockError& error) {
   const auto host = ToHost(folder);
   if (!host) {
-    error = {LockFailure::kCannotOpen, "no such drive"};
+    error = {LockFailure::kCannotOpen, file_reason::kNoSuchDrive};
     return nullptr;
   }
   const Text hostFolder = FromUtf8(*host);

@@ -164,7 +164,10 @@ TEST_F(Form1LogicTest, StartUpPutsEveryListOnTheCurrentFolder) {
     ASSERT_GE(chosen, 0);
     EXPECT_EQ(view.driveLabels[list][static_cast<std::size_t>(chosen)],
               u"d: [" + FromUtf8(dir.path().string()) + u"]");
-    EXPECT_EQ(view.driveLabels[list].back(), u"z: [/]");
+    // On Linux the last drive stands for the host's root; on Windows it is a drive of its own.
+    if (!kHostPathsAreWindowsPaths) {
+      EXPECT_EQ(view.driveLabels[list].back(), u"z: [/]");
+    }
   }
   EXPECT_EQ(form->PatternFolder(), u"D:\\pattern\\");
   EXPECT_EQ(form->ConversionDone(), 0);
@@ -334,10 +337,10 @@ TEST_F(Form1LogicTest, AMissingTargetFolderIsCreatedOnlyOnYes) {
   Execute(u"D:\\work\\b.gdf", u"D:\\出力\\B-1");
   EXPECT_EQ(view.log, (std::vector<Text>{u"status " + Text(messages::kConverting), u"events",
                                          u"ask " + Text(messages::kCreateFolder), u"status "}));
-  EXPECT_FALSE(stdfs::exists(dir.path() / "出力"));
+  EXPECT_FALSE(test::Exists(dir / "出力"));
   view.answerYes = true;
   Execute(u"D:\\work\\b.gdf", u"D:\\出力\\B-1");
-  EXPECT_TRUE(stdfs::is_directory(dir.path() / "出力" / "B-1"));
+  EXPECT_TRUE(test::Exists(dir / "出力/B-1"));
   EXPECT_EQ(view.status, messages::kCompleted);
 }
 
