@@ -54,6 +54,7 @@ TEST_F(EndToEndRun, RefusedChecks) {
       {dir / "b.gdf", "", "指定されたパスは正しくありません。"},
       {dir / "b.gdf", "DATA", "host paths begin with / or ./"},
       {dir / "b.gdf", "Q:\\OUT", "指定されたパスは正しくありません。"},
+      {dir / "b.gdf", "\\\\server\\share\\OUT", "指定されたパスは正しくありません。"},  // no drive
       {dir / "b.gdf", dir / "my out", "指定されたパスは正しくありません。"},
       {dir / "b.gdf", dir / "out/x", "フォルダがありません。新規作成しますか？"},  // answered No
   };

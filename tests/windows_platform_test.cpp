@@ -42,7 +42,10 @@ class WindowsPlatformTest : public ::testing::Test {
 
 TEST_F(WindowsPlatformTest, BytesAsTheyAre) {
   // CR LF stays CR LF, a lone LF stays a lone LF, and 0x1A is a byte like any other.
-  const std::string bytes = std::string("a\r\nb\nc\x1A" "d\r\n\x1A\x1A", 12);
+  const std::string bytes = std::string(
+      "a\r\nb\nc\x1A"
+      "d\r\n\x1A\x1A",
+      12);
   std::string error;
   ASSERT_TRUE(WriteFile(u"D:\\RAW.TXT", bytes, error)) << error;
   EXPECT_EQ(fs->Size(u"D:\\raw.txt"), 12);
@@ -90,6 +93,15 @@ TEST_F(WindowsPlatformTest, RefusalsNameTheirCause) {
   EXPECT_EQ(error, "the file is in use by another program");
   CloseHandle(held);
 
+  // A folder under a file: one of its folders is a file, as a POSIX host says it.
+  EXPECT_FALSE(fs->CreateFolder(u"D:\\X1.TXT\\SUB", error));
+  EXPECT_EQ(error, file_reason::kNotAFolder);
+  EXPECT_FALSE(fs->Open(u"D:\\X1.TXT\\SUB\\X3.TXT", OpenMode::kTruncate, error));
+  EXPECT_EQ(error, file_reason::kNotAFolder);
+  ASSERT_TRUE(fs->CreateFolder(u"D:\\OUT", error)) << error;
+  EXPECT_FALSE(fs->Open(u"D:\\OUT", OpenMode::kTruncate, error));
+  EXPECT_EQ(error, file_reason::kIsAFolder);
+
   // Names with characters that Windows forbids.
   for (const char16_t* name : {u"D:\\A<B.TXT", u"D:\\A|B.TXT", u"D:\\A\"B.TXT"}) {
     error.clear();
@@ -98,13 +110,36 @@ TEST_F(WindowsPlatformTest, RefusalsNameTheirCause) {
   }
 }
 
+// A record file held open by another program (the drawing system showing it, say): the run
+// stops at that file with exit 3, names it and its cause, and says what it wrote before.
+TEST_F(WindowsPlatformTest, ARunStopsAtARecordFileHeldByAnotherProgram) {
+  std::filesystem::copy(test::SourceDir() + "/data/pattern", dir.path() / "pattern",
+                        std::filesystem::copy_options::recursive);
+  std::string error;
+  ASSERT_TRUE(fs->CreateFolder(u"D:\\OUT", error)) << error;
+  ASSERT_TRUE(WriteFile(u"D:\\OUT\\X3.TXT", "old\r\n", error)) << error;
+  const std::wstring host = Wide(*fs->ToHost(u"D:\\OUT\\X3.TXT"));
+  const HANDLE held =
+      CreateFileW(host.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const auto result = test::RunGdfconv({"convert", "--yes", "--pattern-dir", dir / "pattern",
+                                        "--program-dir", dir / "pattern",
+                                        test::SourceDir() + "/data/examples/B-1.gdf", dir / "OUT"});
+  CloseHandle(held);
+  EXPECT_EQ(result.exitCode, 3) << result.err;
+  EXPECT_NE(result.err.find("X3.TXT"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("in use by another program"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("$S"), std::string::npos) << result.err;  // the section it was in
+  EXPECT_EQ(fs->ReadAll(u"D:\\OUT\\X3.TXT", error).value_or("<none>"), "old\r\n");
+}
+
 TEST_F(WindowsPlatformTest, AReadOnlyFileIsNotWritten) {
   std::string error;
   ASSERT_TRUE(WriteFile(u"D:\\X1.TXT", "old\r\n", error)) << error;
   const std::wstring host = Wide(*fs->ToHost(u"D:\\X1.TXT"));
   ASSERT_TRUE(SetFileAttributesW(host.c_str(), FILE_ATTRIBUTE_READONLY));
-  const HANDLE probe = CreateFileW(host.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
-                                   nullptr);
+  const HANDLE probe =
+      CreateFileW(host.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   if (probe != INVALID_HANDLE_VALUE) {
     CloseHandle(probe);
     SetFileAttributesW(host.c_str(), FILE_ATTRIBUTE_NORMAL);
