@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "common/platform.h"
 #include "support/test_support.h"
 
 namespace gdf {
@@ -65,6 +66,18 @@ TEST_F(EndToEndRun, RefusedChecks) {
     EXPECT_EQ(result.out, "");
   }
   EXPECT_TRUE(fs::is_empty(dir.path() / "out"));
+}
+
+// Every command's help is whole and written for the host it runs on: Windows paths on Windows,
+// host paths and the drive map's Z: on Linux.
+TEST(CommandHelp, SpeaksOfThisHost) {
+  for (const char* command : {"convert", "batch", "check", "preview"}) {
+    const auto help = RunGdfconv({command, "--help"});
+    EXPECT_EQ(help.exitCode, 0) << command;
+    EXPECT_EQ(help.out.find('@'), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("Examples:\n  gdfconv " + std::string(command)), std::string::npos);
+    EXPECT_EQ(help.out.find("~/") == std::string::npos, kHostPathsAreWindowsPaths) << help.out;
+  }
 }
 
 TEST_F(EndToEndRun, EmptyTargetShowsTheDriveMessageFirst) {

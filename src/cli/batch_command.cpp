@@ -31,8 +31,7 @@ the file's stem inside DIR (B-1.gdf into DIR\B-1), which the batch creates when 
 with --list, the targets that the list names. A file that is refused or fails does not stop
 the batch; a summary table at the end gives the outcome of each, with the reason.
 
-A SOURCE that is a folder stands for every *.gdf file in it. SOURCE, DIR and the paths of the
-list are host paths (beginning with /, ./, ../ or ~/) or drive paths through the drive map.
+A SOURCE that is a folder stands for every *.gdf file in it. @PATHS@
 
 On a terminal a progress bar shows the file being converted (file n of N, its name, the time
 elapsed); otherwise one line is printed per file.
@@ -44,7 +43,7 @@ Options:
                       and lines that begin with "#" are passed over
   --pattern-dir DIR   the pattern-data folder (host folder); without it the folder named in
                       VirizuV5.ini in the system folder is used
-  --system-dir DIR    the folder that stands for the system directory (default /etc/gdfconv)
+  --system-dir DIR    @SYSTEM_DIR@
   --program-dir DIR   the program's own folder, where PATADD.txt is left
   --drive X=DIR       map drive letter X to host folder DIR (repeatable)
   --yes               create a missing target root, and answer Yes for missing targets of a
@@ -68,11 +67,27 @@ Exit status:
   3  some file failed during its conversion
 
 Examples:
-  gdfconv batch --pattern-dir ~/pattern --target-root ./out ./logs/*.gdf
-  gdfconv batch --pattern-dir ~/pattern --target-root 'D:\WORK\2003\SITE' --drive D=/srv ./logs
-  gdfconv batch --pattern-dir ~/pattern --yes --list pairs.txt --report batch.json
-  gdfconv batch --pattern-dir ~/pattern --dry-run --target-root ./out --preview-dir ./pictures ./logs
-)";
+@EXAMPLES@)";
+
+constexpr support::HostWords kBatchWords[] = {
+    {"@PATHS@",
+     "SOURCE, DIR and the paths of the\n"
+     "list are host paths (beginning with /, ./, ../ or ~/) or drive paths through the drive map.",
+     "SOURCE, DIR and the paths of the\n"
+     "list are Windows paths; one that begins with \".\\\" or \"..\\\" is taken from the current "
+     "folder."},
+    {"@EXAMPLES@",
+     "  gdfconv batch --pattern-dir ~/pattern --target-root ./out ./logs/*.gdf\n"
+     "  gdfconv batch --pattern-dir ~/pattern --target-root 'D:\\WORK\\2003\\SITE' --drive D=/srv "
+     "./logs\n"
+     "  gdfconv batch --pattern-dir ~/pattern --yes --list pairs.txt --report batch.json\n"
+     "  gdfconv batch --pattern-dir ~/pattern --dry-run --target-root ./out --preview-dir "
+     "./pictures ./logs\n",
+     "  gdfconv batch --target-root D:\\WORK\\2003\\SITE D:\\LOGS\n"
+     "  gdfconv batch --target-root D:\\WORK\\2003\\SITE D:\\LOGS\\B-1.gdf D:\\LOGS\\B-2.gdf\n"
+     "  gdfconv batch --yes --list pairs.txt --report batch.json\n"
+     "  gdfconv batch --dry-run --target-root D:\\OUT --preview-dir .\\pictures D:\\LOGS\n"},
+};
 
 int Usage(const std::string& why) {
   std::cerr << "gdfconv batch: " << why << "\n(see gdfconv batch --help)\n";
@@ -247,7 +262,7 @@ int RunBatchCommand(const std::vector<std::string>& args) {
   auto line = ParseCommandLine(args, kBatchOptions, Operands::kTaken, error);
   if (!line) return Usage(error);
   if (line->help) {
-    std::cout << kBatchHelp;
+    std::cout << support::HelpForThisHost(kBatchHelp, kBatchWords);
     return kExitConverted;
   }
   BatchRequest request;

@@ -32,12 +32,11 @@ and every problem with its line and severity:
            entry to extend, a "$O" series out of ascending depth, depths that are not numbers,
            a "$K" record without text, names that the tables will hold in double quotes
 
-SOURCE is a host path (beginning with /, ./, ../ or ~/) or a drive path through the drive map.
+@PATHS@
 
 Options:
   --format text|json  the form of the output (default text)
-  --drive X=DIR       map drive letter X to host folder DIR (repeatable); Z: maps to / unless
-                      given otherwise
+  --drive X=DIR       @DRIVE@
   --help              show this text
 
 Exit status:
@@ -46,10 +45,21 @@ Exit status:
   2  usage error
 
 Examples:
-  gdfconv check ./B-1.gdf
-  gdfconv check --format json data/*.gdf > check.json
-  gdfconv check --drive D=/srv/borings 'D:\2003\B-1.gdf'
-)";
+@EXAMPLES@)";
+
+constexpr support::HostWords kCheckWords[] = {
+    {"@PATHS@",
+     "SOURCE is a host path (beginning with /, ./, ../ or ~/) or a drive path through the drive "
+     "map.",
+     "SOURCE is a Windows path; one that begins with \".\\\" or \"..\\\" is taken from the current "
+     "folder."},
+    {"@EXAMPLES@",
+     "  gdfconv check ./B-1.gdf\n"
+     "  gdfconv check --format json data/*.gdf > check.json\n"
+     "  gdfconv check --drive D=/srv/borings 'D:\\2003\\B-1.gdf'\n",
+     "  gdfconv check D:\\2003\\B-1.gdf\n"
+     "  gdfconv check --format json .\\B-1.gdf .\\B-2.gdf > check.json\n"},
+};
 
 int Usage(const std::string& why) {
   std::cerr << "gdfconv check: " << why << "\n(see gdfconv check --help)\n";
@@ -101,7 +111,7 @@ int RunCheckCommand(const std::vector<std::string>& args) {
   auto line = ParseCommandLine(args, options, Operands::kTaken, error);
   if (!line) return Usage(error);
   if (line->help) {
-    std::cout << kCheckHelp;
+    std::cout << support::HelpForThisHost(kCheckHelp, kCheckWords);
     return kExitConverted;
   }
   const std::string format = line->Value("--format").value_or("text");

@@ -196,6 +196,39 @@ void PrintDryRun(std::ostream& out, const DryRunResult& result) {
   }
 }
 
+namespace {
+
+// The option texts that every command with these options shares.
+constexpr HostWords kSharedWords[] = {
+    {"@SYSTEM_DIR@", "the folder that stands for the system directory (default /etc/gdfconv)",
+     "the folder of VirizuV5.ini (default: the system folder as a 32-bit\n"
+     "                      program sees it: the VirtualStore copy of SysWOW64, SysWOW64, the\n"
+     "                      VirtualStore copy of System32, System32; the first that holds it)"},
+    {"@DRIVE@",
+     "map drive letter X to host folder DIR (repeatable); Z: maps to / unless\n"
+     "                      given otherwise",
+     "stand drive letter X for folder DIR, as subst does (repeatable)"},
+};
+
+void ReplaceAll(std::string& text, std::string_view marker, std::string_view words) {
+  for (auto at = text.find(marker); at != std::string::npos;
+       at = text.find(marker, at + words.size())) {
+    text.replace(at, marker.size(), words);
+  }
+}
+
+}  // namespace
+
+std::string HelpForThisHost(std::string text, std::span<const HostWords> words) {
+  for (const HostWords& word : words) {
+    ReplaceAll(text, word.marker, kHostPathsAreWindowsPaths ? word.windows : word.posix);
+  }
+  for (const HostWords& word : kSharedWords) {
+    ReplaceAll(text, word.marker, kHostPathsAreWindowsPaths ? word.windows : word.posix);
+  }
+  return text;
+}
+
 }  // namespace gdf::cli::support
 
 namespace gdf::cli {

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 
 #include "common/host_settings.h"
@@ -44,6 +45,17 @@ class ReportFile {
 std::size_t DisplayWidth(std::string_view utf8);
 /// `utf8` followed by blanks up to `width` columns.
 std::string PadRight(const std::string& utf8, std::size_t width);
+
+/// A word of a help text that differs between hosts: `marker` in the text stands for `posix` on
+/// Linux and for `windows` on Windows.
+struct HostWords {
+  std::string_view marker;
+  std::string_view posix;
+  std::string_view windows;
+};
+/// A command's help text for this host: its own markers replaced, then the ones every command
+/// shares (@SYSTEM_DIR@, @DRIVE@, @EXAMPLES@ as given).
+std::string HelpForThisHost(std::string text, std::span<const HostWords> words);
 
 /// Prints what a dry run found: how the run would end, then each folder with its files.
 void PrintDryRun(std::ostream& out, const DryRunResult& result);

@@ -24,19 +24,15 @@ constexpr const char kConvertHelp[] = R"(Usage: gdfconv convert [options] SOURCE
 Converts the source data file SOURCE into record files in the target folder TARGET, and adds
 new names to the lookup tables of the pattern-data folder.
 
-SOURCE and TARGET are what the window's two text boxes would hold. A text that begins with
-"/", "./", "../" or "~/" is a host path and is turned into a drive path through the drive map
-(the longest mapped folder that holds it wins); any other text ("D:\WORK\B-1", "DATA") reaches
-the run unchanged.
+SOURCE and TARGET are what the window's two text boxes would hold. @PATHS@
 
 Options:
   --pattern-dir DIR   the pattern-data folder (host folder); without it the folder named in
                       VirizuV5.ini in the system folder is used
-  --system-dir DIR    the folder that stands for the system directory (default /etc/gdfconv)
+  --system-dir DIR    @SYSTEM_DIR@
   --program-dir DIR   the program's own folder, where PATADD.txt is left (default: the folder
                       of the gdfconv executable)
-  --drive X=DIR       map drive letter X to host folder DIR (repeatable); Z: maps to / unless
-                      given otherwise
+  --drive X=DIR       @DRIVE@
   --yes               answer Yes when asked whether to create a missing target folder
                       (without it the question is asked on a terminal, else answered No)
   --lock-wait SECONDS how long to wait for another conversion that uses the same
@@ -64,12 +60,32 @@ Exit status:
      line; files written before the failure stay
 
 Examples:
-  gdfconv convert --pattern-dir ~/pattern --yes ./B-1.gdf ./out/B-1
-  gdfconv convert --drive D=/srv/borings 'D:\2003\B-1.gdf' 'D:\WORK\2003\SITE\B-1'
-  gdfconv convert --dry-run --pattern-dir ~/pattern ./B-1.gdf ./out/B-1
-  gdfconv convert --pattern-dir ~/pattern --yes --report B-1.json ./B-1.gdf ./out/B-1
-  gdfconv convert --pattern-dir ~/pattern --yes --preview B-1.svg ./B-1.gdf ./out/B-1
-)";
+@EXAMPLES@)";
+
+constexpr support::HostWords kConvertWords[] = {
+    {"@PATHS@",
+     "A text that begins with\n"
+     "\"/\", \"./\", \"../\" or \"~/\" is a host path and is turned into a drive path through the "
+     "drive map\n"
+     "(the longest mapped folder that holds it wins); any other text (\"D:\\WORK\\B-1\", \"DATA\") "
+     "reaches\n"
+     "the run unchanged.",
+     "They are Windows paths as\n"
+     "typed there (\"D:\\WORK\\2003\\B-1\"); a text that begins with \".\\\" or \"..\\\" is made "
+     "absolute\n"
+     "against the current folder, and any other text (\"DATA\") reaches the run unchanged."},
+    {"@EXAMPLES@",
+     "  gdfconv convert --pattern-dir ~/pattern --yes ./B-1.gdf ./out/B-1\n"
+     "  gdfconv convert --drive D=/srv/borings 'D:\\2003\\B-1.gdf' 'D:\\WORK\\2003\\SITE\\B-1'\n"
+     "  gdfconv convert --dry-run --pattern-dir ~/pattern ./B-1.gdf ./out/B-1\n"
+     "  gdfconv convert --pattern-dir ~/pattern --yes --report B-1.json ./B-1.gdf ./out/B-1\n"
+     "  gdfconv convert --pattern-dir ~/pattern --yes --preview B-1.svg ./B-1.gdf ./out/B-1\n",
+     "  gdfconv convert D:\\2003\\B-1.gdf D:\\WORK\\2003\\SITE\\B-1\n"
+     "  gdfconv convert --yes --pattern-dir C:\\PATTERN .\\B-1.gdf .\\OUT\\B-1\n"
+     "  gdfconv convert --dry-run .\\B-1.gdf D:\\WORK\\B-1\n"
+     "  gdfconv convert --yes --report B-1.json --preview B-1.svg .\\B-1.gdf D:\\WORK\\B-1\n"
+     "  gdfconv convert --drive W=\"C:\\Users\\tanaka\\My borings\" W:\\B-1.gdf W:\\OUT\\B-1\n"},
+};
 
 const std::vector<OptionRule> kConvertOptions = {
     Switch("--yes", "-y"),
@@ -107,7 +123,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   auto line = ParseCommandLine(args, kConvertOptions, Operands::kTaken, error);
   if (!line) return Usage(error);
   if (line->help) {
-    std::cout << kConvertHelp;
+    std::cout << support::HelpForThisHost(kConvertHelp, kConvertWords);
     return kExitConverted;
   }
   const std::vector<std::string>& positional = line->operands;

@@ -40,7 +40,7 @@ Options:
                       there); default: a folder named after SOURCE on its drive
   --pattern-dir DIR   the pattern-data folder (host folder); without it the folder named in
                       VirizuV5.ini in the system folder is used
-  --system-dir DIR    the folder that stands for the system directory (default /etc/gdfconv)
+  --system-dir DIR    @SYSTEM_DIR@
   --program-dir DIR   the program's own folder
   --drive X=DIR       map drive letter X to host folder DIR (repeatable)
   --help              show this text
@@ -52,9 +52,16 @@ Exit status:
   3  the run would fail; the picture shows what it would write before the failure
 
 Examples:
-  gdfconv preview --pattern-dir ~/pattern ./B-1.gdf -o B-1.svg
-  gdfconv preview --drive D=/srv/borings --pattern-dir ~/pattern 'D:\2003\B-1.gdf' -o B-1.svg
-)";
+@EXAMPLES@)";
+
+constexpr support::HostWords kPreviewWords[] = {
+    {"@EXAMPLES@",
+     "  gdfconv preview --pattern-dir ~/pattern ./B-1.gdf -o B-1.svg\n"
+     "  gdfconv preview --drive D=/srv/borings --pattern-dir ~/pattern 'D:\\2003\\B-1.gdf' -o "
+     "B-1.svg\n",
+     "  gdfconv preview D:\\2003\\B-1.gdf -o B-1.svg\n"
+     "  gdfconv preview --target D:\\WORK\\B-1 .\\B-1.gdf -o B-1.svg\n"},
+};
 
 int Usage(const std::string& why) {
   std::cerr << "gdfconv preview: " << why << "\n(see gdfconv preview --help)\n";
@@ -88,7 +95,7 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
   auto line = ParseCommandLine(args, kPreviewOptions, Operands::kTakenUndashed, error);
   if (!line) return Usage(error);
   if (line->help) {
-    std::cout << kPreviewHelp;
+    std::cout << support::HelpForThisHost(kPreviewHelp, kPreviewWords);
     return kExitConverted;
   }
   HostSettings& host = line->host;
