@@ -238,6 +238,11 @@ Text StrForm(int value) {
 }
 Text StrForm(std::int16_t value) { return StrForm(static_cast<int>(value)); }
 
+Text WithoutLeadingBlank(Text strForm) {
+  if (!strForm.empty() && strForm.front() == u' ') strForm.erase(0, 1);
+  return strForm;
+}
+
 double Truncate(double value) { return std::trunc(value); }
 
 std::int16_t ToInt16(double value) {

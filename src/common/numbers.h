@@ -41,6 +41,9 @@ Text CStrForm(double value);
 Text StrForm(std::int16_t value);
 Text StrForm(int value);
 
+/// A Str form with its leading blank removed ([ 5] gives [5]; [-5] stays as it is).
+Text WithoutLeadingBlank(Text strForm);
+
 /// Truncation toward zero (-2.7 gives -2).
 double Truncate(double value);
 

@@ -9,7 +9,6 @@
 #include "run/title_files.h"
 #include "sections/section.h"
 #include "tables/code_tables.h"
-#include "tables/table_file.h"
 
 namespace gdf {
 namespace {
@@ -19,20 +18,6 @@ Text EraYear(TextView headerLine) {
   const float value = NumericOrZero(headerLine);
   const float year = (value > 40 && value < 65) ? value + 1925 : value + 1988;
   return StrForm(year);
-}
-
-// The first code of a code-and-name table whose name passes `matches`; empty when none does.
-// Reads only as far as the first match, as a search that stops there would.
-template <typename Matches>
-Text LookUpCode(const RunContext& context, TextView table, Matches&& matches) {
-  const LineFile file = LoadTable(context.fs, context.TablePath(table));
-  TextReader reader(file);
-  for (reader.SkipBlankLines(); !reader.AtEnd(); reader.SkipBlankLines()) {
-    Text code = reader.ReadField();
-    const Text name = reader.ReadField();
-    if (matches(name)) return code;
-  }
-  return {};
 }
 
 void FillTitleList1(const HeaderBlock& h, std::vector<Text>& list) {
@@ -63,23 +48,6 @@ void FillTitleList2(const HeaderBlock& h, std::vector<Text>& list) {
   list[29] = h.Line(22);
   list[30] = h.Line(23);
   list[32] = h.Line(21);
-}
-
-// Entry 17 of list 2: the L1.TXT code whose name equals H12 folded to half width, upper case
-// and trimmed.
-Text LookUpL1(const RunContext& context, TextView h12) {
-  const Text key = TrimLeft(TrimRight(ToUpperSimple(ToHalfWidth(h12))));
-  return LookUpCode(context, u"L1.TXT", [&](const Text& name) { return name == key; });
-}
-
-// Entry 31 of list 2: the first L2.TXT code whose name holds H21 in full or half width. An
-// empty H21 is held by every name that is not empty.
-Text LookUpL2(const RunContext& context, TextView h21) {
-  const Text full = ToFullWidth(h21);
-  const Text half = ToHalfWidth(h21);
-  return LookUpCode(context, u"L2.TXT", [&](const Text& name) {
-    return !name.empty() && (name.find(full) != Text::npos || name.find(half) != Text::npos);
-  });
 }
 
 // The name table that the layer section searches first must exist; an existing one is kept.
@@ -118,8 +86,8 @@ void RunHeaderStage(const HeaderBlock& block, RunContext& context) {
   context.titleList2.assign(kTitleList2Size + 1, Text());
   FillTitleList1(block, context.titleList1);
   FillTitleList2(block, context.titleList2);
-  context.titleList2[17] = LookUpL1(context, block.Line(12));
-  context.titleList2[31] = LookUpL2(context, block.Line(21));
+  context.titleList2[17] = LookUpL1Code(context, block.Line(12));
+  context.titleList2[31] = LookUpL2Code(context, block.Line(21));
   MakeSureKishituExists(context);
   WriteCountFile(context);
   WriteTitleFiles(context, context.titleList1, context.titleList2, context.recordBase);

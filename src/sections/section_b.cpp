@@ -68,11 +68,6 @@ class SectionB : public Section {
   DepthList columns_[5];  // columns 6 to 10, each by the range rule
 };
 
-Text WithoutLeadingBlank(Text text) {
-  if (!text.empty() && text.front() == u' ') text.erase(0, 1);
-  return text;
-}
-
 // Month and day of "month/day", each as two digits, after the year as the header holds it.
 void WriteN8Record(PrintFile& file, std::int16_t& counter, const Text& depth, const Text& date,
                    const Text& year) {
