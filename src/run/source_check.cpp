@@ -29,57 +29,6 @@ double AsDecimal(float value) {
   return std::strtod(text, nullptr);
 }
 
-// A section's notes as the checker keeps them: every warning, and every fault that a check
-// explains; the first fault is where the run stops, and where its reading stood then.
-class CheckNotes final : public SectionNotes {
- public:
-  CheckNotes(SourceCheck& result, SectionFound& found, const TextReader& reader)
-      : result_(result), found_(found), reader_(reader) {}
-
-  bool Checking() const override { return true; }
-  void Warning(int line, Text message) override {
-    Add(Severity::kWarning, line, std::move(message), false);
-  }
-  void WriteFault(int line, Text message) override {
-    Add(Severity::kError, line, std::move(message), false);
-  }
-  void Fault(RunFailure failure, Text explanation) override {
-    const bool first = !failure_;
-    if (first) Stop(failure);
-    if (explanation.empty()) return;  // the failure speaks for itself, after the section
-    Add(Severity::kError, failure.sourceLine, std::move(explanation), first);
-    if (first) explained_ = true;
-  }
-  void Present(long long count) override { found_.present = count; }
-
-  /// A fault thrown by the reading, which ends it: the first one counts.
-  void Thrown(const RunFailure& failure) {
-    if (!failure_) Stop(failure);
-  }
-  const std::optional<RunFailure>& Failure() const { return failure_; }
-  /// 1-based line that the reading had reached at the first fault.
-  std::size_t StoppedAt() const { return stoppedAt_; }
-  /// Whether a problem already says what the first fault says.
-  bool Explained() const { return explained_; }
-  void SetExplained() { explained_ = true; }
-
- private:
-  void Stop(const RunFailure& failure) {
-    failure_ = failure;
-    stoppedAt_ = reader_.LastLineNumber();
-  }
-  void Add(Severity severity, int line, Text message, bool stopsRun) {
-    result_.problems.push_back({severity, line, found_.tag, std::move(message), stopsRun});
-  }
-
-  SourceCheck& result_;
-  SectionFound& found_;
-  const TextReader& reader_;
-  std::optional<RunFailure> failure_;
-  std::size_t stoppedAt_ = 0;
-  bool explained_ = false;
-};
-
 class Checker {
  public:
   Checker(const LineFile& file, SourceCheck& result) : file_(file), result_(result) {}
@@ -102,10 +51,8 @@ class Checker {
   }
 
  private:
-  SourceProblem& Add(Severity severity, int line, std::string section, Text message,
-                     bool stopsRun = false) {
+  void Add(Severity severity, int line, std::string section, Text message, bool stopsRun = false) {
     result_.problems.push_back({severity, line, std::move(section), std::move(message), stopsRun});
-    return result_.problems.back();
   }
 
   void CheckEncoding() {
@@ -139,13 +86,6 @@ class Checker {
     }
   }
 
-  Text TagAt(std::size_t line) const {
-    for (const auto& [at, tag] : tagLines_) {
-      if (at == line) return FromAscii(tag);
-    }
-    return {};
-  }
-
   void CheckSection(const SectionKind& kind) {
     const std::string tag = kind.tag;
     const auto first = std::find_if(tagLines_.begin(), tagLines_.end(),
@@ -159,8 +99,7 @@ class Checker {
     found.lastLine = found.line;
     const Text rest = CountText(file_.Line(tagLine), tag);
     found.countText = file_.Line(tagLine).substr(2);
-    const std::size_t body = tagLine + 1;
-    const std::size_t nextTag = NextTagLine(file_, body);
+    const std::size_t nextTag = NextTagLine(file_, tagLine + 1);
 
     SectionHeader header;
     try {
@@ -181,41 +120,22 @@ class Checker {
       return;
     }
 
-    // The section's own reader, as the run calls it before writing anything, with notes that
-    // keep what it finds.
-    TextReader reader(file_, body);
-    CheckNotes notes(result_, found, reader);
-    try {
-      if (kind.make != nullptr) {
-        kind.make()->Read(reader, header, notes);
-      } else {
-        ReadHeaderBlock(reader, header, notes);
-      }
-    } catch (const RunError& error) {
-      notes.Thrown(error.failure());
-    }
-    const std::optional<RunFailure>& failure = notes.Failure();
-    if (!failure) {
-      if (reader.LastLineNumber() > body) found.lastLine = static_cast<int>(reader.LastLineNumber());
-    } else if (failure->kind == FailureKind::kReadPastEnd) {
-      // Past the end the section takes in the rest of the file.
-      found.lastLine = static_cast<int>(file_.LineCount());
-    } else {
-      // After any other fault it holds what its count gives it (up to the next tag line), as
-      // far as the reader came.
-      const std::size_t shape = static_cast<std::size_t>(kind.linesPerRecord);
-      const std::size_t extent =
-          shape == 0 ? nextTag
-                     : std::min<std::size_t>(
-                           nextTag,
-                           body + static_cast<std::size_t>(std::max<int>(header.count, 0)) * shape);
-      const std::size_t reached = notes.StoppedAt() > body ? notes.StoppedAt() : 0;
-      found.lastLine = static_cast<int>(std::max<std::size_t>({extent, reached, tagLine + 1}));
+    // The section's own reader, as the run calls it before writing anything.
+    KeptReading reading = ReadKeepingEveryNote(
+        file_, kind, header, [](TextReader& reader, const SectionHeader& at, SectionNotes& notes) {
+          ReadHeaderBlock(reader, at, notes);
+        });
+    found.present = reading.present;
+    found.lastLine = reading.lastLine;
+    for (SectionNote& note : reading.notes) {
+      Add(note.fault ? Severity::kError : Severity::kWarning, note.line, tag,
+          std::move(note.message), note.stopsRun);
     }
     // A reader that stops at a line beginning with "$" never reads the next tag line.
     CheckShortSection(found, std::max<long long>(header.count, 0),
-                      kind.endsAtDollarLine ? file_.LineCount() : nextTag, notes);
-    if (failure && !notes.Explained()) {
+                      kind.endsAtDollarLine ? file_.LineCount() : nextTag, reading);
+    const std::optional<RunFailure>& failure = reading.failure;
+    if (failure && !reading.explained) {
       const int line = failure->sourceLine > 0 ? failure->sourceLine : found.line;
       Add(Severity::kError, line, tag, failure->reason + u" The run stops here.", true);
     }
@@ -242,14 +162,14 @@ class Checker {
   // The count promises more than stands before the next tag line: either the file ends first
   // (the run stops), or the section's reader takes in the next section's lines.
   void CheckShortSection(const SectionFound& found, long long count, std::size_t nextTag,
-                         CheckNotes& notes) {
+                         KeptReading& reading) {
     if (count <= found.present) return;
     const Text promise = u"The count " + NumberText(count) + u" promises more " +
                          FromAscii(found.unit) + u" than the " + NumberText(found.present) +
                          u" that stand";
-    const auto& failure = notes.Failure();
+    const auto& failure = reading.failure;
     if (failure && failure->kind == FailureKind::kReadPastEnd) {
-      notes.SetExplained();
+      reading.explained = true;
       Add(Severity::kError, found.line, found.tag,
           promise +
               u" after the tag line: the run reads past the end of the file and stops "
@@ -257,8 +177,8 @@ class Checker {
           true);
     } else if (nextTag < file_.LineCount()) {
       Add(Severity::kError, found.line, found.tag,
-          promise + u" before the tag line " + TagAt(nextTag) + u" at line " +
-              NumberText(static_cast<long long>(nextTag + 1)) +
+          promise + u" before the tag line " + FromAscii(file_.LineBytes(nextTag).substr(0, 2)) +
+              u" at line " + NumberText(static_cast<long long>(nextTag + 1)) +
               u": the run reads that tag line and the lines after it as records of " +
               FromAscii(found.tag) + u".");
     }
@@ -366,24 +286,19 @@ SourceCheck CheckSourceBytes(std::string bytes, Text name) {
 }
 
 SourceCheck CheckSourceFile(const FileSystem& fs, TextView path) {
-  if (Trim(path).empty() || !fs.Exists(path, ListAttribute::kNormal)) {
+  const auto unreadable = [&](Text why) {
     SourceCheck result;
     result.file = Text(path);
     result.readable = false;
-    result.problems.push_back(
-        {Severity::kError, 0, {}, u"There is no such file: the run refuses it.", true});
+    result.problems.push_back({Severity::kError, 0, {}, std::move(why), true});
     return result;
+  };
+  if (Trim(path).empty() || !fs.Exists(path, ListAttribute::kNormal)) {
+    return unreadable(u"There is no such file: the run refuses it.");
   }
   std::string error;
   auto bytes = fs.ReadAll(path, error);
-  if (!bytes) {
-    SourceCheck result;
-    result.file = Text(path);
-    result.readable = false;
-    result.problems.push_back(
-        {Severity::kError, 0, {}, u"The file cannot be read: " + FromUtf8(error) + u".", true});
-    return result;
-  }
+  if (!bytes) return unreadable(u"The file cannot be read: " + FromUtf8(error) + u".");
   return CheckSourceBytes(std::move(*bytes), Text(path));
 }
 

@@ -2,15 +2,18 @@
 // a fault at a line, and the records that stand in the section.
 //
 // The run hears only the faults, and its reading stops at the first (StopAtFirstFault); the
-// checker keeps every note and lets the reader go on where it can, so that one reading of the
-// section says both what the run does and what it passes over.
+// checker keeps every note (KeepEveryNote) and lets the reader go on where it can, so that one
+// reading of the section says both what the run does and what it passes over.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "common/errors.h"
 #include "common/text.h"
+#include "common/text_file.h"
 
 namespace gdf {
 
@@ -39,6 +42,66 @@ class StopAtFirstFault final : public SectionNotes {
   void WriteFault(int, Text) override {}
   void Fault(RunFailure failure, Text) override { throw RunError(std::move(failure)); }
   void Present(long long) override {}
+};
+
+/// One note that a reader told, as the checker keeps it.
+struct SectionNote {
+  bool fault = false;     ///< a fault (of the reading or of the writing), else a warning
+  int line = 0;           ///< 1-based source line
+  Text message;           ///< what a check says
+  bool stopsRun = false;  ///< whether the run's reading stops here (the first fault)
+};
+
+/// The checker's notes: every warning, and every fault that a check explains; the first fault
+/// is where the run stops, and where the reading stood then.
+class KeepEveryNote final : public SectionNotes {
+ public:
+  /// `reader` is the reading's, to tell where it stood at the first fault.
+  explicit KeepEveryNote(const TextReader& reader) : reader_(reader) {}
+
+  bool Checking() const override { return true; }
+  void Warning(int line, Text message) override {
+    notes_.push_back({false, line, std::move(message), false});
+  }
+  void WriteFault(int line, Text message) override {
+    notes_.push_back({true, line, std::move(message), false});
+  }
+  void Fault(RunFailure failure, Text explanation) override {
+    const bool first = !failure_;
+    if (first) Stop(failure);
+    if (explanation.empty()) return;  // the failure speaks for itself
+    notes_.push_back({true, failure.sourceLine, std::move(explanation), first});
+    if (first) explained_ = true;
+  }
+  void Present(long long count) override { present_ = count; }
+
+  /// A fault thrown by the reading, which ends it: the first one counts.
+  void Thrown(const RunFailure& failure) {
+    if (!failure_) Stop(failure);
+  }
+
+  const std::vector<SectionNote>& Notes() const { return notes_; }
+  /// The first fault, where the run's reading stops.
+  const std::optional<RunFailure>& Failure() const { return failure_; }
+  /// Whether a note already says what the first fault says.
+  bool Explained() const { return explained_; }
+  /// What stands in the section, in the unit of its count.
+  long long PresentCount() const { return present_; }
+  /// 1-based line that the reading had reached at the first fault.
+  std::size_t StoppedAt() const { return stoppedAt_; }
+
+ private:
+  void Stop(const RunFailure& failure) {
+    failure_ = failure;
+    stoppedAt_ = reader_.LastLineNumber();
+  }
+
+  const TextReader& reader_;
+  std::vector<SectionNote> notes_;
+  std::optional<RunFailure> failure_;
+  std::size_t stoppedAt_ = 0;
+  bool explained_ = false;
+  long long present_ = 0;
 };
 
 /// A value as messages show it: between square brackets.
