@@ -105,12 +105,9 @@ TEST_F(PlanBatchTest, RefusalsBeforeTheStart) {
 
   request.targetRoot.reset();
   request.sources.clear();
-  request.listFile = dir / "no-such-list.txt";
-  EXPECT_TRUE(std::holds_alternative<ListUnreadable>(std::get<BatchRefusal>(Plan())));
-  test::WriteBytes(dir / "list.txt", "# nothing\n\n");
-  request.listFile = dir / "list.txt";
+  request.list = "# nothing\n\n";
   EXPECT_TRUE(std::holds_alternative<ListEmpty>(std::get<BatchRefusal>(Plan())));
-  test::WriteBytes(dir / "list.txt", dir / "src/b.gdf" + "\tD:\\OUT\\ONE\n");
+  request.list = dir / "src/b.gdf" + "\tD:\\OUT\\ONE\n";
   const auto listed = Plan();
   const auto* jobs = std::get_if<std::vector<BatchJob>>(&listed);
   ASSERT_TRUE(jobs);

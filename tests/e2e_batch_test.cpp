@@ -105,6 +105,17 @@ TEST_F(Batch, ListOfPairsAndTheFolderQuestion) {
   EXPECT_TRUE(fs::exists(work.path() / "elsewhere/one/X1.TXT"));
 }
 
+// The list is a host file that the command line reads: no drive needs to hold its folder.
+TEST_F(Batch, ListThatNoDriveHolds) {
+  test::TempDir lists;
+  test::WriteBytes(lists / "pairs.txt", work / "src/A-1.gdf" + "\t" + work / "out" + "\n");
+  const auto result =
+      RunGdfconv(Args({"--drive", "D=" + work.path().string(), "--list", lists / "pairs.txt"}));
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_NE(result.out.find("converted  A-1.gdf  D:\\out"), std::string::npos) << result.out;
+  EXPECT_TRUE(fs::exists(work.path() / "out/X1.TXT"));
+}
+
 TEST_F(Batch, DryRunWritesNothing) {
   const auto before = FilesIn(work.path());
   const auto result = RunGdfconv(Args(

@@ -268,14 +268,14 @@ int RunBatchCommand(const std::vector<std::string>& args) {
   BatchRequest request;
   request.sources = line->operands;
   request.targetRoot = line->Value("--target-root");
-  request.listFile = line->Value("--list");
+  const auto listFile = line->Value("--list");
   request.createTargetRoot = line->Has("--yes");
   const bool quiet = line->Has("--quiet");
   const bool dryRun = line->Has("--dry-run");
-  if (request.targetRoot.has_value() == request.listFile.has_value()) {
+  if (request.targetRoot.has_value() == listFile.has_value()) {
     return Usage("give either --target-root DIR with the sources, or --list FILE");
   }
-  if (request.listFile && !request.sources.empty()) {
+  if (listFile && !request.sources.empty()) {
     return Usage("with --list the sources come from the list; give none besides");
   }
   if (request.targetRoot && request.sources.empty()) {
@@ -285,9 +285,14 @@ int RunBatchCommand(const std::vector<std::string>& args) {
   CompleteHostSettings(host);
   HostFileSystem disk(host.fileSystem);
 
+  // The list is a host file, read here: no drive needs to hold it.
+  if (listFile) {
+    request.list = support::ReadHostFile(*listFile);
+    if (!request.list) return PrintRefusal(ListUnreadable{*listFile}, *listFile);
+  }
   auto plan = PlanBatch(request, disk);
   if (const auto* refusal = std::get_if<BatchRefusal>(&plan)) {
-    return PrintRefusal(*refusal, request.listFile.value_or(""));
+    return PrintRefusal(*refusal, listFile.value_or(""));
   }
   const std::vector<BatchJob>& jobs = std::get<std::vector<BatchJob>>(plan);
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <iterator>
 #include <vector>
 
 #include "cli/commands.h"
@@ -114,6 +115,15 @@ Text ProgramFolderText(const FileSystem& fs, const HostSettings& host) {
   Text folder = fs.FromHost(host.programDir).value_or(Text());
   if (!folder.empty() && folder.back() != u'\\') folder.push_back(u'\\');
   return folder;
+}
+
+std::optional<std::string> ReadHostFile(const std::string& hostPath) {
+  const std::string path = ExpandHome(hostPath);
+  if (!IsHostFile(path)) return std::nullopt;
+  std::ifstream in(HostPathOf(path), std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (!in.is_open() || in.bad()) return std::nullopt;
+  return bytes;
 }
 
 bool ReportFile::Open(const std::string& hostPath, std::string& error) {

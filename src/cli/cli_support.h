@@ -26,6 +26,10 @@ std::optional<Text> ResolvePatternFolder(const std::optional<std::string>& patte
 /// The program's folder in drive form, ending with "\" (empty when no drive holds it).
 Text ProgramFolderText(const FileSystem& fs, const HostSettings& host);
 
+/// The bytes of a host file that the user named (a leading "~/" is the home folder); nothing
+/// when it is not a file that can be read whole.
+std::optional<std::string> ReadHostFile(const std::string& hostPath);
+
 /// A report file, opened before the work so that a path that cannot be written is refused
 /// before anything is done.
 class ReportFile {

@@ -125,13 +125,8 @@ std::variant<std::vector<BatchJob>, BatchRefusal> PlanUnderTargetRoot(const Batc
 
 std::variant<std::vector<BatchJob>, BatchRefusal> PlanFromList(const BatchRequest& request,
                                                                const FileSystem& fs) {
-  // The list file is a host path, also when it does not look like one ("pairs.txt").
-  const auto listPath = fs.FromHost(ExpandHome(*request.listFile));
-  std::string error;
-  const auto content = listPath ? fs.ReadAll(*listPath, error) : std::nullopt;
-  if (!content) return ListUnreadable{*request.listFile};
   ListLineNotPair fault;
-  const auto pairs = ParseBatchList(*content, fault);
+  const auto pairs = ParseBatchList(*request.list, fault);
   if (!pairs) return fault;
   if (pairs->empty()) return ListEmpty{};
   std::vector<BatchJob> jobs;

@@ -65,8 +65,10 @@ struct BatchRequest {
   /// the *.gdf files in it, in name order.
   std::vector<std::string> sources;
   std::optional<std::string> targetRoot;  ///< the folder that receives a folder per source
-  std::optional<std::string> listFile;    ///< or: the host path of a list of pairs
-  bool createTargetRoot = false;          ///< a missing target root may be created
+  /// Or: the text of a list of pairs, as the front end read it from the host file the user
+  /// named (which no drive needs to hold).
+  std::optional<std::string> list;
+  bool createTargetRoot = false;  ///< a missing target root may be created
 };
 
 /// No drive holds these host paths, as given.
@@ -85,7 +87,7 @@ struct SameStem {
   Text second;  ///< the one with the same stem
   Text stem;    ///< the stem of the second
 };
-/// The list file cannot be read.
+/// The list file cannot be read (the front end, which reads it, finds this).
 struct ListUnreadable {
   std::string list;  ///< as given
 };
@@ -112,8 +114,8 @@ std::optional<std::vector<BatchJob>> JobsUnderTargetRoot(const std::vector<Text>
 std::optional<std::vector<std::pair<std::string, std::string>>> ParseBatchList(
     std::string_view text, ListLineNotPair& fault);
 
-/// The jobs of a request: sources under a target root, or the pairs of a list file, each path
-/// taken as `RunPathText` takes it. The first reason not to start, when there is one.
+/// The jobs of a request: sources under a target root, or the pairs of a list, each path taken
+/// as `RunPathText` takes it. The first reason not to start, when there is one.
 std::variant<std::vector<BatchJob>, BatchRefusal> PlanBatch(const BatchRequest& request,
                                                             const FileSystem& fs);
 
