@@ -10,11 +10,24 @@
 #include <vector>
 
 #include "app/win32/form1_win32.h"
+#include "common/command_line.h"
 #include "common/host_settings.h"
 
 namespace {
 
 const wchar_t* W(const gdf::Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+
+// What --help shows, in a message box: the window has no console to print on.
+constexpr const char kUsage[] = R"(Usage: gdfconv-gui [options]
+
+Opens the conversion window. The options are those of gdfconv convert, so that both write the
+same files:
+  --drive X=DIR       stand drive letter X for folder DIR, as subst does (repeatable)
+  --system-dir DIR    the folder of VirizuV5.ini (default: the system folder as a 32-bit
+                      program sees it)
+  --program-dir DIR   the program's own folder, where PATADD.txt is left (default: the folder
+                      of gdfconv-gui.exe)
+  --help              show this text)";
 
 }  // namespace
 
@@ -23,22 +36,26 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   InitCommonControlsEx(&controls);
 
   // The host options of gdfconv (--drive, --system-dir, --program-dir), so that both write the
-  // same files.
+  // same files, read by the parser that every front end uses.
   int count = 0;
   wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::string> args;
-  for (int i = 1; i < count; ++i)
+  for (int i = 1; i < count; ++i) {
     args.push_back(gdf::ToUtf8(gdf::Text(reinterpret_cast<const char16_t*>(arguments[i]))));
-  LocalFree(arguments);
-  gdf::HostSettings host;
-  for (std::size_t i = 0; i < args.size();) {
-    std::string error;
-    if (!gdf::TakeHostOption(args, i, host, error) || !error.empty()) {
-      const gdf::Text text = gdf::FromUtf8(error.empty() ? "unknown option: " + args[i] : error);
-      MessageBoxW(nullptr, W(text), W(gdf::app::kProgramTitle), MB_OK | MB_ICONERROR);
-      return 2;
-    }
   }
+  LocalFree(arguments);
+  std::string error;
+  auto line = gdf::ParseCommandLine(args, {}, gdf::Operands::kRefused, error);
+  if (!line) {
+    MessageBoxW(nullptr, W(gdf::FromUtf8(error)), W(gdf::app::kProgramTitle), MB_OK | MB_ICONERROR);
+    return 2;
+  }
+  if (line->help) {
+    MessageBoxW(nullptr, W(gdf::FromUtf8(kUsage)), W(gdf::app::kProgramTitle),
+                MB_OK | MB_ICONINFORMATION);
+    return 0;
+  }
+  gdf::HostSettings& host = line->host;
   gdf::CompleteHostSettings(host);
   gdf::HostFileSystem fs(host.fileSystem);
 
