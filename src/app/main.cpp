@@ -62,10 +62,7 @@ int main(int argc, char** argv) {
 
   gdf::app::WindowSettings settings;
   settings.systemDirHost = host.systemDir;
-  settings.programFolder = fs.FromHost(host.programDir).value_or(gdf::Text());
-  if (!settings.programFolder.empty() && settings.programFolder.back() != u'\\') {
-    settings.programFolder.push_back(u'\\');
-  }
+  settings.programFolder = gdf::ProgramFolderText(fs, host);
 
   gdf::app::Form1 form(fs, settings);
   if (!form.Form_Load()) return 1;

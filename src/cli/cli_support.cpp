@@ -111,12 +111,6 @@ std::optional<Text> ResolvePatternFolder(const std::optional<std::string>& patte
   return *setting;
 }
 
-Text ProgramFolderText(const FileSystem& fs, const HostSettings& host) {
-  Text folder = fs.FromHost(host.programDir).value_or(Text());
-  if (!folder.empty() && folder.back() != u'\\') folder.push_back(u'\\');
-  return folder;
-}
-
 std::optional<std::string> ReadHostFile(const std::string& hostPath) {
   const std::string path = ExpandHome(hostPath);
   if (!IsHostFile(path)) return std::nullopt;

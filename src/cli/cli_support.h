@@ -23,8 +23,8 @@ bool IsSeconds(const std::string& text);
 std::optional<Text> ResolvePatternFolder(const std::optional<std::string>& patternDir,
                                          FileSystem& fs, const HostSettings& host);
 
-/// The program's folder in drive form, ending with "\" (empty when no drive holds it).
-Text ProgramFolderText(const FileSystem& fs, const HostSettings& host);
+/// The program's folder in drive form, as every front end takes it.
+using gdf::ProgramFolderText;
 
 /// The bytes of a host file that the user named (a leading "~/" is the home folder); nothing
 /// when it is not a file that can be read whole.

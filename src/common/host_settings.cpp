@@ -90,6 +90,12 @@ bool IsHostPathText(const std::string& text) {
 #endif
 }
 
+Text ProgramFolderText(const FileSystem& fs, const HostSettings& settings) {
+  Text folder = fs.FromHost(settings.programDir).value_or(Text());
+  if (!folder.empty() && folder.back() != u'\\') folder.push_back(u'\\');
+  return folder;
+}
+
 std::filesystem::path HostPathOf(const std::string& utf8) {
   return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }

@@ -46,6 +46,10 @@ bool IsHostPathText(const std::string& text);
 /// The run's text for a path typed by the user: a host path becomes a drive path; any other text
 /// is taken as it stands. Nothing when no drive holds the host path.
 std::optional<Text> RunPathText(const std::string& typed, const FileSystem& fs);
+/// The program's folder in drive form, ending with "\" (empty when no drive holds it), as every
+/// front end hands it to the run for PATADD.txt.
+Text ProgramFolderText(const FileSystem& fs, const HostSettings& settings);
+
 /// A host path (UTF-8) as the standard library's path, so that names outside the ANSI code page
 /// survive on Windows; and back.
 std::filesystem::path HostPathOf(const std::string& utf8);

@@ -61,10 +61,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
 
   gdf::app::WindowSettings settings;
   settings.systemDirHost = host.systemDir;
-  settings.programFolder = fs.FromHost(host.programDir).value_or(gdf::Text());
-  if (!settings.programFolder.empty() && settings.programFolder.back() != u'\\') {
-    settings.programFolder.push_back(u'\\');
-  }
+  settings.programFolder = gdf::ProgramFolderText(fs, host);
 
   auto form = std::make_unique<gdf::app::Win32Form1>(fs, settings);
   if (!form->Create(instance)) return 1;
