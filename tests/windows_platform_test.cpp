@@ -133,6 +133,21 @@ TEST_F(WindowsPlatformTest, ARunStopsAtARecordFileHeldByAnotherProgram) {
   EXPECT_EQ(fs->ReadAll(u"D:\\OUT\\X3.TXT", error).value_or("<none>"), "old\r\n");
 }
 
+// A target folder whose name Windows forbids: the run stops where the folder is made, saying
+// why, and leaves nothing behind.
+TEST_F(WindowsPlatformTest, ATargetNameWindowsForbidsStopsTheRun) {
+  std::filesystem::copy(test::SourceDir() + "/data/pattern", dir.path() / "pattern",
+                        std::filesystem::copy_options::recursive);
+  for (const char* target : {"A<B", "A|B", "A\"B"}) {
+    const auto result = test::RunGdfconv(
+        {"convert", "--yes", "--pattern-dir", dir / "pattern", "--program-dir", dir / "pattern",
+         test::SourceDir() + "/data/examples/B-1.gdf", dir / target});
+    EXPECT_EQ(result.exitCode, 3) << result.err;
+    EXPECT_NE(result.err.find("not allowed on Windows"), std::string::npos) << result.err;
+  }
+  EXPECT_EQ(fs->List(u"D:\\").size(), 1u);  // the pattern-data folder alone
+}
+
 TEST_F(WindowsPlatformTest, AReadOnlyFileIsNotWritten) {
   std::string error;
   ASSERT_TRUE(WriteFile(u"D:\\X1.TXT", "old\r\n", error)) << error;
