@@ -259,4 +259,9 @@ bool StandardErrorIsTerminal();
 /// the bytes go out as they are.
 void PrepareStandardStreams();
 
+/// The language of the user's interface as a tag ("ja_JP.UTF-8", "en", ...): on POSIX the first
+/// of LC_ALL, LC_MESSAGES and LANG that is set and not empty; on Windows the user's UI
+/// language. Empty when nothing says.
+std::string UserLanguageTag();
+
 }  // namespace gdf

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <thread>
@@ -459,5 +460,13 @@ bool StandardInputIsTerminal() { return ::isatty(STDIN_FILENO) != 0; }
 bool StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) != 0; }
 
 void PrepareStandardStreams() {}
+
+std::string UserLanguageTag() {
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') return value;
+  }
+  return {};
+}
 
 }  // namespace gdf

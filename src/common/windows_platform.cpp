@@ -821,4 +821,8 @@ void PrepareStandardStreams() {
   PrepareStream(std::cerr, STD_ERROR_HANDLE, stderr);
 }
 
+std::string UserLanguageTag() {
+  return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? "ja" : "en";
+}
+
 }  // namespace gdf

@@ -1,0 +1,337 @@
+// message_catalogue.cpp - The catalogue's texts in both languages, and their rendering.
+#include "common/message_catalogue.h"
+
+#include <array>
+#include <string>
+
+#include "common/messages.h"
+#include "common/platform.h"
+
+namespace gdf {
+namespace {
+
+struct Entry {
+  MessageId id;
+  const char16_t* japanese;
+  const char16_t* english;
+};
+
+using M = MessageId;
+
+// In the order of MessageId; the catalogue test holds it to that.
+constexpr Entry kEntries[] = {
+    {M::kConverting, messages::kConverting, messages::kConverting},
+    {M::kCompleted, messages::kCompleted, messages::kCompleted},
+    {M::kInvalidPath, messages::kInvalidPath, messages::kInvalidPath},
+    {M::kNoSourceFile, messages::kNoSourceFile, messages::kNoSourceFile},
+    {M::kCreateFolder, messages::kCreateFolder, messages::kCreateFolder},
+    {M::kBadDrive, messages::kBadDrive, messages::kBadDrive},
+    {M::kNoSetting, messages::kNoSetting, messages::kNoSetting},
+
+    {M::kPathChecked, u"「{1}」はドライブのパス「{2}」として調べました。",
+     u"\"{1}\" was checked as the drive path \"{2}\"."},
+    {M::kPathNoDrive,
+     u"パスはドライブ名（１文字のアルファベットと「:」、例「D:」）で始まらなければなりません。",
+     u"A path must begin with a drive letter and a colon, for example \"D:\"."},
+    {M::kPathWildcard, u"パスにワイルドカード「{1}」が含まれています。",
+     u"The path holds the wildcard \"{1}\"."},
+    {M::kPathBlank, u"フォルダ名「{1}」に空白が含まれています。パスに空白は使えません。",
+     u"The folder name \"{1}\" holds a blank; a path may not hold blanks."},
+    {M::kPathDriveNotMapped, u"ドライブ {1}: は割り当てられていません。",
+     u"Drive {1}: is not mapped."},
+    {M::kPathDriveNotReady, u"ドライブ {1}: は使用できる状態ではありません。",
+     u"Drive {1}: is not ready."},
+    {M::kPathDoubledSeparator, u"「{1}」の後ろで「\\」が二つ続いています。",
+     u"The path holds a doubled \"\\\" after \"{1}\"."},
+    {M::kPathLongBeforeDot,
+     u"フォルダ名「{1}」は「.」の前が８文字を超えています（8.3 形式の名前しか使えません）。",
+     u"The folder name \"{1}\" has more than eight characters before its dot (names with a "
+     u"dot must be eight-dot-three)."},
+    {M::kPathLongAfterDot,
+     u"フォルダ名「{1}」は「.」の後ろが３文字（３バイト）を超えています（8.3 形式の名前しか使え"
+     u"ません）。",
+     u"The folder name \"{1}\" has more than three characters (bytes) after its dot (names "
+     u"with a dot must be eight-dot-three)."},
+    {M::kPathSecondDot,
+     u"フォルダ名「{1}」に「.」が二つ以上あります（8.3 形式の名前しか使えません）。",
+     u"The folder name \"{1}\" holds a second dot (names with a dot must be eight-dot-three)."},
+    {M::kAdviceDriveOption,
+     u"短いドライブのパスで届くようにしてください。例: --drive {1}={2} を付け、変換先を "
+     u"\"{1}:\\{3}\" とします。",
+     u"Reach the folder through a short drive path: for example add --drive {1}={2} and give "
+     u"the target as \"{1}:\\{3}\"."},
+    {M::kAdviceDriveOptionAny,
+     u"短いドライブのパスで届くようにしてください。例: --drive D=/srv/borings を付け、"
+     u"\"D:\\...\" と指定します。",
+     u"Reach the folder through a short drive path: for example add --drive D=/srv/borings and "
+     u"give \"D:\\...\"."},
+    {M::kAdviceShortName,
+     u"空白を含まない短い名前（8.3 形式）のフォルダを選んでください。",
+     u"Choose a folder whose names hold no blank and are short (eight-dot-three)."},
+    {M::kAdviceHostPath,
+     u"「{1}」はドライブのパスとして扱いました。このコンピュータのパスは / または ./ で始めてく"
+     u"ださい。",
+     u"\"{1}\" was taken as a drive path; paths of this computer begin with / or ./."},
+
+    {M::kAdviceMapDrive,
+     u"ドライブ {1}: を --drive {1}=DIR でこのコンピュータのフォルダに割り当ててください。",
+     u"Map drive {1}: to a folder of this computer with --drive {1}=DIR."},
+    {M::kSourceNotGiven, u"変換元ファイルが指定されていません。",
+     u"No source data file was given."},
+    {M::kSourceMissing, u"変換元ファイル「{1}」はありません。",
+     u"There is no source data file \"{1}\"."},
+    {M::kSourceIsFolder, u"「{1}」はフォルダです。変換元ファイル（*.gdf）を指定してください。",
+     u"\"{1}\" is a folder; give a source data file (*.gdf)."},
+    {M::kTargetIsFile,
+     u"「{1}」はファイルです。変換先にはフォルダを指定してください。何も書き込んでいません。",
+     u"\"{1}\" is a file, not a folder; give a folder as the target. Nothing was written."},
+    {M::kFolderDeclined,
+     u"変換先フォルダは作成されませんでした。何も書き込んでいません。",
+     u"The target folder was not created. Nothing was written."},
+    {M::kNoDriveHolds,
+     u"どのドライブにも「{1}」は含まれていません。--drive X=DIR でドライブを割り当ててください"
+     u"。",
+     u"No drive holds the path \"{1}\"; map one with --drive X=DIR."},
+
+    {M::kSettingsFileMissing, u"設定ファイル「{1}」がありません。",
+     u"There is no settings file \"{1}\"."},
+    {M::kSettingsFileEmpty, u"設定ファイル「{1}」の２行目にフォルダがありません。",
+     u"The settings file \"{1}\" names no folder on its second line."},
+    {M::kSettingsFolderMissing,
+     u"設定ファイル「{2}」のパターンデータフォルダ「{1}」がありません。",
+     u"The pattern-data folder \"{1}\" that the settings file \"{2}\" names does not exist."},
+    {M::kSettingsHow,
+     u"パターンデータフォルダは --pattern-dir DIR で指定するか、設定ファイル「{1}」に２行で書い"
+     u"てください（１行目は任意、２行目はフォルダ、例 Z:\\srv\\pattern\\）。",
+     u"Give the pattern-data folder with --pattern-dir DIR, or write the settings file \"{1}\" "
+     u"in two lines (the first any text, the second the folder, for example "
+     u"Z:\\srv\\pattern\\)."},
+    {M::kSettingsHowFile,
+     u"設定ファイル「{1}」に２行で書いてください（１行目は任意、２行目はパターンデータフォルダ、"
+     u"例 Z:\\srv\\pattern\\）。",
+     u"Write the settings file \"{1}\" in two lines (the first any text, the second the "
+     u"pattern-data folder, for example Z:\\srv\\pattern\\)."},
+    {M::kPatternDirMissing,
+     u"パターンデータフォルダ「{1}」がないか、どのドライブにも含まれていません。",
+     u"The pattern-data folder \"{1}\" does not exist, or no drive holds it."},
+    {M::kProgramFolderNotWritable,
+     u"プログラムフォルダ「{1}」に PATADD.txt を作成できません（{2}）。書き込めるフォルダを "
+     u"--program-dir DIR で指定してください。何も書き込んでいません。",
+     u"PATADD.txt cannot be created in the program folder \"{1}\" ({2}); give a folder that can "
+     u"be written with --program-dir DIR. Nothing was written."},
+
+    {M::kRunStopped, u"変換を中断しました（{1}）。", u"The conversion stopped in {1}."},
+    {M::kRunStoppedNoStage, u"変換を中断しました。", u"The conversion stopped."},
+    {M::kFailureFile, u"ファイル：{1}", u"File: {1}"},
+    {M::kFailureLine, u"変換元ファイルの行：{1}", u"Line: {1}"},
+    {M::kNothingWritten,
+     u"ファイルは何も書き込まれていません。パターンデータフォルダの表も変更されていません。",
+     u"No file was written, and no table of the pattern-data folder was changed."},
+    {M::kFilesWrittenBefore, u"中断までに書き込まれたファイル（{1} 個）：",
+     u"{1} {1?file was|files were} written before the stop:"},
+    {M::kWrittenFile, u"  {1}（{2} 行）", u"  {1} ({2} {2?line|lines})"},
+    {M::kTableLinesAdded, u"パターンデータフォルダの表に追加された行（{1} 行）：",
+     u"{1} {1?line was|lines were} added to the tables of the pattern-data folder:"},
+    {M::kAddedTableLine, u"  {1}: {2},{3}", u"  {1}: {2},{3}"},
+    {M::kNoTableChanged, u"パターンデータフォルダの表は変更されていません。",
+     u"No table of the pattern-data folder was changed."},
+    {M::kFileMayBeIncomplete, u"書き込み中だった「{1}」は不完全かもしれません。",
+     u"\"{1}\", which was being written, may be incomplete."},
+    {M::kMarkerCreated, u"  {1} を作成しました。", u"  {1} was created."},
+    {M::kPlainText, u"{1}", u"{1}"},
+    {M::kAnsweredByYesOption, u"--yes による", u"--yes"},
+    {M::kAnsweredNoWithoutTerminal,
+     u"尋ねる端末がありません。作成するには --yes を付けてください",
+     u"no terminal to ask; pass --yes to create it"},
+
+    {M::kDryRunNothingWritten, u"試行（--dry-run）：何も書き込んでいません。",
+     u"Dry run: nothing was written."},
+    {M::kDryRunWouldAsk, u"実行すると「{1}」と尋ねます。ここでは「はい」と答えたものとします。",
+     u"The run would ask \"{1}\"; the answer Yes is assumed here."},
+    {M::kDryRunWouldEnd, u"実行すると次のように終わります：{1}",
+     u"The run would end with: {1}"},
+    {M::kDryRunWouldBeRefused, u"実行すると拒否されます：{1}",
+     u"The run would be refused: {1}"},
+    {M::kDryRunWouldFail, u"実行すると中断します。", u"The run would fail."},
+    {M::kDryRunBeforeFailure, u"中断までに書き込むもの：",
+     u"What it would write before the failure:"},
+    {M::kDryRunWouldCreateFolders, u"フォルダを作成します（{1} 個）：{2}",
+     u"It would create the {1?folder|folders} {2}."},
+    {M::kFolderTarget, u"変換先フォルダ {1}", u"Target folder {1}"},
+    {M::kFolderPatternData, u"パターンデータフォルダ {1}", u"Pattern-data folder {1}"},
+    {M::kFolderProgram, u"プログラムフォルダ {1}", u"Program folder {1}"},
+    {M::kFolderOther, u"フォルダ {1}", u"Folder {1}"},
+    {M::kFolderWouldBeCreated, u"（作成されます）", u" (would be created)"},
+    {M::kNoFiles, u"（ファイルなし）", u"(no files)"},
+    {M::kPlanNew, u"新規       {1} 行、{2} バイト",
+     u"new        {1} {1?line|lines}, {2} bytes"},
+    {M::kPlanReplaced, u"置き換え   {1} 行 -> {2} 行、{3} バイト",
+     u"replaced   {1} {1?line|lines} -> {2} {2?line|lines}, {3} bytes"},
+    {M::kPlanReplacedSame, u"置き換え   {1} 行、{2} バイト（今と同じ内容）",
+     u"replaced   {1} {1?line|lines}, {2} bytes (the same content as now)"},
+    {M::kPlanGrows, u"追記       {1} 行 -> {2} 行",
+     u"grows      {1} {1?line|lines} -> {2} {2?line|lines}"},
+    {M::kPlanDeleted, u"削除", u"deleted"},
+    {M::kPlanLeftAlone, u"変更なし   {1} 行", u"left alone {1} {1?line|lines}"},
+
+    {M::kBatchAnsweredNo, u"変換先フォルダがありません（「いいえ」と答えました）",
+     u"the target folder does not exist (answered No)"},
+    {M::kBatchFailed, u"中断しました", u"failed"},
+    {M::kBatchAtLine, u" {1} 行目", u" line {1}"},
+    {M::kBatchConverted, u"変換済み", u"converted"},
+    {M::kBatchRefused, u"拒否", u"refused"},
+    {M::kBatchWrittenAndAdded, u"ファイル {1} 個を書き込み、表に {2} 行を追加",
+     u"{1} {1?file|files} written, {2} table {2?line|lines} added"},
+    {M::kBatchResult, u"結果", u"result"},
+    {M::kBatchSource, u"変換元", u"source"},
+    {M::kBatchTarget, u"変換先", u"target"},
+    {M::kBatchReason, u"理由", u"reason"},
+    {M::kBatchTally, u"ファイル {1} 個：変換 {2}、拒否 {3}、中断 {4}（{5}）",
+     u"{1} {1?file|files}: {2} converted, {3} refused, {4} failed in {5}"},
+    {M::kBatchTallyDryRun,
+     u"ファイル {1} 個：変換 {2}、拒否 {3}、中断 {4}（{5}、試行：何も書き込んでいません）",
+     u"{1} {1?file|files}: {2} converted, {3} refused, {4} failed in {5} (dry run: nothing was "
+     u"written)"},
+
+    {M::kReportWrote, u"  書き込み {1}（{2} 行）", u"  wrote {1} ({2} {2?line|lines})"},
+    {M::kReportAdded, u"  {1} に追加: {2},{3}", u"  added to {1}: {2},{3}"},
+
+    {M::kOverflow16, u"オーバーフロー：{1} が 16 ビットの範囲（32767）を超えています。",
+     u"Overflow: {1} is beyond the 16-bit range (32 767)."},
+    {M::kOverflowSingle, u"オーバーフロー：数値 {1} が単精度の範囲を超えています。",
+     u"Overflow: the number {1} is beyond the Single range."},
+    {M::kOverflowDouble, u"オーバーフロー：数値 {1} が倍精度の範囲を超えています。",
+     u"Overflow: the number {1} is beyond the Double range."},
+    {M::kOverflowLeadingNumber,
+     u"オーバーフロー：{1} の先頭の数値が倍精度の範囲を超えています。",
+     u"Overflow: the leading number of {1} is beyond the Double range."},
+    {M::kCannotWriteFile, u"ファイルに書き込めません：{1}。",
+     u"The file cannot be written: {1}."},
+    {M::kCannotReadFile, u"ファイルを読めません：{1}。", u"The file cannot be read: {1}."},
+    {M::kFileTooLarge, u"ファイルが 4 GiB を超えています。", u"The file is larger than 4 GiB."},
+    {M::kNotCodePage932,
+     u"ファイルにシフト JIS（コードページ 932）でないバイトがあります（先頭から {1} バイト目）。",
+     u"The file holds bytes that are not code page 932 (Shift-JIS), at byte offset {1}."},
+    {M::kUtf8Source,
+     u"UTF-8: シフト JIS（CP932）で保存し直してください。UTF-8 の文字がある最初の行は {1} 行目"
+     u"です：{2}",
+     u"UTF-8: save it as Shift-JIS (CP932). The first line with a UTF-8 character is line {1}: "
+     u"{2}"},
+    {M::kReadPastEnd,
+     u"ファイルの終わり（{1} 行目）を越えて読もうとしました。ファイルの行数が件数より少ないた"
+     u"めです。",
+     u"A read went past the end of the file, which ends after line {1}: the file holds fewer "
+     u"lines than its count promises."},
+    {M::kSubscriptOutOfRange, u"添字が範囲外です：パスの区切りが多すぎます。",
+     u"Subscript out of range: the path has more parts than can be held."},
+    {M::kCannotCreateFolder, u"フォルダを作成できません：{1}。",
+     u"The folder cannot be created: {1}."},
+    {M::kPatternFolderBusy,
+     u"別の変換がパターンデータフォルダを使用中です（{1} 秒待ちました）。終わってからもう一度実"
+     u"行してください。",
+     u"Another conversion is using the pattern-data folder; it was still busy after {1} "
+     u"seconds. Try again when it has finished."},
+    {M::kPatternFolderCannotOpen, u"パターンデータフォルダを開けません：{1}。",
+     u"The pattern-data folder cannot be opened: {1}."},
+    {M::kCannotCreateNameTable, u"空の名前表を作成できません：{1}。",
+     u"The empty name table cannot be created: {1}."},
+    {M::kCountBeyondRange, u"タグ行 {1} の件数が 32767 を超えています：{2}。",
+     u"The count of the tag line {1} is beyond 32 767: {2}."},
+    {M::kTooManyLayers, u"名前のある層が {1} あります。番号を付けられるのは 32766 までです。",
+     u"The section lists {1} named layers; at most 32766 can be numbered."},
+    {M::kTooManyRecords, u"レコードが {1} あります。番号を付けられるのは 32766 までです。",
+     u"The section has {1} records; at most 32766 can be numbered."},
+    {M::kTooManyNotes, u"記事が {1} あります。番号を付けられるのは 32766 までです。",
+     u"The section has {1} notes; at most 32766 can be numbered."},
+    {M::kTooManyReadings, u"測定値が {1} あります。番号を付けられるのは 32766 までです。",
+     u"The section has {1} readings; at most 32766 can be numbered."},
+    {M::kDateWithoutSlash,
+     u"レコード {1} の日付 [{2}] の月と日の間に「/」がありません。",
+     u"Record {1} has the date [{2}], which has no \"/\" between month and day."},
+    {M::kValueNeedsQuotes,
+     u"値 [{1}] は {2} では二重引用符で囲む必要がありますが、それ自体に二重引用符を含んでいま"
+     u"す。",
+     u"The value [{1}] needs double quotes in {2} and holds a double quote itself."},
+    {M::kAddedNamesFull,
+     u"名前 [{1}] を追加できません。追加した名前のコードがすでに 3999 に達しており、4000 以上の"
+     u"コードは二度と見つかりません。",
+     u"The name [{1}] cannot be added: the added names already reach code 3999, and a code of "
+     u"4000 or more would never be found again."},
+    {M::kTableCannotBeReplaced,
+     u"追加名の表を置き換えられません：{1}。表は変更されていません。",
+     u"The table of added names cannot be replaced: {1}. It is unchanged."},
+    {M::kCannotCreateMarker, u"目印のファイルを作成できません：{1}。",
+     u"The marker file cannot be created: {1}."},
+    {M::kCodeBeyond16, u"コード [{1}]（キー [{2}]）が 16 ビットの範囲を超えています。",
+     u"The code [{1}] of the key [{2}] is beyond the 16-bit range."},
+    {M::kColumnTooManyEntries,
+     u"{1} 列目の項目が {2} あります。番号を付けられるのは 32766 までです。",
+     u"Column {1} has {2} entries; at most 32766 can be numbered."},
+};
+
+static_assert(std::size(kEntries) == static_cast<std::size_t>(MessageId::kCount),
+              "every message has its entry");
+
+const Entry& EntryOf(MessageId id) { return kEntries[static_cast<std::size_t>(id)]; }
+
+}  // namespace
+
+CatalogueMessage Say(MessageId id, std::initializer_list<Text> args) {
+  return CatalogueMessage{id, std::vector<Text>(args)};
+}
+
+Text Count(std::int64_t number) { return FromAscii(std::to_string(number)); }
+
+TextView Template(MessageId id, Language language) {
+  const Entry& entry = EntryOf(id);
+  return language == Language::kJapanese ? entry.japanese : entry.english;
+}
+
+Text Render(const CatalogueMessage& message, Language language) {
+  const TextView pattern = Template(message.id, language);
+  Text out;
+  out.reserve(pattern.size() + 32);
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char16_t c = pattern[i];
+    const bool placeholder = c == u'{' && i + 2 < pattern.size() && pattern[i + 1] >= u'1' &&
+                             pattern[i + 1] <= u'9';
+    if (!placeholder) {
+      out.push_back(c);
+      continue;
+    }
+    const std::size_t index = static_cast<std::size_t>(pattern[i + 1] - u'1');
+    const Text arg = index < message.args.size() ? message.args[index] : Text();
+    const std::size_t close = pattern.find(u'}', i);
+    if (close == TextView::npos) {
+      out.push_back(c);
+      continue;
+    }
+    if (pattern[i + 2] == u'?') {
+      // "{n?one|many}": the word for the count.
+      const TextView words = pattern.substr(i + 3, close - i - 3);
+      const std::size_t bar = words.find(u'|');
+      out += arg == u"1" ? words.substr(0, bar) : words.substr(bar + 1);
+    } else {
+      out += arg;
+    }
+    i = close;
+  }
+  return out;
+}
+
+Text RenderLines(const std::vector<CatalogueMessage>& messages, Language language) {
+  Text out;
+  for (const CatalogueMessage& message : messages) {
+    if (!out.empty()) out.push_back(u'\n');
+    out += Render(message, language);
+  }
+  return out;
+}
+
+Language LanguageOfTag(std::string_view tag) {
+  return tag.substr(0, 2) == "ja" ? Language::kJapanese : Language::kEnglish;
+}
+
+Language UserLanguage() { return LanguageOfTag(UserLanguageTag()); }
+
+}  // namespace gdf

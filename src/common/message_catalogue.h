@@ -1,0 +1,182 @@
+// message_catalogue.h - Every text of the program's own, in Japanese and in English.
+//
+// The core says what happened as a message id with its parameters (a CatalogueMessage); a front
+// end renders it in its language. The system's own texts (messages.h) are in the catalogue too,
+// the same in both languages, so that a front end can print them first and the program's
+// explanation after them.
+//
+// A template names its parameters {1} to {9}. "{1?file|files}" picks the first word when
+// parameter 1 is "1" and the second otherwise, for counts in English; the Japanese template of
+// the same message names the same parameters.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "common/text.h"
+
+namespace gdf {
+
+/// The language a front end speaks.
+enum class Language { kJapanese, kEnglish };
+
+/// The messages of the catalogue.
+enum class MessageId {
+  // The system's own texts, the same in both languages.
+  kConverting,
+  kCompleted,
+  kInvalidPath,
+  kNoSourceFile,
+  kCreateFolder,
+  kBadDrive,
+  kNoSetting,
+
+  // Why a target path was refused, and what to do.
+  kPathChecked,           ///< {1} the text as given, {2} the drive path that was checked
+  kPathNoDrive,           ///< the path does not begin with a drive letter and ":"
+  kPathWildcard,          ///< {1} the wildcard character
+  kPathBlank,             ///< {1} the folder name holding a blank
+  kPathDriveNotMapped,    ///< {1} the drive letter
+  kPathDriveNotReady,     ///< {1} the drive letter
+  kPathDoubledSeparator,  ///< {1} the path up to the doubled "\"
+  kPathLongBeforeDot,     ///< {1} the folder name
+  kPathLongAfterDot,      ///< {1} the folder name
+  kPathSecondDot,         ///< {1} the folder name
+  kAdviceDriveOption,     ///< {1} a drive letter, {2} a host folder, {3} the target below it
+  kAdviceDriveOptionAny,  ///< no host folder known to suggest
+  kAdviceShortName,       ///< the window: choose a folder with a short name
+  kAdviceHostPath,        ///< {1} the text that was taken as a drive path
+  kAdviceMapDrive,        ///< {1} the drive letter
+
+  // The source data file and the target folder.
+  kSourceNotGiven,   ///< no source text at all
+  kSourceMissing,    ///< {1} the path
+  kSourceIsFolder,   ///< {1} the path
+  kTargetIsFile,     ///< {1} the file in the way
+  kFolderDeclined,   ///< the question was answered No
+  kNoDriveHolds,     ///< {1} the host path
+
+  // The pattern-data folder setting and the program folder.
+  kSettingsFileMissing,   ///< {1} the settings file looked for
+  kSettingsFileEmpty,     ///< {1} the settings file
+  kSettingsFolderMissing, ///< {1} the folder it names, {2} the settings file
+  kSettingsHow,           ///< {1} the settings file
+  kSettingsHowFile,       ///< {1} the settings file (the window: no --pattern-dir)
+  kPatternDirMissing,     ///< {1} the folder given with --pattern-dir
+  kProgramFolderNotWritable,  ///< {1} the program folder, {2} the system's reason
+
+  // How a failed run ended and what it left.
+  kRunStopped,          ///< {1} the stage
+  kRunStoppedNoStage,   ///< no stage known
+  kFailureFile,         ///< {1} the file
+  kFailureLine,         ///< {1} the source line
+  kNothingWritten,      ///< no file was written, no table changed
+  kFilesWrittenBefore,  ///< {1} the number of files
+  kWrittenFile,         ///< {1} the path, {2} its lines
+  kTableLinesAdded,     ///< {1} the number of lines
+  kAddedTableLine,      ///< {1} the table, {2} the code, {3} the name
+  kNoTableChanged,      ///< the tables of the pattern-data folder were not changed
+  kFileMayBeIncomplete, ///< {1} the file being written at the stop
+  kMarkerCreated,       ///< {1} the marker file's path
+  kPlainText,           ///< {1} a text that has no entry of its own
+  kAnsweredByYesOption,       ///< the folder question answered Yes by --yes
+  kAnsweredNoWithoutTerminal, ///< the folder question answered No: no terminal to ask
+
+  // The dry run's plan.
+  kDryRunNothingWritten,
+  kDryRunWouldAsk,           ///< {1} the question
+  kDryRunWouldEnd,           ///< {1} the completion text
+  kDryRunWouldBeRefused,     ///< {1} the refusal
+  kDryRunWouldFail,
+  kDryRunBeforeFailure,
+  kDryRunWouldCreateFolders, ///< {1} how many, {2} the folders
+  kFolderTarget,             ///< {1} the folder
+  kFolderPatternData,        ///< {1} the folder
+  kFolderProgram,            ///< {1} the folder
+  kFolderOther,              ///< {1} the folder
+  kFolderWouldBeCreated,
+  kNoFiles,
+  kPlanNew,                  ///< {1} lines, {2} bytes
+  kPlanReplaced,             ///< {1} lines now, {2} lines after, {3} bytes
+  kPlanReplacedSame,         ///< {1} lines, {2} bytes
+  kPlanGrows,                ///< {1} lines now, {2} lines after
+  kPlanDeleted,
+  kPlanLeftAlone,            ///< {1} lines
+
+  // The batch's summary.
+  kBatchAnsweredNo,
+  kBatchFailed,
+  kBatchAtLine,              ///< {1} the source line
+  kBatchConverted,
+  kBatchRefused,
+  kBatchWrittenAndAdded,     ///< {1} files written, {2} table lines added
+  kBatchResult,
+  kBatchSource,
+  kBatchTarget,
+  kBatchReason,
+  kBatchTally,               ///< {1} files, {2} converted, {3} refused, {4} failed, {5} time
+  kBatchTallyDryRun,         ///< as kBatchTally
+
+  // The command's summary after a run.
+  kReportWrote,              ///< {1} the path, {2} lines
+  kReportAdded,              ///< {1} the table, {2} the code, {3} the name
+
+  // Why a run stopped.
+  kOverflow16,             ///< {1} what overflowed
+  kOverflowSingle,         ///< {1} the number
+  kOverflowDouble,         ///< {1} the number
+  kOverflowLeadingNumber,  ///< {1} the text
+  kCannotWriteFile,        ///< {1} the system's reason
+  kCannotReadFile,         ///< {1} the system's reason
+  kFileTooLarge,
+  kNotCodePage932,         ///< {1} the byte offset
+  kUtf8Source,             ///< {1} the first line with a multi-byte character, {2} its text
+  kReadPastEnd,            ///< {1} the last line of the file
+  kSubscriptOutOfRange,
+  kCannotCreateFolder,     ///< {1} the system's reason
+  kPatternFolderBusy,      ///< {1} seconds waited
+  kPatternFolderCannotOpen,  ///< {1} the system's reason
+  kCannotCreateNameTable,  ///< {1} the system's reason
+  kCountBeyondRange,       ///< {1} the tag, {2} the count as written
+  kTooManyLayers,          ///< {1} the number of named layers
+  kTooManyRecords,         ///< {1} the number of records
+  kTooManyNotes,           ///< {1} the number of notes
+  kTooManyReadings,        ///< {1} the number of readings
+  kDateWithoutSlash,       ///< {1} the record, {2} the date
+  kValueNeedsQuotes,       ///< {1} the value, {2} the table
+  kAddedNamesFull,         ///< {1} the name
+  kTableCannotBeReplaced,  ///< {1} the system's reason
+  kCannotCreateMarker,     ///< {1} the system's reason
+  kCodeBeyond16,           ///< {1} the code, {2} its key (may be empty)
+  kColumnTooManyEntries,   ///< {1} the column, {2} the number of entries
+
+  kCount  ///< the number of messages, not a message
+
+};
+
+/// A message of the catalogue with its parameters: what the core reports.
+struct CatalogueMessage {
+  MessageId id = MessageId::kPlainText;  ///< which message
+  std::vector<Text> args;                ///< its parameters, {1} first
+};
+
+/// A message with its parameters.
+CatalogueMessage Say(MessageId id, std::initializer_list<Text> args = {});
+/// A count as a parameter.
+Text Count(std::int64_t number);
+
+/// The template of a message in a language.
+TextView Template(MessageId id, Language language);
+/// A message rendered in a language.
+Text Render(const CatalogueMessage& message, Language language);
+/// Messages rendered one to a line.
+Text RenderLines(const std::vector<CatalogueMessage>& messages, Language language);
+
+/// The language of a language tag: Japanese for a tag that begins with "ja", else English.
+Language LanguageOfTag(std::string_view tag);
+/// The language of the user of this process (the platform's own setting).
+Language UserLanguage();
+
+}  // namespace gdf
