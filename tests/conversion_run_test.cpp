@@ -121,7 +121,7 @@ TEST_F(ConversionRunTest, InvalidBytesFailWithLineAndOffset) {
   ASSERT_EQ(report.outcome(), RunOutcome::kFailed);
   EXPECT_EQ(report.failure()->kind, FailureKind::kInvalidEncoding);
   EXPECT_EQ(report.failure()->sourceLine, 3);
-  EXPECT_NE(report.failure()->reason.find(u"offset 12"), Text::npos);
+  EXPECT_NE(report.failure()->Reason(Language::kEnglish).find(u"offset 12"), Text::npos);
 }
 
 }  // namespace

@@ -155,7 +155,7 @@ TEST_F(DryRun, FailureAndRefusalAreThoseOfTheRun) {
     double line;
   } cases[] = {
       {work / "src/short.gdf", work / "out/S", 3, "$A", 5},
-      {work / "src/B-1.gdf", work / "src/B-2.gdf/S", 3, "target folder", 0},  // under a file
+      {work / "src/B-1.gdf", work / "src/B-2.gdf/S", 1, "", 0},  // under a file: refused
       {work / "src/missing.gdf", work / "out/S", 1, "", 0},
       {work / "src/B-1.gdf", "Q:\\NO\\DRIVE", 1, "", 0},
   };

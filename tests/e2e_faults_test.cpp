@@ -103,7 +103,7 @@ TEST_F(FaultSweep, UnwritableFoldersFailCleanly) {
   // Permission bits do not stop root, who runs CI: then these runs go as an unprivileged user,
   // for whom the folders are readable.
   const int user = ::geteuid() == 0 ? 65534 : -1;
-  ::chmod(dir.path().c_str(), 0755);
+  ::chmod(dir.path().c_str(), 0777);  // the program folder, where PATADD.txt is left
   fs::remove_all(dir.path() / "out");
   fs::create_directories(dir.path() / "out");
   ::chmod((dir / "out").c_str(), 0555);
@@ -122,6 +122,22 @@ TEST_F(FaultSweep, UnwritableFoldersFailCleanly) {
   for (const auto& [table, fields] : kFaultTables) {
     EXPECT_EQ(test::ReadBytes(dir / ("pattern/" + table)), before[table]) << table;
   }
+
+  // A program folder that cannot take PATADD.txt refuses the run before any table grows: the
+  // marker must never be lost after names were added.
+  ::chmod((dir / "pattern").c_str(), 0777);
+  ::chmod(dir.path().c_str(), 0755);
+  const bool markerBefore = test::Exists(dir / "PATADD.txt");
+  const auto readOnlyProgram = Convert(-1, user);
+  EXPECT_EQ(readOnlyProgram.exitCode, 1) << readOnlyProgram.err;
+  EXPECT_NE(readOnlyProgram.err.find("PATADD.txt cannot be created in the program folder"),
+            std::string::npos)
+      << readOnlyProgram.err;
+  EXPECT_NE(readOnlyProgram.err.find("--program-dir"), std::string::npos) << readOnlyProgram.err;
+  for (const auto& [table, fields] : kFaultTables) {
+    EXPECT_EQ(test::ReadBytes(dir / ("pattern/" + table)), before[table]) << table;
+  }
+  EXPECT_EQ(test::Exists(dir / "PATADD.txt"), markerBefore);
 }
 
 #endif

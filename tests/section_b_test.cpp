@@ -100,7 +100,7 @@ TEST_F(SectionBTest, DateWithoutSlashFailsOnReading) {
   } catch (const RunError& error) {
     EXPECT_EQ(error.failure().kind, FailureKind::kBadValue);
     EXPECT_EQ(error.failure().sourceLine, 13);  // line 2 of record 2
-    EXPECT_NE(error.failure().reason.find(u"Record 2"), Text::npos);
+    EXPECT_NE(error.failure().Reason(Language::kEnglish).find(u"Record 2"), Text::npos);
   }
 }
 

@@ -77,11 +77,12 @@ Text FailureMessageText(const RunReport& report) {
   const Text unknown = u"（不明）";
   const RunFailure failure = report.failure() ? *report.failure() : RunFailure{};
   Text text = u"変換を中断しました。\n\n";
-  text += u"段階：" + (failure.stage.empty() ? unknown : failure.stage) + u"\n";
+  text += u"段階：" +
+          (failure.stage.empty() ? unknown : StageText(failure.stage, Language::kJapanese)) + u"\n";
   text += u"ファイル：" + (failure.file.empty() ? unknown : failure.file) + u"\n";
   text += u"変換元ファイルの行：" +
           (failure.sourceLine > 0 ? Number(failure.sourceLine) : unknown) + u"\n";
-  text += u"理由：" + failure.reason + u"\n\n";
+  text += u"理由：" + failure.Reason(Language::kJapanese) + u"\n\n";
   if (report.files.empty()) {
     text += u"変換先フォルダにはファイルを書き込んでいません。";
   } else {
@@ -92,11 +93,25 @@ Text FailureMessageText(const RunReport& report) {
     }
     text += u"）は変換先フォルダに残っています。";
   }
+  if (!report.incompleteFile.empty()) {
+    text += u"\n" + Render(Say(MessageId::kFileMayBeIncomplete, {report.incompleteFile}),
+                           Language::kJapanese);
+  }
   if (!report.added.empty()) {
     text += u"\nパターンデータに " + Number(static_cast<long>(report.added.size())) +
             u" 行を追加しました。";
+  } else if (!report.files.empty()) {
+    text += u"\n" + Render(Say(MessageId::kNoTableChanged), Language::kJapanese);
   }
   return text;
+}
+
+// The window speaks Japanese: the program's explanation follows the system's own text.
+Message InJapanese(Message message) {
+  const Text explanation = RenderLines(message.explanation, Language::kJapanese);
+  if (!explanation.empty()) message.text += (message.text.empty() ? u"" : u"\n\n") + explanation;
+  message.explanation.clear();
+  return message;
 }
 
 // The run's front end: the window's view, with `ConversionDone` kept by the handlers.
@@ -106,7 +121,9 @@ class Form1Logic::RunUi : public FrontEnd {
 
   void SetStatusText(const Text& text) override { form_.view_.SetStatusText(text); }
   void ProcessPendingEvents() override { form_.view_.ProcessPendingEvents(); }
-  void ShowMessage(const Message& message) override { form_.view_.ShowMessage(message); }
+  void ShowMessage(const Message& message) override {
+    form_.view_.ShowMessage(InJapanese(message));
+  }
   bool AskYesNo(const Text& question, const Text& caption) override {
     return form_.view_.AskYesNo(question, caption);
   }
@@ -131,7 +148,9 @@ bool Form1Logic::Form_Load() {
   view_.CentreOnScreen();
   const std::optional<Text> folder = CheckPatternFolderSetting(fs_, settings_.systemDirHost);
   if (!folder) {
-    view_.ShowMessage({messages::kNoSetting, MessageIcon::kNone, std::nullopt});
+    view_.ShowMessage(InJapanese(
+        {messages::kNoSetting, MessageIcon::kNone, std::nullopt,
+         ExplainMissingSetting(fs_, settings_.systemDirHost, SettingAdvice::kFileOnly)}));
     return false;
   }
   patternFolder_ = *folder;
@@ -166,7 +185,7 @@ void Form1Logic::Command1_Click() {
   }
   if (report.outcome() == RunOutcome::kFailed) {
     view_.SetPointer(Pointer::kDefault);
-    view_.ShowMessage({FailureMessageText(report), MessageIcon::kCritical, std::nullopt});
+    view_.ShowMessage({FailureMessageText(report), MessageIcon::kCritical, std::nullopt, {}});
   }
   running_ = false;
 }

@@ -16,6 +16,8 @@
 #include "cli/commands.h"
 #include "common/command_line.h"
 #include "common/host_settings.h"
+#include "common/messages.h"
+#include "common/path_validation.h"
 #include "run/batch_run.h"
 #include "run/report_json.h"
 
@@ -58,6 +60,8 @@ Options:
                       shows them all, each file's outcome above its picture (see gdfconv
                       preview --help)
   --quiet             print only the summary line
+  --lang ja|en        the language of the program's own messages (default: Japanese when the
+                      first of LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
   --help              show this text
 
 Exit status:
@@ -104,16 +108,19 @@ const std::vector<OptionRule> kBatchOptions = {
     Switch("--yes", "-y"),
     Switch("--quiet", "-q"),
     Switch("--dry-run", "-n"),
+    support::LanguageOption(),
 };
 
 // Says why the batch does not start; returns its exit status.
-int PrintRefusal(const BatchRefusal& refusal, const std::string& listFile) {
+int PrintRefusal(const BatchRefusal& refusal, const std::string& listFile, Language language) {
   struct Printer {
     const std::string& list;
+    Language language;
     int operator()(const NoDriveHolds& unheld) const {
       for (const std::string& path : unheld.paths) {
-        std::cerr << "gdfconv batch: no drive holds the host path " << path
-                  << "; map one with --drive X=DIR\n";
+        std::cerr << "gdfconv batch: "
+                  << support::Said(Say(MessageId::kNoDriveHolds, {FromUtf8(path)}), language)
+                  << "\n";
       }
       return kExitRefused;
     }
@@ -139,7 +146,7 @@ int PrintRefusal(const BatchRefusal& refusal, const std::string& listFile) {
     }
     int operator()(const ListEmpty&) const { return Usage(list + " lists no source"); }
   };
-  return std::visit(Printer{listFile}, refusal);
+  return std::visit(Printer{listFile, language}, refusal);
 }
 
 // The front end of the runs: nothing is printed while the batch goes (a refusal's message is in
@@ -154,6 +161,22 @@ class QuietFrontEnd : public FrontEnd {
   bool yes_;
 };
 
+// A target root that path validation refuses would refuse every file: say once why, and what
+// to do. Returns the exit status, or 0 when the root passes.
+int RefuseTargetRoot(const std::string& given, FileSystem& fs, Language language) {
+  const auto root = RunPathText(given, fs);
+  if (!root) return 0;  // the plan has said that no drive holds it
+  Text validated = *root;
+  PathVerdict verdict;
+  QuietFrontEnd silent(false);
+  if (ValidatePath(validated, fs, silent, &verdict)) return 0;
+  std::cerr << ToUtf8(messages::kInvalidPath) << "\n";
+  if (verdict.rule == PathRule::kNoDrive) std::cerr << ToUtf8(messages::kBadDrive) << "\n";
+  support::PrintLines(std::cerr, ExplainPathVerdict(verdict), language);
+  support::PrintLines(std::cerr, support::TargetAdvice({given, *root}, verdict, fs), language);
+  return kExitRefused;
+}
+
 std::string Elapsed(double seconds) {
   char text[32];
   const int minutes = static_cast<int>(seconds) / 60;
@@ -161,22 +184,23 @@ std::string Elapsed(double seconds) {
   return text;
 }
 
-const char* OutcomeWord(RunOutcome outcome) {
+std::string OutcomeWord(RunOutcome outcome, Language language) {
   switch (outcome) {
     case RunOutcome::kCompleted:
-      return "converted";
+      return support::Said(Say(MessageId::kBatchConverted), language);
     case RunOutcome::kRefused:
-      return "refused";
+      return support::Said(Say(MessageId::kBatchRefused), language);
     case RunOutcome::kFailed:
-      return "failed";
+      break;
   }
-  return "failed";
+  return support::Said(Say(MessageId::kBatchFailed), language);
 }
 
 // Progress: a bar redrawn on a terminal, else a line per file.
 class Progress : public BatchObserver {
  public:
-  Progress(bool terminal, bool quiet) : terminal_(terminal), quiet_(quiet) {}
+  Progress(bool terminal, bool quiet, Language language)
+      : terminal_(terminal), quiet_(quiet), language_(language) {}
 
   void Starting(std::size_t index, std::size_t total, const BatchJob& job) override {
     if (terminal_) Draw(index, total, ToUtf8(SourceFileName(job.sourceText)));
@@ -188,8 +212,8 @@ class Progress : public BatchObserver {
       // A file that did not convert gets a line of its own above the bar.
       if (entry.report.outcome() != RunOutcome::kCompleted) {
         std::cerr << "\r\033[K" << ToUtf8(SourceFileName(entry.job.sourceText)) << ": "
-                  << OutcomeWord(entry.report.outcome()) << ": "
-                  << ToUtf8(OutcomeReason(entry.report)) << "\n";
+                  << OutcomeWord(entry.report.outcome(), language_) << ": "
+                  << ToUtf8(OutcomeReason(entry.report, language_)) << "\n";
       }
       if (index + 1 == total) std::cerr << "\r\033[K" << std::flush;
       return;
@@ -197,12 +221,16 @@ class Progress : public BatchObserver {
     if (quiet_) return;
     std::cout << "[" << index + 1 << "/" << total << "] "
               << ToUtf8(SourceFileName(entry.job.sourceText)) << ": "
-              << OutcomeWord(entry.report.outcome());
+              << OutcomeWord(entry.report.outcome(), language_);
     if (entry.report.outcome() == RunOutcome::kCompleted) {
-      std::cout << " (" << entry.report.files.size() << " files written, "
-                << entry.report.added.size() << " table lines added)";
+      std::cout << " ("
+                << support::Said(Say(MessageId::kBatchWrittenAndAdded,
+                                     {Count(std::ssize(entry.report.files)),
+                                      Count(std::ssize(entry.report.added))}),
+                                 language_)
+                << ")";
     } else {
-      std::cout << ": " << ToUtf8(OutcomeReason(entry.report));
+      std::cout << ": " << ToUtf8(OutcomeReason(entry.report, language_));
     }
     std::cout << "\n";
   }
@@ -220,10 +248,13 @@ class Progress : public BatchObserver {
 
   bool terminal_;
   bool quiet_;
+  Language language_;
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
-void PrintSummary(const std::vector<BatchEntry>& entries, double seconds, bool quiet, bool dryRun) {
+void PrintSummary(const std::vector<BatchEntry>& entries, double seconds, bool quiet, bool dryRun,
+                  Language language) {
+  const auto said = [&](MessageId id) { return support::Said(Say(id), language); };
   const BatchTally tally = TallyBatch(entries);
   if (!quiet) {
     std::size_t sourceWidth = 6;
@@ -233,26 +264,27 @@ void PrintSummary(const std::vector<BatchEntry>& entries, double seconds, bool q
                              support::DisplayWidth(ToUtf8(SourceFileName(entry.job.sourceText))));
       targetWidth = std::max(targetWidth, support::DisplayWidth(ToUtf8(entry.job.targetText)));
     }
-    std::cout << "\n  " << support::PadRight("result", 11)
-              << support::PadRight("source", sourceWidth + 2)
-              << support::PadRight("target", targetWidth + 2) << "reason\n";
+    std::cout << "\n  " << support::PadRight(said(MessageId::kBatchResult), 11)
+              << support::PadRight(said(MessageId::kBatchSource), sourceWidth + 2)
+              << support::PadRight(said(MessageId::kBatchTarget), targetWidth + 2)
+              << said(MessageId::kBatchReason) << "\n";
     for (const BatchEntry& entry : entries) {
       std::string row =
-          "  " + support::PadRight(OutcomeWord(entry.report.outcome()), 11) +
+          "  " + support::PadRight(OutcomeWord(entry.report.outcome(), language), 11) +
           support::PadRight(ToUtf8(SourceFileName(entry.job.sourceText)), sourceWidth + 2) +
           support::PadRight(ToUtf8(entry.job.targetText), targetWidth + 2) +
-          ToUtf8(OutcomeReason(entry.report));
+          ToUtf8(OutcomeReason(entry.report, language));
       row.erase(row.find_last_not_of(' ') + 1);
       std::cout << row << "\n";
     }
     std::cout << "\n";
   }
-  std::ostringstream line;
-  line << entries.size() << (entries.size() == 1 ? " file: " : " files: ") << tally.converted
-       << " converted, " << tally.refused << " refused, " << tally.failed << " failed in "
-       << Elapsed(seconds);
-  if (dryRun) line << " (dry run: nothing was written)";
-  std::cout << line.str() << "\n";
+  std::cout << support::Said(
+                   Say(dryRun ? MessageId::kBatchTallyDryRun : MessageId::kBatchTally,
+                       {Count(std::ssize(entries)), Count(tally.converted), Count(tally.refused),
+                        Count(tally.failed), FromAscii(Elapsed(seconds))}),
+                   language)
+            << "\n";
 }
 
 }  // namespace
@@ -284,20 +316,24 @@ int RunBatchCommand(const std::vector<std::string>& args) {
   HostSettings& host = line->host;
   CompleteHostSettings(host);
   HostFileSystem disk(host.fileSystem);
+  const Language language = support::LanguageOf(*line);
 
   // The list is a host file, read here: no drive needs to hold it.
   if (listFile) {
     request.list = support::ReadHostFile(*listFile);
-    if (!request.list) return PrintRefusal(ListUnreadable{*listFile}, *listFile);
+    if (!request.list) return PrintRefusal(ListUnreadable{*listFile}, *listFile, language);
   }
   auto plan = PlanBatch(request, disk);
   if (const auto* refusal = std::get_if<BatchRefusal>(&plan)) {
-    return PrintRefusal(*refusal, listFile.value_or(""));
+    return PrintRefusal(*refusal, listFile.value_or(""), language);
   }
   const std::vector<BatchJob>& jobs = std::get<std::vector<BatchJob>>(plan);
+  if (request.targetRoot) {
+    if (const int refused = RefuseTargetRoot(*request.targetRoot, disk, language)) return refused;
+  }
 
   const auto patternFolder =
-      support::ResolvePatternFolder(line->Value("--pattern-dir"), disk, host);
+      support::ResolvePatternFolder(line->Value("--pattern-dir"), disk, host, language);
   if (!patternFolder) return kExitRefused;
   RunInputs common;
   common.patternFolder = *patternFolder;
@@ -319,7 +355,7 @@ int RunBatchCommand(const std::vector<std::string>& args) {
   }
 
   QuietFrontEnd ui(request.createTargetRoot);
-  Progress progress(StandardErrorIsTerminal(), quiet);
+  Progress progress(StandardErrorIsTerminal(), quiet, language);
   const auto start = std::chrono::steady_clock::now();
   std::optional<BatchPreviewWriter> pictures;
   if (previewDir) pictures.emplace(progress, common, ExpandHome(*previewDir));
@@ -328,7 +364,7 @@ int RunBatchCommand(const std::vector<std::string>& args) {
       dryRun ? BatchWrites::kDryRun : BatchWrites::kWrite);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  PrintSummary(entries, seconds, quiet, dryRun);
+  PrintSummary(entries, seconds, quiet, dryRun, language);
 
   if (reportFile.IsOpen() && !reportFile.Write(BatchReportJson(common, entries, dryRun), error)) {
     std::cerr << "gdfconv batch: " << error << "\n";

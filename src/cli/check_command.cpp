@@ -36,6 +36,8 @@ and every problem with its line and severity:
 
 Options:
   --format text|json  the form of the output (default text)
+  --lang ja|en        the language of the findings (default: Japanese when the first of
+                      LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
   --drive X=DIR       @DRIVE@
   --help              show this text
 
@@ -106,6 +108,7 @@ int RunCheckCommand(const std::vector<std::string>& args) {
           .Missing("--format needs text or json")
           .Checked([](const std::string& value) { return value == "text" || value == "json"; },
                    "--format needs text or json"),
+      support::LanguageOption(),
   };
   std::string error;
   auto line = ParseCommandLine(args, options, Operands::kTaken, error);

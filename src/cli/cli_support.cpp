@@ -2,6 +2,7 @@
 #include "cli/cli_support.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <iterator>
 #include <vector>
@@ -35,40 +36,37 @@ bool IsWide(char32_t cp) {
          (cp >= 0xFFE0 && cp <= 0xFFE6) || (cp >= 0x20000 && cp <= 0x3FFFD);
 }
 
-const char* RoleTitle(FolderRole role) {
+MessageId RoleTitle(FolderRole role) {
   switch (role) {
     case FolderRole::kTarget:
-      return "Target folder";
+      return MessageId::kFolderTarget;
     case FolderRole::kPatternData:
-      return "Pattern-data folder";
+      return MessageId::kFolderPatternData;
     case FolderRole::kProgram:
-      return "Program folder";
+      return MessageId::kFolderProgram;
     case FolderRole::kOther:
       break;
   }
-  return "Folder";
+  return MessageId::kFolderOther;
 }
 
-std::string Lines(std::int32_t lines) {
-  return std::to_string(lines) + (lines == 1 ? " line" : " lines");
-}
-
-std::string Describe(const PlannedFile& file) {
+CatalogueMessage Describe(const PlannedFile& file) {
   switch (file.action) {
     case PlannedAction::kCreated:
-      return "new        " + Lines(file.lines) + ", " + std::to_string(file.bytes) + " bytes";
+      return Say(MessageId::kPlanNew, {Count(file.lines), Count(file.bytes)});
     case PlannedAction::kReplaced:
-      return "replaced   " + Lines(file.lines) + ", " + std::to_string(file.bytes) + " bytes (" +
-             (file.sameContent ? "the same content as now" : "now " + Lines(file.linesBefore)) +
-             ")";
+      return file.sameContent
+                 ? Say(MessageId::kPlanReplacedSame, {Count(file.lines), Count(file.bytes)})
+                 : Say(MessageId::kPlanReplaced,
+                       {Count(file.linesBefore), Count(file.lines), Count(file.bytes)});
     case PlannedAction::kGrows:
-      return "grows      " + Lines(file.linesBefore) + " -> " + Lines(file.lines);
+      return Say(MessageId::kPlanGrows, {Count(file.linesBefore), Count(file.lines)});
     case PlannedAction::kDeleted:
-      return "deleted";
+      return Say(MessageId::kPlanDeleted);
     case PlannedAction::kLeftAlone:
       break;
   }
-  return "left alone " + Lines(file.lines);
+  return Say(MessageId::kPlanLeftAlone, {Count(file.lines)});
 }
 
 }  // namespace
@@ -81,15 +79,38 @@ bool IsSeconds(const std::string& text) {
   }
 }
 
+OptionRule LanguageOption() {
+  return Valued("--lang")
+      .Missing("--lang needs ja or en")
+      .Checked([](const std::string& value) { return value == "ja" || value == "en"; },
+               "--lang needs ja or en");
+}
+
+Language LanguageOf(const CommandLine& line) {
+  const auto value = line.Value("--lang");
+  if (!value) return UserLanguage();
+  return *value == "ja" ? Language::kJapanese : Language::kEnglish;
+}
+
+std::string Said(const CatalogueMessage& message, Language language) {
+  return ToUtf8(Render(message, language));
+}
+
+void PrintLines(std::ostream& out, const std::vector<CatalogueMessage>& messages,
+                Language language) {
+  for (const CatalogueMessage& message : messages) out << Said(message, language) << "\n";
+}
+
 std::optional<Text> ResolvePatternFolder(const std::optional<std::string>& patternDir,
-                                         FileSystem& fs, const HostSettings& host) {
+                                         FileSystem& fs, const HostSettings& host,
+                                         Language language) {
   if (patternDir) {
     const std::string hostPath = ExpandHome(*patternDir);
     const auto drivePath = IsHostFolder(hostPath) ? fs.FromHost(hostPath) : std::nullopt;
     if (!drivePath) {
       std::cerr << ToUtf8(messages::kNoSetting) << "\n"
-                << "(the pattern-data folder " << *patternDir
-                << " does not exist, or no drive holds it)\n";
+                << Said(Say(MessageId::kPatternDirMissing, {FromUtf8(*patternDir)}), language)
+                << "\n";
       return std::nullopt;
     }
     Text folder = *drivePath;
@@ -99,12 +120,17 @@ std::optional<Text> ResolvePatternFolder(const std::optional<std::string>& patte
   const auto setting = CheckPatternFolderSetting(fs, host.systemDir);
   if (!setting) {
     std::cerr << ToUtf8(messages::kNoSetting) << "\n";
+    PrintLines(std::cerr, ExplainMissingSetting(fs, host.systemDir), language);
     // Where several places were searched, say which: the file may be in a place not looked at.
     if (host.systemDirsLooked.size() > 1 &&
         !IsHostFile(JoinHostPath(host.systemDir, kSettingsFileName))) {
-      std::cerr << "(" << kSettingsFileName << " was looked for in these folders, in this order:\n";
-      for (const std::string& folder : host.systemDirsLooked) std::cerr << "  " << folder << "\n";
-      std::cerr << " the first that holds it is used; --system-dir DIR names another)\n";
+      std::vector<CatalogueMessage> looked{
+          Say(MessageId::kSettingsLookedIn, {FromUtf8(kSettingsFileName)})};
+      for (const std::string& folder : host.systemDirsLooked) {
+        looked.push_back(Say(MessageId::kSettingsLookedInFolder, {FromUtf8(folder)}));
+      }
+      looked.push_back(Say(MessageId::kSettingsLookedInEnd));
+      PrintLines(std::cerr, looked, language);
     }
     return std::nullopt;
   }
@@ -118,6 +144,68 @@ std::optional<std::string> ReadHostFile(const std::string& hostPath) {
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (!in.is_open() || in.bad()) return std::nullopt;
   return bytes;
+}
+
+std::vector<CatalogueMessage> TargetAdvice(const PathArgument& target, const PathVerdict& verdict,
+                                           const FileSystem& fs) {
+  std::vector<CatalogueMessage> out;
+  switch (verdict.rule) {
+    case PathRule::kNoDrive:
+      if (!kHostPathsAreWindowsPaths && !IsHostPathText(target.given)) {
+        out.push_back(Say(MessageId::kAdviceHostPath, {FromUtf8(target.given)}));
+      }
+      return out;
+    case PathRule::kDriveNotMapped:
+    case PathRule::kDriveNotReady:
+      out.push_back(Say(MessageId::kAdviceMapDrive, {verdict.where}));
+      return out;
+    case PathRule::kBlank:
+    case PathRule::kLongBeforeDot:
+    case PathRule::kLongAfterDot:
+    case PathRule::kSecondDot:
+      break;
+    case PathRule::kDoubledSeparator:
+    case PathRule::kWildcard:
+    case PathRule::kAccepted:
+      return out;
+  }
+  if (IsHostPathText(target.given)) {
+    out.push_back(Say(MessageId::kPathChecked, {FromUtf8(target.given), target.text}));
+  }
+  // On Windows a drive of the map is no help for a folder on a real drive: a short name is.
+  if (kHostPathsAreWindowsPaths) return out;
+  // The folder that holds the offending name, and the rest of the target below it.
+  const auto host = fs.ToHost(target.text);
+  if (!host) {
+    out.push_back(Say(MessageId::kAdviceDriveOptionAny));
+    return out;
+  }
+  const std::string name = ToUtf8(verdict.where);
+  const std::filesystem::path whole = HostPathOf(*host);
+  std::filesystem::path folder;
+  bool met = false;
+  for (const auto& part : whole) {
+    folder /= part;
+    if (HostPathText(part) == name) {
+      met = true;
+      break;
+    }
+  }
+  if (!met) {
+    out.push_back(Say(MessageId::kAdviceDriveOptionAny));
+    return out;
+  }
+  const std::filesystem::path below = whole.lexically_relative(folder);
+  Text rest = FromUtf8(below.empty() || below == "." ? std::string() : HostPathText(below));
+  for (char16_t& c : rest) c = c == u'/' ? u'\\' : c;
+  // The first letter from D: that the drive map does not use yet.
+  char16_t letter = u'D';
+  for (const Drive& drive : fs.Drives()) {
+    if (drive.letter == letter && letter < u'Y') ++letter;
+  }
+  out.push_back(
+      Say(MessageId::kAdviceDriveOption, {Text(1, letter), FromUtf8(HostPathText(folder)), rest}));
+  return out;
 }
 
 bool ReportFile::Open(const std::string& hostPath, std::string& error) {
@@ -151,52 +239,55 @@ std::string PadRight(const std::string& utf8, std::size_t width) {
   return used >= width ? utf8 : utf8 + std::string(width - used, ' ');
 }
 
-void PrintDryRun(std::ostream& out, const DryRunResult& result) {
+void PrintDryRun(std::ostream& out, const DryRunResult& result, Language language) {
+  const auto say = [&](const CatalogueMessage& message) { return Said(message, language); };
   const RunReport& report = result.report;
-  out << "Dry run: nothing was written.\n";
+  out << say(Say(MessageId::kDryRunNothingWritten)) << "\n";
   if (result.folderQuestionAsked) {
-    out << "The run would ask \"" << ToUtf8(messages::kCreateFolder)
-        << "\"; the answer Yes is assumed here.\n";
+    out << say(Say(MessageId::kDryRunWouldAsk, {messages::kCreateFolder})) << "\n";
   }
   switch (report.outcome()) {
     case RunOutcome::kCompleted:
-      out << "The run would end with: " << ToUtf8(report.completionText()) << "\n";
+      out << say(Say(MessageId::kDryRunWouldEnd, {report.completionText()})) << "\n";
       break;
     case RunOutcome::kRefused:
-      out << "The run would be refused: " << ToUtf8(report.refusal()->message) << "\n";
+      out << say(Say(MessageId::kDryRunWouldBeRefused, {report.refusal()->message})) << "\n";
+      PrintLines(out, report.refusal()->explanation, language);
       return;
     case RunOutcome::kFailed:
-      out << "The run would fail. " << ToUtf8(DescribeFailure(*report.failure())) << "\n"
-          << "What it would write before the failure:\n";
+      out << say(Say(MessageId::kDryRunWouldFail)) << "\n";
+      PrintLines(out, ExplainFailure(*report.failure(), language), language);
+      out << say(Say(MessageId::kDryRunBeforeFailure)) << "\n";
       break;
   }
-  std::vector<std::string> created;  // outermost first
+  std::vector<Text> created;  // outermost first
   for (const PlannedFolder& folder : result.folders) {
-    if (folder.created) created.push_back(ToUtf8(folder.path));
+    if (folder.created) created.push_back(folder.path);
   }
   std::sort(created.begin(), created.end());
   if (!created.empty()) {
-    out << "It would create the folder" << (created.size() == 1 ? " " : "s ");
-    for (std::size_t i = 0; i < created.size(); ++i) out << (i > 0 ? ", " : "") << created[i];
-    out << ".\n";
+    Text list;
+    for (std::size_t i = 0; i < created.size(); ++i) list += (i > 0 ? u", " : u"") + created[i];
+    out << say(Say(MessageId::kDryRunWouldCreateFolders, {Count(std::ssize(created)), list}))
+        << "\n";
   }
   for (const PlannedFolder& folder : result.folders) {
     if (folder.role == FolderRole::kOther && folder.files.empty()) continue;
-    out << "\n" << RoleTitle(folder.role) << " " << ToUtf8(folder.path);
-    if (folder.created) out << " (would be created)";
+    out << "\n" << say(Say(RoleTitle(folder.role), {folder.path}));
+    if (folder.created) out << say(Say(MessageId::kFolderWouldBeCreated));
     out << "\n";
     std::size_t width = 0;
     for (const PlannedFile& file : folder.files) {
       width = std::max(width, DisplayWidth(ToUtf8(file.name)));
     }
     for (const PlannedFile& file : folder.files) {
-      out << "  " << PadRight(ToUtf8(file.name), width + 2) << Describe(file) << "\n";
+      out << "  " << PadRight(ToUtf8(file.name), width + 2) << say(Describe(file)) << "\n";
       for (const AddedTableLine& line : file.added) {
         out << "  " << std::string(width + 2, ' ') << "  + " << ToUtf8(line.code) << ","
             << ToUtf8(line.name) << "\n";
       }
     }
-    if (folder.files.empty()) out << "  (no files)\n";
+    if (folder.files.empty()) out << "  " << say(Say(MessageId::kNoFiles)) << "\n";
   }
 }
 

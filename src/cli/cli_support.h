@@ -8,8 +8,12 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <vector>
 
+#include "common/command_line.h"
 #include "common/host_settings.h"
+#include "common/message_catalogue.h"
+#include "common/path_validation.h"
 #include "common/platform.h"
 #include "run/dry_run.h"
 
@@ -18,10 +22,35 @@ namespace gdf::cli::support {
 /// Whether `text` is a number of seconds that a run may wait (--lock-wait).
 bool IsSeconds(const std::string& text);
 
+/// "--lang ja|en", which every command takes: the language of the program's own messages.
+OptionRule LanguageOption();
+/// The language that the command line asks for, else the user's.
+Language LanguageOf(const CommandLine& line);
+
 /// The pattern-data folder, ending with "\": `patternDir` when given, else the folder that the
 /// settings file names. Nothing, after the refusal is printed on stderr, when there is none.
 std::optional<Text> ResolvePatternFolder(const std::optional<std::string>& patternDir,
-                                         FileSystem& fs, const HostSettings& host);
+                                         FileSystem& fs, const HostSettings& host,
+                                         Language language);
+
+/// A path as given on the command line and the text the run gets for it.
+struct PathArgument {
+  std::string given;  ///< as on the command line
+  Text text;          ///< what the run gets
+};
+
+/// What to do about a target path that path validation refused, after its explanation: for a
+/// name that breaks the rules, the drive path that was checked and a drive mapped to the folder
+/// that holds the name (on Windows, a folder with a short name); for a drive that is not mapped,
+/// how to map it.
+std::vector<CatalogueMessage> TargetAdvice(const PathArgument& target, const PathVerdict& verdict,
+                                           const FileSystem& fs);
+
+/// Prints messages on a stream, one to a line, in a language.
+void PrintLines(std::ostream& out, const std::vector<CatalogueMessage>& messages,
+                Language language);
+/// One message in a language, as UTF-8.
+std::string Said(const CatalogueMessage& message, Language language);
 
 /// The program's folder in drive form, as every front end takes it.
 using gdf::ProgramFolderText;
@@ -62,6 +91,6 @@ struct HostWords {
 std::string HelpForThisHost(std::string text, std::span<const HostWords> words);
 
 /// Prints what a dry run found: how the run would end, then each folder with its files.
-void PrintDryRun(std::ostream& out, const DryRunResult& result);
+void PrintDryRun(std::ostream& out, const DryRunResult& result, Language language);
 
 }  // namespace gdf::cli::support

@@ -38,6 +38,8 @@ Options:
   --lock-wait SECONDS how long to wait for another conversion that uses the same
                       pattern-data folder (default 30); then the run fails with exit 3
   --quiet             print only the completion text
+  --lang ja|en        the language of the program's own messages (default: Japanese when the
+                      first of LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
   --dry-run           do everything the run would do without writing any file, and list what
                       it would do: each file of the target folder and of the pattern-data folder
                       written, grown or left alone, with line counts and the table lines it
@@ -98,6 +100,7 @@ const std::vector<OptionRule> kConvertOptions = {
         .Missing("--lock-wait needs a number of seconds")
         .Checked(support::IsSeconds, "--lock-wait needs a number of seconds"),
     Valued("--pattern-dir"),
+    support::LanguageOption(),
 };
 
 int Usage(const std::string& why) {
@@ -105,14 +108,16 @@ int Usage(const std::string& why) {
   return kExitUsage;
 }
 
-void PrintReport(const RunReport& report) {
+void PrintReport(const RunReport& report, Language language) {
   for (const WrittenFile& file : report.files) {
-    std::cout << "  wrote " << ToUtf8(file.path) << " (" << file.lines
-              << (file.lines == 1 ? " line)\n" : " lines)\n");
+    std::cout << support::Said(Say(MessageId::kReportWrote, {file.path, Count(file.lines)}),
+                               language)
+              << "\n";
   }
   for (const AddedTableLine& line : report.added) {
-    std::cout << "  added to " << ToUtf8(line.table) << ": " << ToUtf8(line.code) << ","
-              << ToUtf8(line.name) << "\n";
+    std::cout << support::Said(Say(MessageId::kReportAdded, {line.table, line.code, line.name}),
+                               language)
+              << "\n";
   }
 }
 
@@ -131,9 +136,11 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   HostSettings& host = line->host;
   CompleteHostSettings(host);
   HostFileSystem fs(host.fileSystem);
+  const Language language = support::LanguageOf(*line);
 
   // The pattern-data folder: the option, or the setting that the window would read at start.
-  const auto patternFolder = support::ResolvePatternFolder(line->Value("--pattern-dir"), fs, host);
+  const auto patternFolder =
+      support::ResolvePatternFolder(line->Value("--pattern-dir"), fs, host, language);
   if (!patternFolder) return kExitRefused;
 
   RunInputs inputs;
@@ -141,8 +148,11 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   const auto target = RunPathText(positional[1], fs);
   for (const auto* path : {&source, &target}) {
     if (!*path) {
-      std::cerr << "gdfconv convert: no drive holds the host path "
-                << positional[path == &source ? 0 : 1] << "; map one with --drive X=DIR\n";
+      std::cerr << "gdfconv convert: "
+                << support::Said(Say(MessageId::kNoDriveHolds,
+                                     {FromUtf8(positional[path == &source ? 0 : 1])}),
+                                 language)
+                << "\n";
       return kExitRefused;
     }
   }
@@ -155,7 +165,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   const QuestionPolicy policy = line->Has("--yes")          ? QuestionPolicy::kYes
                                 : StandardInputIsTerminal() ? QuestionPolicy::kAsk
                                                             : QuestionPolicy::kNo;
-  TerminalFrontEnd ui(policy);
+  const bool quiet = line->Has("--quiet");
+  TerminalFrontEnd ui(policy, language, quiet);
   support::ReportFile reportFile;
   if (const auto reportPath = line->Value("--report")) {
     if (!reportFile.Open(*reportPath, error)) return Usage(error);
@@ -188,29 +199,35 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     std::cerr << "gdfconv convert: " << error << "\n";
   }
   if (dryRun) {
-    support::PrintDryRun(std::cout, *dryRun);
+    support::PrintDryRun(std::cout, *dryRun, language);
     return ExitStatusOf(report.outcome());
   }
-  const bool quiet = line->Has("--quiet");
   switch (report.outcome()) {
     case RunOutcome::kCompleted:
       std::cout << ToUtf8(report.completionText()) << "\n";
-      if (!quiet) PrintReport(report);
+      if (!quiet) PrintReport(report, language);
       break;
     case RunOutcome::kRefused: {
-      // A refused path that was not a host path may have been meant as one.
-      const RefusalKind kind = report.refusal()->kind;
-      const std::size_t k = kind == RefusalKind::kInvalidPath ? 1 : 0;
-      if (kind != RefusalKind::kFolderDeclined && !IsHostPathText(positional[k])) {
-        std::cerr << "(host paths begin with / or ./; '" << positional[k]
-                  << "' was taken as a Windows path)\n";
+      // The message and its explanation are out (the front end showed them); what to do
+      // about the path comes after them.
+      const Refusal& refusal = *report.refusal();
+      if (refusal.pathVerdict) {
+        support::PrintLines(
+            std::cerr,
+            support::TargetAdvice({positional[1], inputs.targetText}, *refusal.pathVerdict, fs),
+            language);
+      } else if (refusal.kind == RefusalKind::kNoSourceFile && !IsHostPathText(positional[0]) &&
+                 !kHostPathsAreWindowsPaths && !Trim(inputs.sourceText).empty()) {
+        // A source that was not a host path may have been meant as one.
+        support::PrintLines(std::cerr, {Say(MessageId::kAdviceHostPath, {inputs.sourceText})},
+                            language);
+      } else if (refusal.kind == RefusalKind::kFolderDeclined) {
+        support::PrintLines(std::cerr, refusal.explanation, language);
       }
       break;
     }
     case RunOutcome::kFailed:
-      std::cerr << "gdfconv convert: " << ToUtf8(DescribeFailure(*report.failure())) << "\n"
-                << "Files written before the failure stay in the target folder.\n";
-      if (!quiet) PrintReport(report);
+      support::PrintLines(std::cerr, ExplainOutcome(report, language), language);
       break;
   }
   return ExitStatusOf(report.outcome());

@@ -43,6 +43,8 @@ Options:
   --system-dir DIR    @SYSTEM_DIR@
   --program-dir DIR   the program's own folder
   --drive X=DIR       map drive letter X to host folder DIR (repeatable)
+  --lang ja|en        the language of the program's own messages (default: Japanese when the
+                      first of LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
   --help              show this text
 
 Exit status:
@@ -69,10 +71,8 @@ int Usage(const std::string& why) {
 }
 
 const std::vector<OptionRule> kPreviewOptions = {
-    Valued("--pattern-dir"),
-    Valued("--output"),
-    Valued("-o").Into("--output"),
-    Valued("--target"),
+    Valued("--pattern-dir"), Valued("--output"),        Valued("-o").Into("--output"),
+    Valued("--target"),      support::LanguageOption(),
 };
 
 // The folder a preview is made for when none is given: the source's stem beside the drive's
@@ -107,13 +107,15 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
   if (!output) return Usage("expected -o FILE.svg");
   CompleteHostSettings(host);
   HostFileSystem fs(host.fileSystem);
+  const Language language = support::LanguageOf(*line);
 
-  const auto patternFolder = support::ResolvePatternFolder(patternDir, fs, host);
+  const auto patternFolder = support::ResolvePatternFolder(patternDir, fs, host, language);
   if (!patternFolder) return kExitRefused;
   const auto source = RunPathText(positional[0], fs);
   if (!source) {
-    std::cerr << "gdfconv preview: no drive holds the host path " << positional[0]
-              << "; map one with --drive X=DIR\n";
+    std::cerr << "gdfconv preview: "
+              << support::Said(Say(MessageId::kNoDriveHolds, {FromUtf8(positional[0])}), language)
+              << "\n";
     return kExitRefused;
   }
   RunInputs inputs;
@@ -121,7 +123,9 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
   if (target) {
     const auto targetText = RunPathText(*target, fs);
     if (!targetText) {
-      std::cerr << "gdfconv preview: no drive holds the host path " << *target << "\n";
+      std::cerr << "gdfconv preview: "
+                << support::Said(Say(MessageId::kNoDriveHolds, {FromUtf8(*target)}), language)
+                << "\n";
       return kExitRefused;
     }
     inputs.targetText = *targetText;
@@ -136,7 +140,7 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
   support::ReportFile file;
   if (!file.Open(*output, error))
     return Usage("the picture file " + *output + " cannot be written");
-  TerminalFrontEnd ui(QuestionPolicy::kNo);
+  TerminalFrontEnd ui(QuestionPolicy::kNo, language);
   const PreviewRun run = RunPreview(inputs, fs, ui);
   if (!file.Write(PreviewSvg(run.picture), error)) {
     std::cerr << "gdfconv preview: the picture file " << *output << " could not be written whole\n";

@@ -7,17 +7,26 @@
 namespace gdf {
 
 void TerminalFrontEnd::ShowMessage(const Message& message) {
-  std::cerr << ToUtf8(message.text) << "\n";
+  if (!message.text.empty()) std::cerr << ToUtf8(message.text) << "\n";
+  for (const CatalogueMessage& line : message.explanation) {
+    std::cerr << ToUtf8(Render(line, language_)) << "\n";
+  }
   showedMessage_ = true;
 }
 
 bool TerminalFrontEnd::AskYesNo(const Text& question, const Text&) {
   if (policy_ == QuestionPolicy::kYes) {
-    std::cerr << ToUtf8(question) << " [y/N] y (--yes)\n";
+    if (!quiet_) {
+      std::cerr << ToUtf8(question) << " [y/N] y ("
+                << ToUtf8(Render(Say(MessageId::kAnsweredByYesOption), language_)) << ")\n";
+    }
     return true;
   }
   if (policy_ == QuestionPolicy::kNo) {
-    std::cerr << ToUtf8(question) << " [y/N] n (no terminal to ask; pass --yes to create it)\n";
+    if (!quiet_) {
+      std::cerr << ToUtf8(question) << " [y/N] n ("
+                << ToUtf8(Render(Say(MessageId::kAnsweredNoWithoutTerminal), language_)) << ")\n";
+    }
     return false;
   }
   std::cerr << ToUtf8(question) << " [y/N] " << std::flush;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/front_end.h"
+#include "common/message_catalogue.h"
 
 namespace gdf {
 
@@ -14,7 +15,10 @@ enum class QuestionPolicy { kAsk, kYes, kNo };
 
 class TerminalFrontEnd : public FrontEnd {
  public:
-  explicit TerminalFrontEnd(QuestionPolicy policy) : policy_(policy) {}
+  /// With `quiet`, a question that the policy answers is not printed.
+  explicit TerminalFrontEnd(QuestionPolicy policy, Language language = UserLanguage(),
+                            bool quiet = false)
+      : policy_(policy), language_(language), quiet_(quiet) {}
 
   void SetStatusText(const Text& text) override { status_ = text; }
   void ShowMessage(const Message& message) override;
@@ -26,6 +30,8 @@ class TerminalFrontEnd : public FrontEnd {
 
  private:
   QuestionPolicy policy_;
+  Language language_;
+  bool quiet_;
   Text status_;
   bool showedMessage_ = false;
 };

@@ -70,6 +70,8 @@ class DryRunFileSystem : public FileSystem {
   bool Rename(TextView from, TextView to, std::string& error) override;
   std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
   std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
+  /// Asks the disk: what the run could write there.
+  bool CanWrite(TextView path, std::string& error) override { return real_.CanWrite(path, error); }
   std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
                                          LockError& error) override;
 

@@ -4,10 +4,7 @@
 namespace gdf {
 
 void ThrowOverflow(const char* what) {
-  Text reason = u"Overflow: ";
-  reason.append(FromUtf8(what));
-  reason.append(u" is beyond the 16-bit range (32 767).");
-  throw RunError(FailureKind::kOverflow, std::move(reason));
+  throw RunError(FailureKind::kOverflow, Say(MessageId::kOverflow16, {FromUtf8(what)}));
 }
 
 }  // namespace gdf

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "common/message_catalogue.h"
 #include "common/text.h"
 
 namespace gdf {
@@ -28,19 +29,27 @@ enum class FailureKind {
 /// A failure of a run after its checks: what, where and why.
 struct RunFailure {
   FailureKind kind = FailureKind::kCannotOpen;  ///< what happened
-  Text stage;          ///< the stage of the run: "$A", "$S", "header", "L4.TXT", ...
-  Text file;           ///< the file concerned (a Windows path), empty when none
-  int sourceLine = 0;  ///< 1-based line of the source data file, 0 when not known
-  Text reason;         ///< one sentence saying why
+  Text stage;               ///< the stage of the run: "$A", "$S", "header", "L4.TXT", ...
+  Text file;                ///< the file concerned (a Windows path), empty when none
+  int sourceLine = 0;       ///< 1-based line of the source data file, 0 when not known
+  CatalogueMessage reason;  ///< one sentence saying why
+
+  /// The reason in a language.
+  Text Reason(Language language) const { return Render(reason, language); }
 };
 
 /// The exception that carries a RunFailure up to the run's boundary.
 class RunError : public std::runtime_error {
  public:
   explicit RunError(RunFailure failure)
-      : std::runtime_error(ToUtf8(failure.reason)), failure_(std::move(failure)) {}
-  RunError(FailureKind kind, Text reason, Text file = {}, int sourceLine = 0)
+      : std::runtime_error(ToUtf8(failure.Reason(Language::kEnglish))),
+        failure_(std::move(failure)) {}
+  RunError(FailureKind kind, CatalogueMessage reason, Text file = {}, int sourceLine = 0)
       : RunError(RunFailure{kind, {}, std::move(file), sourceLine, std::move(reason)}) {}
+  /// A reason that has no message of its own in the catalogue.
+  RunError(FailureKind kind, Text reason, Text file = {}, int sourceLine = 0)
+      : RunError(kind, Say(MessageId::kPlainText, {std::move(reason)}), std::move(file),
+                 sourceLine) {}
 
   const RunFailure& failure() const { return failure_; }
   RunFailure& failure() { return failure_; }

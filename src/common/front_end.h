@@ -4,7 +4,9 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
+#include "common/message_catalogue.h"
 #include "common/text.h"
 
 namespace gdf {
@@ -21,6 +23,8 @@ struct Message {
   MessageIcon icon = MessageIcon::kNone;  ///< the icon shown beside it
   /// The title bar text: none means the program's title; an empty text is an empty title.
   std::optional<Text> caption;
+  /// The program's own words after `text`: why, and what to do.
+  std::vector<CatalogueMessage> explanation;
 };
 
 /// The front end of a conversion run. A message and the question need an answer of their own;

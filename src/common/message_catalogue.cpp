@@ -65,8 +65,7 @@ constexpr Entry kEntries[] = {
      u"\"D:\\...\" と指定します。",
      u"Reach the folder through a short drive path: for example add --drive D=/srv/borings and "
      u"give \"D:\\...\"."},
-    {M::kAdviceShortName,
-     u"空白を含まない短い名前（8.3 形式）のフォルダを選んでください。",
+    {M::kAdviceShortName, u"空白を含まない短い名前（8.3 形式）のフォルダを選んでください。",
      u"Choose a folder whose names hold no blank and are short (eight-dot-three)."},
     {M::kAdviceHostPath,
      u"「{1}」はドライブのパスとして扱いました。このコンピュータのパスは / または ./ で始めてく"
@@ -85,8 +84,7 @@ constexpr Entry kEntries[] = {
     {M::kTargetIsFile,
      u"「{1}」はファイルです。変換先にはフォルダを指定してください。何も書き込んでいません。",
      u"\"{1}\" is a file, not a folder; give a folder as the target. Nothing was written."},
-    {M::kFolderDeclined,
-     u"変換先フォルダは作成されませんでした。何も書き込んでいません。",
+    {M::kFolderDeclined, u"変換先フォルダは作成されませんでした。何も書き込んでいません。",
      u"The target folder was not created. Nothing was written."},
     {M::kNoDriveHolds,
      u"どのドライブにも「{1}」は含まれていません。--drive X=DIR でドライブを割り当ててください"
@@ -97,8 +95,7 @@ constexpr Entry kEntries[] = {
      u"There is no settings file \"{1}\"."},
     {M::kSettingsFileEmpty, u"設定ファイル「{1}」の２行目にフォルダがありません。",
      u"The settings file \"{1}\" names no folder on its second line."},
-    {M::kSettingsFolderMissing,
-     u"設定ファイル「{2}」のパターンデータフォルダ「{1}」がありません。",
+    {M::kSettingsFolderMissing, u"設定ファイル「{2}」のパターンデータフォルダ「{1}」がありません。",
      u"The pattern-data folder \"{1}\" that the settings file \"{2}\" names does not exist."},
     {M::kSettingsHow,
      u"パターンデータフォルダは --pattern-dir DIR で指定するか、設定ファイル「{1}」に２行で書い"
@@ -140,18 +137,15 @@ constexpr Entry kEntries[] = {
     {M::kMarkerCreated, u"  {1} を作成しました。", u"  {1} was created."},
     {M::kPlainText, u"{1}", u"{1}"},
     {M::kAnsweredByYesOption, u"--yes による", u"--yes"},
-    {M::kAnsweredNoWithoutTerminal,
-     u"尋ねる端末がありません。作成するには --yes を付けてください",
+    {M::kAnsweredNoWithoutTerminal, u"尋ねる端末がありません。作成するには --yes を付けてください",
      u"no terminal to ask; pass --yes to create it"},
 
     {M::kDryRunNothingWritten, u"試行（--dry-run）：何も書き込んでいません。",
      u"Dry run: nothing was written."},
     {M::kDryRunWouldAsk, u"実行すると「{1}」と尋ねます。ここでは「はい」と答えたものとします。",
      u"The run would ask \"{1}\"; the answer Yes is assumed here."},
-    {M::kDryRunWouldEnd, u"実行すると次のように終わります：{1}",
-     u"The run would end with: {1}"},
-    {M::kDryRunWouldBeRefused, u"実行すると拒否されます：{1}",
-     u"The run would be refused: {1}"},
+    {M::kDryRunWouldEnd, u"実行すると次のように終わります：{1}", u"The run would end with: {1}"},
+    {M::kDryRunWouldBeRefused, u"実行すると拒否されます：{1}", u"The run would be refused: {1}"},
     {M::kDryRunWouldFail, u"実行すると中断します。", u"The run would fail."},
     {M::kDryRunBeforeFailure, u"中断までに書き込むもの：",
      u"What it would write before the failure:"},
@@ -163,8 +157,7 @@ constexpr Entry kEntries[] = {
     {M::kFolderOther, u"フォルダ {1}", u"Folder {1}"},
     {M::kFolderWouldBeCreated, u"（作成されます）", u" (would be created)"},
     {M::kNoFiles, u"（ファイルなし）", u"(no files)"},
-    {M::kPlanNew, u"新規       {1} 行、{2} バイト",
-     u"new        {1} {1?line|lines}, {2} bytes"},
+    {M::kPlanNew, u"新規       {1} 行、{2} バイト", u"new        {1} {1?line|lines}, {2} bytes"},
     {M::kPlanReplaced, u"置き換え   {1} 行 -> {2} 行、{3} バイト",
      u"replaced   {1} {1?line|lines} -> {2} {2?line|lines}, {3} bytes"},
     {M::kPlanReplacedSame, u"置き換え   {1} 行、{2} バイト（今と同じ内容）",
@@ -202,11 +195,9 @@ constexpr Entry kEntries[] = {
      u"Overflow: the number {1} is beyond the Single range."},
     {M::kOverflowDouble, u"オーバーフロー：数値 {1} が倍精度の範囲を超えています。",
      u"Overflow: the number {1} is beyond the Double range."},
-    {M::kOverflowLeadingNumber,
-     u"オーバーフロー：{1} の先頭の数値が倍精度の範囲を超えています。",
+    {M::kOverflowLeadingNumber, u"オーバーフロー：{1} の先頭の数値が倍精度の範囲を超えています。",
      u"Overflow: the leading number of {1} is beyond the Double range."},
-    {M::kCannotWriteFile, u"ファイルに書き込めません：{1}。",
-     u"The file cannot be written: {1}."},
+    {M::kCannotWriteFile, u"ファイルに書き込めません：{1}。", u"The file cannot be written: {1}."},
     {M::kCannotReadFile, u"ファイルを読めません：{1}。", u"The file cannot be read: {1}."},
     {M::kFileTooLarge, u"ファイルが 4 GiB を超えています。", u"The file is larger than 4 GiB."},
     {M::kNotCodePage932,
@@ -245,8 +236,7 @@ constexpr Entry kEntries[] = {
      u"The section has {1} notes; at most 32766 can be numbered."},
     {M::kTooManyReadings, u"測定値が {1} あります。番号を付けられるのは 32766 までです。",
      u"The section has {1} readings; at most 32766 can be numbered."},
-    {M::kDateWithoutSlash,
-     u"レコード {1} の日付 [{2}] の月と日の間に「/」がありません。",
+    {M::kDateWithoutSlash, u"レコード {1} の日付 [{2}] の月と日の間に「/」がありません。",
      u"Record {1} has the date [{2}], which has no \"/\" between month and day."},
     {M::kValueNeedsQuotes,
      u"値 [{1}] は {2} では二重引用符で囲む必要がありますが、それ自体に二重引用符を含んでいま"
@@ -257,8 +247,7 @@ constexpr Entry kEntries[] = {
      u"コードは二度と見つかりません。",
      u"The name [{1}] cannot be added: the added names already reach code 3999, and a code of "
      u"4000 or more would never be found again."},
-    {M::kTableCannotBeReplaced,
-     u"追加名の表を置き換えられません：{1}。表は変更されていません。",
+    {M::kTableCannotBeReplaced, u"追加名の表を置き換えられません：{1}。表は変更されていません。",
      u"The table of added names cannot be replaced: {1}. It is unchanged."},
     {M::kCannotCreateMarker, u"目印のファイルを作成できません：{1}。",
      u"The marker file cannot be created: {1}."},
@@ -267,6 +256,19 @@ constexpr Entry kEntries[] = {
     {M::kColumnTooManyEntries,
      u"{1} 列目の項目が {2} あります。番号を付けられるのは 32766 までです。",
      u"Column {1} has {2} entries; at most 32766 can be numbered."},
+
+    {M::kStageSourceFile, u"変換元ファイル", u"source file"},
+    {M::kStageTargetFolder, u"変換先フォルダ", u"target folder"},
+    {M::kStagePatternFolder, u"パターンデータフォルダ", u"pattern-data folder"},
+
+    {M::kSettingsLookedIn, u"{1} は次のフォルダをこの順に探しました：",
+     u"{1} was looked for in these folders, in this order:"},
+    {M::kSettingsLookedInFolder, u"  {1}", u"  {1}"},
+    {M::kSettingsLookedInEnd,
+     u"最初に見つかったものを使います。別のフォルダは --system-dir DIR で指定できます。",
+     u"The first that holds it is used; --system-dir DIR names another."},
+    {M::kRunWroteFiles, u"ファイル {1} 個を書き込み、表に {2} 行を追加しました。",
+     u"{1} {1?file|files} written, {2} table {2?line|lines} added."},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(MessageId::kCount),
@@ -293,8 +295,8 @@ Text Render(const CatalogueMessage& message, Language language) {
   out.reserve(pattern.size() + 32);
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     const char16_t c = pattern[i];
-    const bool placeholder = c == u'{' && i + 2 < pattern.size() && pattern[i + 1] >= u'1' &&
-                             pattern[i + 1] <= u'9';
+    const bool placeholder =
+        c == u'{' && i + 2 < pattern.size() && pattern[i + 1] >= u'1' && pattern[i + 1] <= u'9';
     if (!placeholder) {
       out.push_back(c);
       continue;

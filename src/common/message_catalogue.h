@@ -51,77 +51,77 @@ enum class MessageId {
   kAdviceMapDrive,        ///< {1} the drive letter
 
   // The source data file and the target folder.
-  kSourceNotGiven,   ///< no source text at all
-  kSourceMissing,    ///< {1} the path
-  kSourceIsFolder,   ///< {1} the path
-  kTargetIsFile,     ///< {1} the file in the way
-  kFolderDeclined,   ///< the question was answered No
-  kNoDriveHolds,     ///< {1} the host path
+  kSourceNotGiven,  ///< no source text at all
+  kSourceMissing,   ///< {1} the path
+  kSourceIsFolder,  ///< {1} the path
+  kTargetIsFile,    ///< {1} the file in the way
+  kFolderDeclined,  ///< the question was answered No
+  kNoDriveHolds,    ///< {1} the host path
 
   // The pattern-data folder setting and the program folder.
-  kSettingsFileMissing,   ///< {1} the settings file looked for
-  kSettingsFileEmpty,     ///< {1} the settings file
-  kSettingsFolderMissing, ///< {1} the folder it names, {2} the settings file
-  kSettingsHow,           ///< {1} the settings file
-  kSettingsHowFile,       ///< {1} the settings file (the window: no --pattern-dir)
-  kPatternDirMissing,     ///< {1} the folder given with --pattern-dir
+  kSettingsFileMissing,       ///< {1} the settings file looked for
+  kSettingsFileEmpty,         ///< {1} the settings file
+  kSettingsFolderMissing,     ///< {1} the folder it names, {2} the settings file
+  kSettingsHow,               ///< {1} the settings file
+  kSettingsHowFile,           ///< {1} the settings file (the window: no --pattern-dir)
+  kPatternDirMissing,         ///< {1} the folder given with --pattern-dir
   kProgramFolderNotWritable,  ///< {1} the program folder, {2} the system's reason
 
   // How a failed run ended and what it left.
-  kRunStopped,          ///< {1} the stage
-  kRunStoppedNoStage,   ///< no stage known
-  kFailureFile,         ///< {1} the file
-  kFailureLine,         ///< {1} the source line
-  kNothingWritten,      ///< no file was written, no table changed
-  kFilesWrittenBefore,  ///< {1} the number of files
-  kWrittenFile,         ///< {1} the path, {2} its lines
-  kTableLinesAdded,     ///< {1} the number of lines
-  kAddedTableLine,      ///< {1} the table, {2} the code, {3} the name
-  kNoTableChanged,      ///< the tables of the pattern-data folder were not changed
-  kFileMayBeIncomplete, ///< {1} the file being written at the stop
-  kMarkerCreated,       ///< {1} the marker file's path
-  kPlainText,           ///< {1} a text that has no entry of its own
-  kAnsweredByYesOption,       ///< the folder question answered Yes by --yes
-  kAnsweredNoWithoutTerminal, ///< the folder question answered No: no terminal to ask
+  kRunStopped,                 ///< {1} the stage
+  kRunStoppedNoStage,          ///< no stage known
+  kFailureFile,                ///< {1} the file
+  kFailureLine,                ///< {1} the source line
+  kNothingWritten,             ///< no file was written, no table changed
+  kFilesWrittenBefore,         ///< {1} the number of files
+  kWrittenFile,                ///< {1} the path, {2} its lines
+  kTableLinesAdded,            ///< {1} the number of lines
+  kAddedTableLine,             ///< {1} the table, {2} the code, {3} the name
+  kNoTableChanged,             ///< the tables of the pattern-data folder were not changed
+  kFileMayBeIncomplete,        ///< {1} the file being written at the stop
+  kMarkerCreated,              ///< {1} the marker file's path
+  kPlainText,                  ///< {1} a text that has no entry of its own
+  kAnsweredByYesOption,        ///< the folder question answered Yes by --yes
+  kAnsweredNoWithoutTerminal,  ///< the folder question answered No: no terminal to ask
 
   // The dry run's plan.
   kDryRunNothingWritten,
-  kDryRunWouldAsk,           ///< {1} the question
-  kDryRunWouldEnd,           ///< {1} the completion text
-  kDryRunWouldBeRefused,     ///< {1} the refusal
+  kDryRunWouldAsk,        ///< {1} the question
+  kDryRunWouldEnd,        ///< {1} the completion text
+  kDryRunWouldBeRefused,  ///< {1} the refusal
   kDryRunWouldFail,
   kDryRunBeforeFailure,
-  kDryRunWouldCreateFolders, ///< {1} how many, {2} the folders
-  kFolderTarget,             ///< {1} the folder
-  kFolderPatternData,        ///< {1} the folder
-  kFolderProgram,            ///< {1} the folder
-  kFolderOther,              ///< {1} the folder
+  kDryRunWouldCreateFolders,  ///< {1} how many, {2} the folders
+  kFolderTarget,              ///< {1} the folder
+  kFolderPatternData,         ///< {1} the folder
+  kFolderProgram,             ///< {1} the folder
+  kFolderOther,               ///< {1} the folder
   kFolderWouldBeCreated,
   kNoFiles,
-  kPlanNew,                  ///< {1} lines, {2} bytes
-  kPlanReplaced,             ///< {1} lines now, {2} lines after, {3} bytes
-  kPlanReplacedSame,         ///< {1} lines, {2} bytes
-  kPlanGrows,                ///< {1} lines now, {2} lines after
+  kPlanNew,           ///< {1} lines, {2} bytes
+  kPlanReplaced,      ///< {1} lines now, {2} lines after, {3} bytes
+  kPlanReplacedSame,  ///< {1} lines, {2} bytes
+  kPlanGrows,         ///< {1} lines now, {2} lines after
   kPlanDeleted,
-  kPlanLeftAlone,            ///< {1} lines
+  kPlanLeftAlone,  ///< {1} lines
 
   // The batch's summary.
   kBatchAnsweredNo,
   kBatchFailed,
-  kBatchAtLine,              ///< {1} the source line
+  kBatchAtLine,  ///< {1} the source line
   kBatchConverted,
   kBatchRefused,
-  kBatchWrittenAndAdded,     ///< {1} files written, {2} table lines added
+  kBatchWrittenAndAdded,  ///< {1} files written, {2} table lines added
   kBatchResult,
   kBatchSource,
   kBatchTarget,
   kBatchReason,
-  kBatchTally,               ///< {1} files, {2} converted, {3} refused, {4} failed, {5} time
-  kBatchTallyDryRun,         ///< as kBatchTally
+  kBatchTally,        ///< {1} files, {2} converted, {3} refused, {4} failed, {5} time
+  kBatchTallyDryRun,  ///< as kBatchTally
 
   // The command's summary after a run.
-  kReportWrote,              ///< {1} the path, {2} lines
-  kReportAdded,              ///< {1} the table, {2} the code, {3} the name
+  kReportWrote,  ///< {1} the path, {2} lines
+  kReportAdded,  ///< {1} the table, {2} the code, {3} the name
 
   // Why a run stopped.
   kOverflow16,             ///< {1} what overflowed
@@ -131,26 +131,37 @@ enum class MessageId {
   kCannotWriteFile,        ///< {1} the system's reason
   kCannotReadFile,         ///< {1} the system's reason
   kFileTooLarge,
-  kNotCodePage932,         ///< {1} the byte offset
-  kUtf8Source,             ///< {1} the first line with a multi-byte character, {2} its text
-  kReadPastEnd,            ///< {1} the last line of the file
+  kNotCodePage932,  ///< {1} the byte offset
+  kUtf8Source,      ///< {1} the first line with a multi-byte character, {2} its text
+  kReadPastEnd,     ///< {1} the last line of the file
   kSubscriptOutOfRange,
-  kCannotCreateFolder,     ///< {1} the system's reason
-  kPatternFolderBusy,      ///< {1} seconds waited
+  kCannotCreateFolder,       ///< {1} the system's reason
+  kPatternFolderBusy,        ///< {1} seconds waited
   kPatternFolderCannotOpen,  ///< {1} the system's reason
-  kCannotCreateNameTable,  ///< {1} the system's reason
-  kCountBeyondRange,       ///< {1} the tag, {2} the count as written
-  kTooManyLayers,          ///< {1} the number of named layers
-  kTooManyRecords,         ///< {1} the number of records
-  kTooManyNotes,           ///< {1} the number of notes
-  kTooManyReadings,        ///< {1} the number of readings
-  kDateWithoutSlash,       ///< {1} the record, {2} the date
-  kValueNeedsQuotes,       ///< {1} the value, {2} the table
-  kAddedNamesFull,         ///< {1} the name
-  kTableCannotBeReplaced,  ///< {1} the system's reason
-  kCannotCreateMarker,     ///< {1} the system's reason
-  kCodeBeyond16,           ///< {1} the code, {2} its key (may be empty)
-  kColumnTooManyEntries,   ///< {1} the column, {2} the number of entries
+  kCannotCreateNameTable,    ///< {1} the system's reason
+  kCountBeyondRange,         ///< {1} the tag, {2} the count as written
+  kTooManyLayers,            ///< {1} the number of named layers
+  kTooManyRecords,           ///< {1} the number of records
+  kTooManyNotes,             ///< {1} the number of notes
+  kTooManyReadings,          ///< {1} the number of readings
+  kDateWithoutSlash,         ///< {1} the record, {2} the date
+  kValueNeedsQuotes,         ///< {1} the value, {2} the table
+  kAddedNamesFull,           ///< {1} the name
+  kTableCannotBeReplaced,    ///< {1} the system's reason
+  kCannotCreateMarker,       ///< {1} the system's reason
+  kCodeBeyond16,             ///< {1} the code, {2} its key (may be empty)
+  kColumnTooManyEntries,     ///< {1} the column, {2} the number of entries
+
+  // The stages of a run that are not a section's tag or a table's name.
+  kStageSourceFile,     ///< reading the source data file
+  kStageTargetFolder,   ///< creating the target folder
+  kStagePatternFolder,  ///< taking the pattern-data folder
+
+  // More of the command line.
+  kSettingsLookedIn,        ///< {1} the settings file's name
+  kSettingsLookedInFolder,  ///< {1} a folder looked in
+  kSettingsLookedInEnd,     ///< after the folders
+  kRunWroteFiles,           ///< {1} files written, {2} table lines added
 
   kCount  ///< the number of messages, not a message
 
@@ -160,6 +171,16 @@ enum class MessageId {
 struct CatalogueMessage {
   MessageId id = MessageId::kPlainText;  ///< which message
   std::vector<Text> args;                ///< its parameters, {1} first
+
+  CatalogueMessage() = default;
+  CatalogueMessage(MessageId message, std::vector<Text> parameters)
+      : id(message), args(std::move(parameters)) {}
+  /// A text that has no message of its own: the same in both languages.
+  CatalogueMessage(Text text)  // NOLINT(google-explicit-constructor)
+      : id(MessageId::kPlainText), args{std::move(text)} {}
+  CatalogueMessage(const char16_t* text) : CatalogueMessage(Text(text)) {}  // NOLINT
+
+  bool operator==(const CatalogueMessage&) const = default;
 };
 
 /// A message with its parameters.

@@ -155,8 +155,7 @@ std::optional<float> ToSingle(TextView text) {
   if (!ascii) return std::nullopt;
   const auto value = Parse<float>(*ascii);
   if (!value) {
-    throw RunError(FailureKind::kOverflow,
-                   u"Overflow: the number " + Text(text) + u" is beyond the Single range.");
+    throw RunError(FailureKind::kOverflow, Say(MessageId::kOverflowSingle, {Text(text)}));
   }
   return value;
 }
@@ -166,8 +165,7 @@ std::optional<double> ToDouble(TextView text) {
   if (!ascii) return std::nullopt;
   const auto value = Parse<double>(*ascii);
   if (!value) {
-    throw RunError(FailureKind::kOverflow,
-                   u"Overflow: the number " + Text(text) + u" is beyond the Double range.");
+    throw RunError(FailureKind::kOverflow, Say(MessageId::kOverflowDouble, {Text(text)}));
   }
   return value;
 }
@@ -220,8 +218,7 @@ double LeadingValue(TextView text) {
   }
   const auto value = Parse<double>(ascii);
   if (!value) {
-    throw RunError(FailureKind::kOverflow, u"Overflow: the leading number of " + Text(text) +
-                                               u" is beyond the Double range.");
+    throw RunError(FailureKind::kOverflow, Say(MessageId::kOverflowLeadingNumber, {Text(text)}));
   }
   return *value;
 }

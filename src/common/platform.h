@@ -124,6 +124,27 @@ class FileSystem {
   /// Opens a file for writing; a name that exists in another case is that file.
   virtual std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) = 0;
 
+  /// Whether the file `path` could be written (created, when it is not there), without leaving
+  /// anything behind; false with `error` set when not. This one opens an existing file to append
+  /// nothing, or makes and removes a probe file beside it; an implementation that can ask the
+  /// system says the same without.
+  virtual bool CanWrite(TextView path, std::string& error) {
+    if (!Exists(path, ListAttribute::kNormal)) {
+      const std::size_t slash = path.rfind(u'\\');
+      Text probe(path.substr(0, slash == TextView::npos ? 0 : slash + 1));
+      probe += u"~GDFPROBE.TMP";
+      auto file = Open(probe, OpenMode::kAppend, error);
+      if (!file) return false;
+      const bool closed = file->Close(error);
+      file.reset();
+      std::string ignored;
+      Delete(probe, ignored);
+      return closed;
+    }
+    auto file = Open(path, OpenMode::kAppend, error);
+    return file && file->Close(error);
+  }
+
   /// Takes the exclusive advisory lock of a folder, waiting up to `waitMilliseconds` for another
   /// holder to let it go; nothing, with `error` set, when it cannot be had. The lock lasts as long
   /// as the returned object.
@@ -199,6 +220,7 @@ class PosixFileSystem : public FileSystem {
   bool Rename(TextView from, TextView to, std::string& error) override;
   std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
   std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
+  bool CanWrite(TextView path, std::string& error) override;
   std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
                                          LockError& error) override;
 

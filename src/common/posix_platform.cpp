@@ -439,6 +439,25 @@ std::string ProgramFolderOfExecutable() {
       .string();
 }
 
+bool PosixFileSystem::CanWrite(TextView path, std::string& error) {
+  const auto host = ToHost(path);
+  if (!host) {
+    error = "no drive holds it";
+    return false;
+  }
+  // A file that is not there yet could be written when its folder can be.
+  std::string probe = *host;
+  struct stat st {};
+  if (::stat(probe.c_str(), &st) != 0 && errno == ENOENT) {
+    probe = std::filesystem::path(probe).parent_path().string();
+  }
+  if (::access(probe.c_str(), W_OK) != 0) {
+    error = std::strerror(errno);
+    return false;
+  }
+  return true;
+}
+
 std::vector<std::string> SystemFolderCandidates() { return {"/etc/gdfconv"}; }
 
 bool IsHostFolder(const std::string& hostPath) {

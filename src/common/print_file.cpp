@@ -10,8 +10,8 @@ namespace {
 constexpr std::size_t kFlushSize = 1 << 16;
 
 [[noreturn]] void ThrowWrite(const Text& path, const std::string& error) {
-  throw RunError(FailureKind::kCannotWrite,
-                 u"The file cannot be written: " + FromUtf8(error) + u".", path);
+  throw RunError(FailureKind::kCannotWrite, Say(MessageId::kCannotWriteFile, {FromUtf8(error)}),
+                 path);
 }
 
 }  // namespace

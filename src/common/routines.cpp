@@ -141,8 +141,7 @@ void SplitByDelimiters(TextView text, TextView delimiters, std::vector<Text>& pi
   std::size_t pieceStart = 0;
   const auto store = [&](std::size_t end) {
     if (index >= pieces.size()) {
-      throw RunError(FailureKind::kSubscript,
-                     u"Subscript out of range: the path has more parts than can be held.");
+      throw RunError(FailureKind::kSubscript, Say(MessageId::kSubscriptOutOfRange));
     }
     pieces[index] = Text(text.substr(pieceStart, end - pieceStart));
   };

@@ -13,7 +13,7 @@ namespace gdf {
 LineFile::LineFile(std::string bytes, Text name)
     : bytes_(std::move(bytes)), name_(std::move(name)) {
   if (bytes_.size() > UINT32_MAX) {
-    throw RunError(FailureKind::kCannotOpen, u"The file is larger than 4 GiB.", name_);
+    throw RunError(FailureKind::kCannotOpen, Say(MessageId::kFileTooLarge), name_);
   }
   const auto* data = reinterpret_cast<const unsigned char*>(bytes_.data());
   const auto n = static_cast<std::uint32_t>(bytes_.size());
@@ -124,22 +124,66 @@ std::optional<std::size_t> LineFile::FirstLineStartingWith(std::string_view pref
   return std::nullopt;
 }
 
+std::optional<std::size_t> Utf8Line(const LineFile& file) {
+  const std::string_view bytes = file.Bytes();
+  std::size_t firstWide = std::string_view::npos;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    if (length == 0 || i + length > bytes.size()) return std::nullopt;
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return std::nullopt;
+    }
+    // Overlong three- and four-byte forms, surrogates and code points beyond U+10FFFF.
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
+      return std::nullopt;
+    }
+    if (firstWide == std::string_view::npos) firstWide = i;
+    i += length;
+  }
+  if (firstWide == std::string_view::npos) return std::nullopt;
+  for (std::size_t line = 0; line < file.LineCount(); ++line) {
+    const std::string_view text = file.LineBytes(line);
+    if (static_cast<std::size_t>(text.data() + text.size() - bytes.data()) > firstWide) {
+      return line;
+    }
+  }
+  return std::nullopt;
+}
+
+void ThrowNotCodePage932(const LineFile& file, std::size_t badLine, std::size_t badOffset) {
+  if (const auto line = Utf8Line(file)) {
+    const std::string_view text = file.LineBytes(*line);
+    throw RunError(FailureKind::kInvalidEncoding,
+                   Say(MessageId::kUtf8Source,
+                       {Count(static_cast<std::int64_t>(*line + 1)), FromUtf8(std::string(text))}),
+                   file.Name(), static_cast<int>(*line + 1));
+  }
+  throw RunError(FailureKind::kInvalidEncoding,
+                 Say(MessageId::kNotCodePage932, {Count(static_cast<std::int64_t>(badOffset))}),
+                 file.Name(), static_cast<int>(badLine + 1));
+}
+
 LineFile LoadLineFile(const FileSystem& fs, TextView path) {
   std::string error;
   auto bytes = fs.ReadAll(path, error);
   if (!bytes) {
-    throw RunError(FailureKind::kCannotOpen, u"The file cannot be read: " + FromUtf8(error) + u".",
+    throw RunError(FailureKind::kCannotOpen, Say(MessageId::kCannotReadFile, {FromUtf8(error)}),
                    Text(path));
   }
   LineFile file(std::move(*bytes), Text(path));
   std::size_t badLine = 0;
   std::size_t badOffset = 0;
-  if (!file.Validate(badLine, badOffset)) {
-    throw RunError(FailureKind::kInvalidEncoding,
-                   u"The file holds bytes that are not code page 932 (Shift-JIS), at byte offset " +
-                       FromAscii(std::to_string(badOffset)) + u".",
-                   Text(path), static_cast<int>(badLine + 1));
-  }
+  if (!file.Validate(badLine, badOffset)) ThrowNotCodePage932(file, badLine, badOffset);
   return file;
 }
 
@@ -165,11 +209,10 @@ bool TextReader::AtEnd() const {
 }
 
 void TextReader::ThrowPastEnd() const {
-  throw RunError(FailureKind::kReadPastEnd,
-                 u"A read went past the end of the file, which ends after line " +
-                     FromAscii(std::to_string(file_->LineCount())) +
-                     u": the file holds fewer lines than its count promises.",
-                 file_->Name(), static_cast<int>(file_->LineCount() + 1));
+  throw RunError(
+      FailureKind::kReadPastEnd,
+      Say(MessageId::kReadPastEnd, {Count(static_cast<std::int64_t>(file_->LineCount()))}),
+      file_->Name(), static_cast<int>(file_->LineCount() + 1));
 }
 
 Text TextReader::ReadLine() {

@@ -59,6 +59,16 @@ class LineFile {
   static constexpr std::size_t kAllValid = static_cast<std::size_t>(-1);
 };
 
+/// The 0-based line of the first multi-byte character when the whole file is valid UTF-8 and
+/// holds one: a file saved as UTF-8 rather than code page 932.
+std::optional<std::size_t> Utf8Line(const LineFile& file);
+
+/// Throws the encoding error of a file whose bytes are not code page 932: for a UTF-8 file, at
+/// its first line with a multi-byte character (earlier lines would read as something else);
+/// otherwise at the first byte that is not.
+[[noreturn]] void ThrowNotCodePage932(const LineFile& file, std::size_t badLine,
+                                      std::size_t badOffset);
+
 /// Reads a file whole through the file system; throws the run's cannot-open error when it
 /// cannot, or the encoding error when its bytes are not code page 932.
 LineFile LoadLineFile(const FileSystem& fs, TextView path);

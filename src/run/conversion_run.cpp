@@ -3,6 +3,7 @@
 #include "run/conversion_run.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "common/messages.h"
@@ -18,11 +19,43 @@
 namespace gdf {
 namespace {
 
+constexpr char16_t kMarker[] = u"PATADD.txt";
+
 // Refuses the run at a check: the status line is cleared and nothing has been written.
-RunReport Refuse(RunReport report, FrontEnd& ui, RefusalKind kind, Text why) {
+RunReport Refuse(RunReport report, FrontEnd& ui, RefusalKind kind, Text why,
+                 std::vector<CatalogueMessage> explanation = {},
+                 std::optional<PathVerdict> verdict = std::nullopt) {
   ui.SetStatusText(u"");
-  report.Refuse({kind, std::move(why)});
+  report.Refuse({kind, std::move(why), std::move(explanation), std::move(verdict)});
   return report;
+}
+
+// The first level of the validated target that is a file rather than a folder, if any: the
+// folder question would be asked in vain, and creating the folder would fail.
+std::optional<Text> FileInTargetPath(const Text& validated, const FileSystem& fs) {
+  for (std::size_t at = validated.find(u'\\', 3); at != Text::npos;
+       at = validated.find(u'\\', at + 1)) {
+    const Text prefix = validated.substr(0, at);
+    if (fs.Exists(prefix, ListAttribute::kNormal)) return prefix;
+  }
+  return std::nullopt;
+}
+
+// Whether the marker of added names could be left in the program folder. Checked with the
+// other checks, before anything is written: a run must never grow the tables and then stop at
+// the marker, for the next run would leave none and the sign that names were added be lost.
+std::optional<CatalogueMessage> ProgramFolderProblem(const Text& programFolder, FileSystem& fs) {
+  if (programFolder.empty()) return std::nullopt;
+  const Text marker = programFolder + kMarker;
+  Text folder = programFolder;
+  if (folder.size() > 3 && folder.back() == u'\\') folder.pop_back();
+  std::string error;
+  if (!fs.Exists(folder, ListAttribute::kDirectory)) {
+    error = "no such folder";
+  } else {
+    if (fs.CanWrite(marker, error)) return std::nullopt;
+  }
+  return Say(MessageId::kProgramFolderNotWritable, {folder, FromUtf8(error)});
 }
 
 // Step 5: whether every level of the validated target exists, creating the missing ones when
@@ -45,7 +78,7 @@ bool EnsureTargetFolder(const Text& validated, FileSystem& fs, FrontEnd& ui) {
     std::string error;
     if (!fs.CreateFolder(prefix, error)) {
       throw RunError(FailureKind::kCannotWrite,
-                     u"The folder cannot be created: " + FromUtf8(error) + u".", prefix);
+                     Say(MessageId::kCannotCreateFolder, {FromUtf8(error)}), prefix);
     }
     return true;
   });
@@ -88,12 +121,10 @@ std::unique_ptr<FolderLock> LockPatternFolder(const RunInputs& inputs, FileSyste
   if (lock) return lock;
   const bool busy = error.kind == LockFailure::kBusy;
   throw RunError(RunFailure{
-      busy ? FailureKind::kLocked : FailureKind::kCannotOpen, u"pattern-data folder",
+      busy ? FailureKind::kLocked : FailureKind::kCannotOpen, kStagePatternFolder,
       inputs.patternFolder, 0,
-      busy ? u"Another conversion is using the pattern-data folder; it was still busy after " +
-                 FromAscii(std::to_string(inputs.lockWaitMilliseconds / 1000)) +
-                 u" seconds. Try again when it has finished."
-           : u"The pattern-data folder cannot be opened: " + FromUtf8(error.text) + u"."});
+      busy ? Say(MessageId::kPatternFolderBusy, {Count(inputs.lockWaitMilliseconds / 1000)})
+           : Say(MessageId::kPatternFolderCannotOpen, {FromUtf8(error.text)})});
 }
 
 // Whether the source path names a file: a path that ends with a separator names a folder (a
@@ -106,7 +137,7 @@ bool NamesSourceFile(const Text& source, const FileSystem& fs) {
 
 ReadSource ReadWholeSource(const RunInputs& inputs, FileSystem& fs) {
   ReadSource source;
-  InStage(u"source file", inputs.sourceText,
+  InStage(kStageSourceFile, inputs.sourceText,
           [&] { source.file = LoadLineFile(fs, inputs.sourceText); });
   InStage(u"$Z", inputs.sourceText, [&] {
     source.header = FindSection(source.file, "$Z");
@@ -153,25 +184,45 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
   Text validated = inputs.targetText;
 
   // Step 3.
-  if (!ValidatePath(validated, fs, ui)) {
-    ui.ShowMessage({messages::kInvalidPath, MessageIcon::kExclamation, inputs.targetText});
+  PathVerdict verdict;
+  if (!ValidatePath(validated, fs, ui, &verdict)) {
+    std::vector<CatalogueMessage> why = ExplainPathVerdict(verdict);
+    ui.ShowMessage({messages::kInvalidPath, MessageIcon::kExclamation, inputs.targetText, why});
     ui.FocusAndSelectTargetPath();
-    return Refuse(std::move(report), ui, RefusalKind::kInvalidPath, messages::kInvalidPath);
+    return Refuse(std::move(report), ui, RefusalKind::kInvalidPath, messages::kInvalidPath,
+                  std::move(why), verdict);
   }
   // Step 4.
   if (!NamesSourceFile(source, fs)) {
-    ui.ShowMessage({messages::kNoSourceFile, MessageIcon::kNone, std::nullopt});
-    return Refuse(std::move(report), ui, RefusalKind::kNoSourceFile, messages::kNoSourceFile);
+    const CatalogueMessage why = Trim(source).empty() ? Say(MessageId::kSourceNotGiven)
+                                 : fs.Exists(source, ListAttribute::kDirectory)
+                                     ? Say(MessageId::kSourceIsFolder, {source})
+                                     : Say(MessageId::kSourceMissing, {source});
+    ui.ShowMessage({messages::kNoSourceFile, MessageIcon::kNone, std::nullopt, {why}});
+    return Refuse(std::move(report), ui, RefusalKind::kNoSourceFile, messages::kNoSourceFile,
+                  {why});
+  }
+  // A target that names a file is refused before the question about creating it.
+  if (const auto file = FileInTargetPath(validated, fs)) {
+    const CatalogueMessage why = Say(MessageId::kTargetIsFile, {*file});
+    ui.ShowMessage({messages::kInvalidPath, MessageIcon::kExclamation, inputs.targetText, {why}});
+    ui.FocusAndSelectTargetPath();
+    return Refuse(std::move(report), ui, RefusalKind::kTargetIsFile, messages::kInvalidPath, {why});
+  }
+  if (const auto problem = ProgramFolderProblem(inputs.programFolder, fs)) {
+    ui.ShowMessage({{}, MessageIcon::kExclamation, std::nullopt, {*problem}});
+    return Refuse(std::move(report), ui, RefusalKind::kProgramFolderNotWritable, {}, {*problem});
   }
 
   bool pointerSet = false;
   try {
     // Step 5.
     bool folderReady = false;
-    InStage(u"target folder", validated,
+    InStage(kStageTargetFolder, validated,
             [&] { folderReady = EnsureTargetFolder(validated, fs, ui); });
     if (!folderReady) {
-      return Refuse(std::move(report), ui, RefusalKind::kFolderDeclined, messages::kCreateFolder);
+      return Refuse(std::move(report), ui, RefusalKind::kFolderDeclined, messages::kCreateFolder,
+                    {Say(MessageId::kFolderDeclined)});
     }
 
     // Step 6, before the run may wait for the pattern-data folder and reads the source.
@@ -209,7 +260,12 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
       InStage(FromAscii(entry.first.tag), {}, [&] { section->Write(context); });
     }
   } catch (const RunError& error) {
-    report.Fail(error.failure());
+    const RunFailure& failure = error.failure();
+    if (failure.kind == FailureKind::kCannotWrite &&
+        StartsWith(failure.file, inputs.targetText + u"\\")) {
+      report.incompleteFile = failure.file;
+    }
+    report.Fail(failure);
     ui.SetStatusText(u"");
     if (pointerSet) ui.SetPointer(Pointer::kDefault);
     return report;
@@ -223,28 +279,95 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
   return report;
 }
 
-Text DescribeFailure(const RunFailure& failure) {
-  Text out = u"The conversion stopped";
-  if (!failure.stage.empty()) out += u" in " + failure.stage;
-  out += u": " + failure.reason;
-  if (!failure.file.empty()) out += u"\nFile: " + failure.file;
-  if (failure.sourceLine > 0) out += u"\nLine: " + FromAscii(std::to_string(failure.sourceLine));
+Text StageText(const Text& stage, Language language) {
+  const struct {
+    const char16_t* stage;
+    MessageId name;
+  } kNamed[] = {{kStageSourceFile, MessageId::kStageSourceFile},
+                {kStageTargetFolder, MessageId::kStageTargetFolder},
+                {kStagePatternFolder, MessageId::kStagePatternFolder}};
+  for (const auto& named : kNamed) {
+    if (stage == named.stage) return Render(Say(named.name), language);
+  }
+  return stage;
+}
+
+std::vector<CatalogueMessage> ExplainFailure(const RunFailure& failure, Language language) {
+  std::vector<CatalogueMessage> out;
+  out.push_back(failure.stage.empty()
+                    ? Say(MessageId::kRunStoppedNoStage)
+                    : Say(MessageId::kRunStopped, {StageText(failure.stage, language)}));
+  out.push_back(failure.reason);
+  if (!failure.file.empty()) out.push_back(Say(MessageId::kFailureFile, {failure.file}));
+  if (failure.sourceLine > 0) {
+    out.push_back(Say(MessageId::kFailureLine, {Count(failure.sourceLine)}));
+  }
   return out;
 }
 
-Text OutcomeReason(const RunReport& report) {
+std::vector<CatalogueMessage> ExplainWhatWasLeft(const RunReport& report) {
+  std::vector<CatalogueMessage> out;
+  const bool writing = !report.incompleteFile.empty();
+  if (report.files.empty() && report.added.empty() && !report.markerCreated && !writing) {
+    out.push_back(Say(MessageId::kNothingWritten));
+    return out;
+  }
+  if (!report.files.empty()) {
+    out.push_back(Say(MessageId::kFilesWrittenBefore, {Count(std::ssize(report.files))}));
+    for (const WrittenFile& file : report.files) {
+      out.push_back(Say(MessageId::kWrittenFile, {file.path, Count(file.lines)}));
+    }
+  }
+  if (writing) out.push_back(Say(MessageId::kFileMayBeIncomplete, {report.incompleteFile}));
+  if (report.added.empty()) {
+    out.push_back(Say(MessageId::kNoTableChanged));
+  } else {
+    out.push_back(Say(MessageId::kTableLinesAdded, {Count(std::ssize(report.added))}));
+    for (const AddedTableLine& line : report.added) {
+      out.push_back(Say(MessageId::kAddedTableLine, {line.table, line.code, line.name}));
+    }
+  }
+  return out;
+}
+
+std::vector<CatalogueMessage> ExplainOutcome(const RunReport& report, Language language) {
+  if (report.outcome() == RunOutcome::kCompleted) return {Say(MessageId::kCompleted)};
   if (const Refusal* refusal = report.refusal()) {
-    return refusal->kind == RefusalKind::kFolderDeclined
-               ? Text(u"the target folder does not exist (answered No)")
-               : refusal->message;
+    std::vector<CatalogueMessage> out;
+    if (!refusal->message.empty()) out.push_back(refusal->message);
+    out.insert(out.end(), refusal->explanation.begin(), refusal->explanation.end());
+    return out;
+  }
+  std::vector<CatalogueMessage> out;
+  if (const RunFailure* failure = report.failure()) out = ExplainFailure(*failure, language);
+  const auto left = ExplainWhatWasLeft(report);
+  out.insert(out.end(), left.begin(), left.end());
+  return out;
+}
+
+Text DescribeFailure(const RunFailure& failure, Language language) {
+  return RenderLines(ExplainFailure(failure, language), language);
+}
+
+Text OutcomeReason(const RunReport& report, Language language) {
+  if (const Refusal* refusal = report.refusal()) {
+    if (refusal->kind == RefusalKind::kFolderDeclined) {
+      return Render(Say(MessageId::kBatchAnsweredNo), language);
+    }
+    Text reason = refusal->message;
+    for (const CatalogueMessage& line : refusal->explanation) {
+      const Text said = Render(line, language);
+      if (said != reason) reason += (reason.empty() ? u"" : u" ") + said;
+    }
+    return reason;
   }
   const RunFailure* failure = report.failure();
   if (failure == nullptr) return {};
-  Text reason = failure->stage;
+  Text reason = StageText(failure->stage, language);
   if (failure->sourceLine > 0) {
-    reason += u" line " + FromAscii(std::to_string(failure->sourceLine));
+    reason += Render(Say(MessageId::kBatchAtLine, {Count(failure->sourceLine)}), language);
   }
-  return reason + (reason.empty() ? u"" : u": ") + failure->reason;
+  return reason + (reason.empty() ? u"" : u": ") + failure->Reason(language);
 }
 
 }  // namespace gdf

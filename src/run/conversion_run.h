@@ -1,7 +1,10 @@
 // conversion_run.h - The conversion run: from the two paths to the completion text.
 #pragma once
 
+#include <vector>
+
 #include "common/front_end.h"
+#include "common/message_catalogue.h"
 #include "common/platform.h"
 #include "common/text.h"
 #include "run/report.h"
@@ -21,12 +24,33 @@ struct RunInputs {
 /// to the user only through `ui`; returns what it did.
 RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui);
 
-/// A failure in plain words over several lines: stage, file, line and reason.
-Text DescribeFailure(const RunFailure& failure);
+/// The stages of a run that are neither a section's tag nor a table's name, as a failure names
+/// them (and its JSON report keeps them).
+inline constexpr char16_t kStageSourceFile[] = u"source file";
+inline constexpr char16_t kStageTargetFolder[] = u"target folder";
+inline constexpr char16_t kStagePatternFolder[] = u"pattern-data folder";
 
-/// Why a run did not complete, in one line (empty when it did): the refusal's message (for a
-/// declined folder question, that the folder does not exist), or the stage, line and reason of
-/// the failure.
-Text OutcomeReason(const RunReport& report);
+/// A stage in a language: the stages above in words, a tag or a table name as it is.
+Text StageText(const Text& stage, Language language);
+
+/// Where a run stopped and why: the stage, the reason, the file and the source line. The
+/// language is that of the stage's name.
+std::vector<CatalogueMessage> ExplainFailure(const RunFailure& failure,
+                                             Language language = Language::kEnglish);
+/// What a run that stopped left behind, truthfully: that no file was written, or the files
+/// written before the stop and the table lines added.
+std::vector<CatalogueMessage> ExplainWhatWasLeft(const RunReport& report);
+/// How a run ended, in full: the refusal and its explanation, or where and why it stopped and
+/// what it left.
+std::vector<CatalogueMessage> ExplainOutcome(const RunReport& report,
+                                             Language language = Language::kEnglish);
+
+/// A failure in words over several lines: stage, reason, file and line.
+Text DescribeFailure(const RunFailure& failure, Language language = Language::kEnglish);
+
+/// Why a run did not complete, in one line (empty when it did): the refusal's message and its
+/// explanation (for a declined folder question, that the folder does not exist), or the stage,
+/// line and reason of the failure.
+Text OutcomeReason(const RunReport& report, Language language = Language::kEnglish);
 
 }  // namespace gdf

@@ -58,7 +58,7 @@ void MakeSureKishituExists(RunContext& context) {
   auto file = context.fs.Open(path, OpenMode::kAppend, error);
   if (!file || !file->Close(error)) {
     throw RunError(FailureKind::kCannotWrite,
-                   u"The empty name table cannot be created: " + FromUtf8(error) + u".", path);
+                   Say(MessageId::kCannotCreateNameTable, {FromUtf8(error)}), path);
   }
 }
 

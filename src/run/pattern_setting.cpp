@@ -51,4 +51,27 @@ std::optional<Text> CheckPatternFolderSetting(FileSystem& fs, const std::string&
   return folder;
 }
 
+std::vector<CatalogueMessage> ExplainMissingSetting(FileSystem& fs,
+                                                    const std::string& systemDirHost,
+                                                    SettingAdvice how) {
+  const Text file = FromUtf8(JoinHostPath(systemDirHost, ToUtf8(kSettingsFileName)));
+  std::vector<CatalogueMessage> out;
+  const Text folder = ReadPatternFolderSetting(fs, systemDirHost);
+  const Text systemDir = QPRTrim(SysDir(fs, systemDirHost));
+  Text path = systemDir;
+  if (!path.empty() && path.back() != u'\\') path.push_back(u'\\');
+  path += kSettingsFileName;
+  if (!folder.empty()) {
+    out.push_back(Say(MessageId::kSettingsFolderMissing, {folder, file}));
+  } else if (!systemDir.empty() && fs.Size(path) > 0) {
+    out.push_back(Say(MessageId::kSettingsFileEmpty, {file}));
+  } else {
+    out.push_back(Say(MessageId::kSettingsFileMissing, {file}));
+  }
+  out.push_back(
+      Say(how == SettingAdvice::kFileOnly ? MessageId::kSettingsHowFile : MessageId::kSettingsHow,
+          {file}));
+  return out;
+}
+
 }  // namespace gdf

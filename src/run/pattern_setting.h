@@ -4,7 +4,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "common/message_catalogue.h"
 #include "common/platform.h"
 #include "common/text.h"
 
@@ -17,5 +19,14 @@ Text ReadPatternFolderSetting(FileSystem& fs, const std::string& systemDirHost);
 /// The start-up check: `PatternFolder` when the setting names something that exists, nothing
 /// when the program must end with " VIRIZU の設定がありません.".
 std::optional<Text> CheckPatternFolderSetting(FileSystem& fs, const std::string& systemDirHost);
+
+/// Whether the advice after a missing setting may name the --pattern-dir option.
+enum class SettingAdvice { kFileOrPatternDirOption, kFileOnly };
+
+/// Why the start-up check found no setting, after " VIRIZU の設定がありません.": the settings
+/// file it looked for (a host path) and what was wrong with it, then how to give the folder.
+std::vector<CatalogueMessage> ExplainMissingSetting(
+    FileSystem& fs, const std::string& systemDirHost,
+    SettingAdvice how = SettingAdvice::kFileOrPatternDirOption);
 
 }  // namespace gdf

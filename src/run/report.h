@@ -3,10 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <variant>
 #include <vector>
 
 #include "common/errors.h"
+#include "common/message_catalogue.h"
+#include "common/path_validation.h"
 #include "common/text.h"
 #include "sections/section_context.h"
 #include "tables/table_folder.h"
@@ -22,15 +25,21 @@ enum class RunOutcome {
 
 /// Which check refused a run.
 enum class RefusalKind {
-  kInvalidPath,     ///< the target path breaks the path rules
-  kNoSourceFile,    ///< no source data file at the source path
-  kFolderDeclined,  ///< the target folder is missing and the answer was No
+  kInvalidPath,               ///< the target path breaks the path rules
+  kNoSourceFile,              ///< no source data file at the source path
+  kFolderDeclined,            ///< the target folder is missing and the answer was No
+  kTargetIsFile,              ///< a level of the target path is a file, not a folder
+  kProgramFolderNotWritable,  ///< PATADD.txt could not be created in the program folder
 };
 
 /// A refusal: the check, and the message it showed.
 struct Refusal {
   RefusalKind kind = RefusalKind::kInvalidPath;  ///< which check
   Text message;                                  ///< the message as the system holds it
+  /// After the message, the program's own words: which check, where, and what to do.
+  std::vector<CatalogueMessage> explanation;
+  /// For a refused target path: the rule it broke and where.
+  std::optional<PathVerdict> pathVerdict;
 };
 
 /// The report of one run. How it ended goes with what belongs to that ending: a failed report
@@ -39,6 +48,7 @@ struct RunReport {
   std::vector<WrittenFile> files;     ///< in the order they were closed
   std::vector<AddedTableLine> added;  ///< in the order they were added
   bool markerCreated = false;         ///< whether PATADD.txt was created by this run
+  Text incompleteFile;  ///< the record file that was being written when the run stopped, if any
 
   /// Ends the report with the completion text (the status text at the end).
   void Complete(Text completionText) { ending_ = Completion{std::move(completionText)}; }

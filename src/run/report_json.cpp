@@ -140,6 +140,17 @@ void WriteRunReportJson(JsonWriter& json, const RunInputs& inputs, const RunRepo
   } else {
     json.Null();
   }
+  // The program's own words after the refusal, in English: which check, where, what to do.
+  json.Key("refusalExplanation");
+  if (const Refusal* refusal = report.refusal()) {
+    json.BeginArray();
+    for (const CatalogueMessage& line : refusal->explanation) {
+      json.String(Render(line, Language::kEnglish));
+    }
+    json.EndArray();
+  } else {
+    json.Null();
+  }
   json.Key("failure");
   if (const RunFailure* failed = report.failure()) {
     const RunFailure& failure = *failed;
@@ -154,7 +165,7 @@ void WriteRunReportJson(JsonWriter& json, const RunInputs& inputs, const RunRepo
     } else {
       json.Null();
     }
-    json.Member("reason", failure.reason);
+    json.Member("reason", failure.Reason(Language::kEnglish));
     json.EndObject();
   } else {
     json.Null();

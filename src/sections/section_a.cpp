@@ -75,8 +75,8 @@ class SectionA : public Section {
     });
     if (layers_.size() > kMostLayers) {
       notes.Fault({FailureKind::kOverflow, {}, reader.File().Name(), header.SourceLine(),
-                   u"The section lists " + NumberText(static_cast<long long>(layers_.size())) +
-                       u" named layers; at most 32766 can be numbered."});
+                   Say(MessageId::kTooManyLayers,
+                       {NumberText(static_cast<long long>(layers_.size()))})});
     }
   }
 

@@ -43,8 +43,7 @@ class SectionB : public Section {
       if (!lines[2].empty()) {
         if (!HasMonthAndDay(lines[2])) {
           notes.Fault({FailureKind::kBadValue, {}, {}, record.SourceLine(2),
-                       u"Record " + NumberText(record.number) + u" has the date " +
-                           Bracketed(lines[2]) + u", which has no \"/\" between month and day."},
+                       Say(MessageId::kDateWithoutSlash, {NumberText(record.number), lines[2]})},
                       record.checked ? DateFaultText(lines[2]) : Text());
         }
         n8_.push_back({lines[2], depth});

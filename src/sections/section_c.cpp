@@ -31,7 +31,7 @@ class SectionC : public Section {
   void Read(TextReader& reader, const SectionHeader& header, SectionNotes& notes) override {
     if (header.count > kMostRecords) {
       notes.Fault({FailureKind::kOverflow, {}, reader.File().Name(), header.SourceLine(),
-                   u"The section has 32767 records; at most 32766 can be numbered."});
+                   Say(MessageId::kTooManyRecords, {u"32767"})});
     }
     if (header.count > 0) records_.reserve(static_cast<std::size_t>(header.count));
     ReadFixedRecords(reader, header, 5, notes, [&](const FixedRecord& record) {

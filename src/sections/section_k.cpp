@@ -111,8 +111,8 @@ class SectionK : public Section {
     }
     if (notes_.size() > kMostNotes) {
       notes.Fault({FailureKind::kOverflow, {}, reader.File().Name(), header.SourceLine(),
-                   u"The section has " + NumberText(static_cast<long long>(notes_.size())) +
-                       u" notes; at most 32766 can be numbered."});
+                   Say(MessageId::kTooManyNotes,
+                       {NumberText(static_cast<long long>(notes_.size()))})});
     }
   }
 

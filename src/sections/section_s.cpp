@@ -80,9 +80,9 @@ class SectionS : public Section {
     for (std::size_t column = 0; column < lists_.size(); ++column) {
       if (lists_[column].Entries().size() > kMostEntries) {
         notes.Fault({FailureKind::kOverflow, {}, reader.File().Name(), header.SourceLine(),
-                     u"Column " + NumberText(static_cast<long long>(column) + 1) + u" has " +
-                         NumberText(static_cast<long long>(lists_[column].Entries().size())) +
-                         u" entries; at most 32766 can be numbered."});
+                     Say(MessageId::kColumnTooManyEntries,
+                         {NumberText(static_cast<long long>(column) + 1),
+                          NumberText(static_cast<long long>(lists_[column].Entries().size()))})});
       }
     }
   }

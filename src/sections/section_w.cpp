@@ -43,8 +43,7 @@ class SectionW : public Section {
       if (!date.empty() && !HasMonthAndDay(date)) {
         notes.Fault({FailureKind::kBadValue, u"$W", reader.File().Name(),
                      static_cast<int>(reader.LastLineNumber()),
-                     u"Record " + NumberText(record) + u" has the date " + Bracketed(date) +
-                         u", which has no \"/\" between month and day."},
+                     Say(MessageId::kDateWithoutSlash, {NumberText(record), date})},
                     whole == record ? DateFaultText(date) : Text());
       }
       readings_.push_back({std::move(reading), std::move(date)});
@@ -62,8 +61,8 @@ class SectionW : public Section {
     }
     if (readings_.size() > kMostReadings) {
       notes.Fault({FailureKind::kOverflow, {}, reader.File().Name(), header.SourceLine(),
-                   u"The section has " + NumberText(static_cast<long long>(readings_.size())) +
-                       u" readings; at most 32766 can be numbered."});
+                   Say(MessageId::kTooManyReadings,
+                       {NumberText(static_cast<long long>(readings_.size()))})});
     }
   }
 

@@ -51,8 +51,7 @@ SectionHeader FindSection(const LineFile& source, const std::string& tag) {
       header.rawCount = NumericOrZero(rest);
       header.count = ToInt16(header.rawCount);
     } catch (RunError& error) {
-      error.failure().reason = u"The count of the tag line " + FromAscii(tag) +
-                               u" is beyond 32 767: " + Trim(rest) + u".";
+      error.failure().reason = Say(MessageId::kCountBeyondRange, {FromAscii(tag), Trim(rest)});
       error.failure().sourceLine = header.SourceLine();
       throw;
     }

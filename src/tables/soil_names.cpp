@@ -267,11 +267,7 @@ Text SoilNameTables::State::AddName(const Text& name, const Text& attribute) {
   }
   const float codeValue = (lastCode < 2000 ? 1999.0f : lastCode) + 1;
   if (codeValue >= kFirstHighCode) {
-    throw RunError(FailureKind::kTableFull,
-                   u"The name [" + name +
-                       u"] cannot be added: the added names already reach code 3999, and a "
-                       u"code of 4000 or more would never be found again.",
-                   added.path);
+    throw RunError(FailureKind::kTableFull, Say(MessageId::kAddedNamesFull, {name}), added.path);
   }
   const Text code = RightChars(u"0000" + Trim(StrForm(codeValue)), 4);
   const NameEntry fields{code, name, attribute, attribute, u"    ", u"0000"};
@@ -303,7 +299,7 @@ void SoilNameTables::State::EnsureMarker() {
   auto file = context.fs.Open(path, OpenMode::kAppend, error);
   if (!file || !file->Close(error)) {
     throw RunError(FailureKind::kCannotWrite,
-                   u"The marker file cannot be created: " + FromUtf8(error) + u".", path);
+                   Say(MessageId::kCannotCreateMarker, {FromUtf8(error)}), path);
   }
   if (!existed) context.markerCreated = true;
   markerMade = true;
@@ -336,9 +332,7 @@ void SoilNameTables::Commit() {
       std::string ignored;
       fs.Delete(work, ignored);
       throw RunError(FailureKind::kCannotWrite,
-                     u"The table of added names cannot be replaced: " + FromUtf8(error) +
-                         u". It is unchanged.",
-                     s.added.path);
+                     Say(MessageId::kTableCannotBeReplaced, {FromUtf8(error)}), s.added.path);
     }
     s.added.changed = false;
   }

@@ -22,9 +22,8 @@ Text TableField(TextView value, TextView tablePath) {
       break;
   }
   throw RunError(FailureKind::kBadValue,
-                 u"The name [" + Text(value) +
-                     u"] cannot be written to the table: it needs double quotes around it and "
-                     u"holds a double quote itself.",
+                 Say(MessageId::kValueNeedsQuotes,
+                     {Text(value), Text(tablePath.substr(tablePath.rfind(u'\\') + 1))}),
                  Text(tablePath));
 }
 

@@ -127,7 +127,9 @@ TEST_F(Form1LogicTest, StartUpIsRefusedWithoutASetting) {
     Make(setting);
     EXPECT_FALSE(form->Form_Load());
     ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0].text, messages::kNoSetting);
+    // The system's own text first; the window's explanation follows it, in Japanese.
+    EXPECT_TRUE(StartsWith(view.messages[0].text, Text(messages::kNoSetting) + u"\n\n"));
+    EXPECT_NE(view.messages[0].text.find(u"VirizuV5.ini"), Text::npos);
     EXPECT_EQ(view.messages[0].icon, MessageIcon::kNone);
     EXPECT_FALSE(view.messages[0].caption.has_value());  // the program's title
     EXPECT_EQ(view.log.front(), u"centre");
@@ -256,7 +258,7 @@ TEST_F(Form1LogicTest, ExecuteRefusesASourceThatIsNoFile) {
   for (const char16_t* source : {u"", u"   ", u"D:\\work\\none.gdf", u"D:\\work", u"D:\\"}) {
     Execute(source, u"D:\\work");
     ASSERT_EQ(view.messages.size(), 1u) << ToUtf8(source);
-    EXPECT_EQ(view.messages[0].text, messages::kNoSourceFile);
+    EXPECT_TRUE(StartsWith(view.messages[0].text, Text(messages::kNoSourceFile) + u"\n\n"));
     EXPECT_EQ(view.messages[0].icon, MessageIcon::kNone);
     EXPECT_FALSE(view.messages[0].caption.has_value());
     EXPECT_EQ(view.status, u"");
@@ -276,7 +278,7 @@ TEST_F(Form1LogicTest, AnInvalidTargetIsCaptionedWithItsOwnTextEvenWhenEmpty) {
     Execute(u"D:\\work\\b.gdf", c.target);
     ASSERT_EQ(view.messages.size(), c.messages) << ToUtf8(c.target);
     const Message& refusal = view.messages.back();
-    EXPECT_EQ(refusal.text, messages::kInvalidPath);
+    EXPECT_TRUE(StartsWith(refusal.text, Text(messages::kInvalidPath) + u"\n\n"));
     EXPECT_EQ(refusal.icon, MessageIcon::kExclamation);
     EXPECT_EQ(refusal.caption, std::optional<Text>(c.target));
     EXPECT_EQ(view.focused, Control::kText2);

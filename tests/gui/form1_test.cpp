@@ -75,7 +75,9 @@ class Form1Test : public QObject {
     QVERIFY(!window.Load());
     QCOMPARE(window.dialogs->shown.size(), 1u);
     const Message& message = window.dialogs->shown.front();
-    QCOMPARE(S(message.text), Q(messages::kNoSetting));
+    // The system's own text first, then in Japanese where the settings file was looked for.
+    QVERIFY(S(message.text).startsWith(Q(messages::kNoSetting) + "\n\n"));
+    QVERIFY(S(message.text).contains(QString::fromUtf8("設定ファイル「")));
     QCOMPARE(message.icon, MessageIcon::kNone);
     QVERIFY(!message.caption);  // the program's title
     QVERIFY(!window.form->isVisible());
@@ -224,7 +226,7 @@ class Form1Test : public QObject {
     window.form->Text2()->setText("D:\\work");
     window.Execute();
     QCOMPARE(window.dialogs->shown.size(), 1u);
-    QCOMPARE(S(window.dialogs->shown.front().text), Q(messages::kNoSourceFile));
+    QVERIFY(S(window.dialogs->shown.front().text).startsWith(Q(messages::kNoSourceFile) + "\n\n"));
     QCOMPARE(window.dialogs->shown.front().icon, MessageIcon::kNone);
     QVERIFY(!window.dialogs->shown.front().caption);
     QCOMPARE(window.form->Label3()->text(), QString());
@@ -243,7 +245,11 @@ class Form1Test : public QObject {
     window.Execute();
     QCOMPARE(window.dialogs->shown.size(), 1u);
     const Message& message = window.dialogs->shown.front();
-    QCOMPARE(S(message.text), Q(messages::kInvalidPath));
+    // The system's text, then which name broke the rule and what to do, all in Japanese.
+    QVERIFY(S(message.text).startsWith(Q(messages::kInvalidPath) + "\n\n"));
+    QVERIFY(
+        S(message.text)
+            .contains(QString::fromUtf8("フォルダ名「作業 フォルダ」に空白が含まれています。")));
     QCOMPARE(message.icon, MessageIcon::kExclamation);
     QCOMPARE(S(message.caption.value_or(u"")), Q(u"D:\\作業 フォルダ"));
     QCOMPARE(form.focusWidget(), form.Text2());
@@ -320,6 +326,10 @@ class Form1Test : public QObject {
     QVERIFY(readFailure.find(u"段階：$A\n") != Text::npos);
     QVERIFY(readFailure.find(u"ファイル：D:\\work\\b.gdf\n") != Text::npos);
     QVERIFY(readFailure.find(u"変換元ファイルの行：") != Text::npos);
+    // The box speaks Japanese throughout, and says truthfully that nothing was written.
+    QVERIFY(readFailure.find(u"理由：ファイルの終わり（") != Text::npos);
+    QVERIFY(readFailure.find(u"変換先フォルダにはファイルを書き込んでいません。") != Text::npos);
+    QVERIFY(readFailure.find(u"The ") == Text::npos);
     QCOMPARE(form.Label3()->text(), QString());
 
     // Stopped at L4.TXT, after the hourglass was set.
@@ -411,19 +421,19 @@ class Form1Test : public QObject {
       QString title;
       QMessageBox::Icon icon;
     } cases[] = {
-        {{messages::kNoSourceFile, MessageIcon::kNone, {}},
+        {{messages::kNoSourceFile, MessageIcon::kNone, {}, {}},
          Q(app::kProgramTitle),
          QMessageBox::NoIcon},
-        {{messages::kInvalidPath, MessageIcon::kExclamation, u"D:\\作業"},
+        {{messages::kInvalidPath, MessageIcon::kExclamation, u"D:\\作業", {}},
          Q(u"D:\\作業"),
          QMessageBox::Warning},
-        {{messages::kInvalidPath, MessageIcon::kExclamation, Text()},
+        {{messages::kInvalidPath, MessageIcon::kExclamation, Text(), {}},
          QString(),
          QMessageBox::Warning},
-        {{messages::kBadDrive, MessageIcon::kInformation, {}},
+        {{messages::kBadDrive, MessageIcon::kInformation, {}, {}},
          Q(app::kProgramTitle),
          QMessageBox::Information},
-        {{u"変換を中断しました。", MessageIcon::kCritical, {}},
+        {{u"変換を中断しました。", MessageIcon::kCritical, {}, {}},
          Q(app::kProgramTitle),
          QMessageBox::Critical},
     };

@@ -57,6 +57,8 @@ class FaultyFileSystem : public FileSystem {
   bool CreateFolder(TextView path, std::string& error) override;
   bool Delete(TextView path, std::string& error) override;
   bool Rename(TextView from, TextView to, std::string& error) override;
+  /// Asks the disk: the faults are played on the writes themselves.
+  bool CanWrite(TextView path, std::string& error) override { return real_.CanWrite(path, error); }
   std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
 
   /// What the faults shared with the open files.

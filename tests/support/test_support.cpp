@@ -105,8 +105,22 @@ std::unique_ptr<FileSystem> DrivesOver(const std::map<char16_t, std::string>& dr
 }
 
 ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input,
-                         long fileSizeLimit, int user) {
-  return RunProcess(GDFCONV_BINARY, args, input, ProcessLimits{fileSizeLimit, user});
+                         long fileSizeLimit, int user, const std::string& lang) {
+#ifdef _WIN32
+  // The language of a Windows program is the user's, which a test cannot set: say it.
+  std::vector<std::string> withLanguage = args;
+  if (!withLanguage.empty() && withLanguage[0].rfind("-", 0) != 0) {
+    withLanguage.insert(withLanguage.begin() + 1,
+                        lang.rfind("ja", 0) == 0 ? "--lang=ja" : "--lang=en");
+  }
+  return RunProcess(GDFCONV_BINARY, withLanguage, input, ProcessLimits{fileSizeLimit, user});
+#else
+  // The locale of the tests' own environment must not choose the language.
+  std::vector<std::string> withLocale = {"-u",          "LC_ALL",       "-u",
+                                         "LC_MESSAGES", "LANG=" + lang, GDFCONV_BINARY};
+  withLocale.insert(withLocale.end(), args.begin(), args.end());
+  return RunProcess("/usr/bin/env", withLocale, input, ProcessLimits{fileSizeLimit, user});
+#endif
 }
 
 }  // namespace gdf::test

@@ -49,8 +49,10 @@ bool Exists(const std::string& path);
 /// (RLIMIT_FSIZE, with SIGXFSZ ignored, so that writes fail as on a full disk). With a `user` of 0
 /// or more, a process run as root runs as that user and group id instead, so that permission bits
 /// hold for it. The two limits are POSIX only (see ProcessLimitsSupported).
+/// The program speaks the language of `lang`: on POSIX it runs with LANG set to it and LC_ALL
+/// and LC_MESSAGES unset, on Windows with --lang after the command. By default English.
 ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input = {},
-                         long fileSizeLimit = -1, int user = -1);
+                         long fileSizeLimit = -1, int user = -1, const std::string& lang = "C");
 
 /// This system's file system with drive letters standing for host folders ({u'D', "/tmp/x"}), for
 /// tests that run the core in the test process.
