@@ -40,4 +40,26 @@ Text Join(char16_t drive, const std::vector<Text>& parts) {
   return out;
 }
 
+std::optional<Text> Absolute(TextView raw, const Whereabouts& where) {
+  const Text path = Trim(raw);
+  if (path.empty()) return std::nullopt;
+  char16_t drive = where.currentDrive;
+  std::size_t pos = 0;
+  if (path.size() >= 2 && path[1] == u':') {
+    if (!IsAsciiLetter(path[0])) return std::nullopt;
+    drive = UpperLetter(path[0]);
+    pos = 2;
+  } else if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+    return std::nullopt;  // a network path
+  }
+  if (!where.isDrive(drive)) return std::nullopt;
+  Text below;
+  if (pos >= path.size() || !IsSeparator(path[pos])) {
+    below = where.currentBelow(drive);
+    below.push_back(u'\\');
+  }
+  below.append(path.substr(pos));
+  return Join(drive, SplitParts(below));
+}
+
 }  // namespace gdf::drive_path

@@ -3,11 +3,20 @@
 // of the platform layer resolve paths through these.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "common/text.h"
 
 namespace gdf::drive_path {
+
+inline bool IsAsciiLetter(char16_t ch) {
+  return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z');
+}
+inline char16_t UpperLetter(char16_t ch) {
+  return (ch >= u'a' && ch <= u'z') ? static_cast<char16_t>(ch - 32) : ch;
+}
 
 /// "\" or "/": Windows takes either between names.
 inline bool IsSeparator(char16_t ch) { return ch == u'\\' || ch == u'/'; }
@@ -17,5 +26,18 @@ std::vector<Text> SplitParts(TextView below);
 
 /// "X:\name\name": the drive and the names below its root.
 Text Join(char16_t drive, const std::vector<Text>& parts);
+
+/// What a file system knows to make a path absolute: its current drive, whether a letter is a
+/// drive, and a drive's current folder below its root ("" or "\WORK").
+struct Whereabouts {
+  char16_t currentDrive;
+  std::function<bool(char16_t)> isDrive;
+  std::function<Text(char16_t)> currentBelow;
+};
+
+/// The absolute drive path ("X:\name\name") of a path as a user types it, taken from the current
+/// drive and that drive's current folder as Windows takes it; nothing for a network path, a
+/// letter that is no drive, or an empty text.
+std::optional<Text> Absolute(TextView raw, const Whereabouts& where);
 
 }  // namespace gdf::drive_path

@@ -23,9 +23,9 @@
 namespace gdf {
 namespace {
 
+using drive_path::IsAsciiLetter;
 using drive_path::IsSeparator;
-bool IsAsciiLetter(char16_t ch) { return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z'); }
-char16_t UpperLetter(char16_t ch) { return (ch >= u'a' && ch <= u'z') ? ch - 32 : ch; }
+using drive_path::UpperLetter;
 
 std::string ErrnoText() { return std::strerror(errno); }
 
@@ -178,26 +178,12 @@ bool PosixFileSystem::SetCurrentFolder(TextView path) {
 }
 
 std::optional<Text> PosixFileSystem::Absolute(TextView raw) const {
-  const Text path = Trim(raw);
-  if (path.empty()) return std::nullopt;
-  char16_t drive = currentDrive_;
-  std::size_t pos = 0;
-  if (path.size() >= 2 && path[1] == u':') {
-    if (!IsAsciiLetter(path[0])) return std::nullopt;
-    drive = UpperLetter(path[0]);
-    pos = 2;
-  } else if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
-    return std::nullopt;  // a network path
-  }
-  if (drives_.find(drive) == drives_.end()) return std::nullopt;
-  Text below;
-  if (pos >= path.size() || !IsSeparator(path[pos])) {
-    const auto it = currentFolders_.find(drive);
-    if (it != currentFolders_.end()) below = it->second;
-    below.push_back(u'\\');
-  }
-  below.append(path.substr(pos));
-  return Join(drive, SplitParts(below));
+  return drive_path::Absolute(
+      raw, {currentDrive_, [this](char16_t drive) { return drives_.count(drive) != 0; },
+            [this](char16_t drive) {
+              const auto it = currentFolders_.find(drive);
+              return it != currentFolders_.end() ? it->second : Text();
+            }});
 }
 
 std::optional<std::string> PosixFileSystem::ToHost(TextView path) const {

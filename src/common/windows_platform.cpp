@@ -28,9 +28,9 @@
 namespace gdf {
 namespace {
 
+using drive_path::IsAsciiLetter;
 using drive_path::IsSeparator;
-bool IsAsciiLetter(char16_t ch) { return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z'); }
-char16_t UpperLetter(char16_t ch) { return (ch >= u'a' && ch <= u'z') ? ch - 32 : ch; }
+using drive_path::UpperLetter;
 
 const wchar_t* W(const Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 Text FromWide(const wchar_t* text, std::size_t size) {
@@ -411,27 +411,12 @@ bool WindowsFileSystem::SetCurrentFolder(TextView path) {
 }
 
 std::optional<Text> WindowsFileSystem::Absolute(TextView raw) const {
-  const Text path = Trim(raw);
-  if (path.empty()) return std::nullopt;
-  char16_t drive = currentDrive_;
-  std::size_t pos = 0;
-  if (path.size() >= 2 && path[1] == u':') {
-    if (!IsAsciiLetter(path[0])) return std::nullopt;
-    drive = UpperLetter(path[0]);
-    pos = 2;
-  } else if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
-    return std::nullopt;  // a network path
-  }
-  if (mapped_.find(drive) == mapped_.end() && !(GetLogicalDrives() & (1u << (drive - u'A')))) {
-    return std::nullopt;  // no such drive
-  }
-  Text below;
-  if (pos >= path.size() || !IsSeparator(path[pos])) {
-    below = CurrentFolder(drive).substr(2);
-    below.push_back(u'\\');
-  }
-  below.append(path.substr(pos));
-  return Join(drive, SplitParts(below));
+  return drive_path::Absolute(
+      raw, {currentDrive_,
+            [this](char16_t drive) {
+              return mapped_.count(drive) != 0 || (GetLogicalDrives() & (1u << (drive - u'A')));
+            },
+            [this](char16_t drive) { return CurrentFolder(drive).substr(2); }});
 }
 
 std::optional<std::string> WindowsFileSystem::ToHost(TextView path) const {
