@@ -110,16 +110,21 @@ TEST_F(SoilNamesTest, NewCodesAndTheirPlace) {
   }
 }
 
-// How a new name and its attribute are written; nullptr: refused before any table changes.
+// How a new name and its attribute are written; nullptr: refused before any table changes. An
+// attribute with a comma goes between double quotes as a name does, so that the entry keeps its
+// six fields.
 TEST_F(SoilNamesTest, NamesThatNeedQuotes) {
   const struct {
     const char* name;
     const char* attribute;
     const char* written;
+    const char* attributeWritten;
   } cases[] = {
-      {"砂,礫", "SG", "\"砂,礫\""}, {"砂 ", "SG", "\"砂 \""},   {" 砂", "SG", "\" 砂\""},
-      {"砂\"礫", "SG", "砂\"礫"},   {"　砂　", "SG", "　砂　"},  // U+3000 is not a blank
-      {"\"砂", "SG", nullptr},      {"砂", "S,G", nullptr},     {"砂", "\"SG", nullptr},
+      {"砂,礫", "SG", "\"砂,礫\"", "SG"}, {"砂 ", "SG", "\"砂 \"", "SG"},
+      {" 砂", "SG", "\" 砂\"", "SG"},     {"砂\"礫", "SG", "砂\"礫", "SG"},
+      {"　砂　", "SG", "　砂　", "SG"},  // U+3000 is not a blank
+      {"砂", "S,G", "砂", "\"S,G\""},     {"\"砂", "SG", nullptr, nullptr},
+      {"砂", "\"SG", nullptr, nullptr},   {"砂", "S,\"G", nullptr, nullptr},
   };
   for (const auto& c : cases) {
     Tables("", "");
@@ -133,8 +138,10 @@ TEST_F(SoilNamesTest, NamesThatNeedQuotes) {
       }
     }
     tables.Commit();
-    const std::string line =
-        c.written ? "2000," + std::string(c.written) + ",SG,SG,    ,0000\n" : std::string();
+    const std::string line = c.written
+                                 ? "2000," + std::string(c.written) + "," + c.attributeWritten +
+                                       "," + c.attributeWritten + ",    ,0000\n"
+                                 : std::string();
     EXPECT_EQ(Table("XKISHITU.TXT"), line) << c.name;
     EXPECT_EQ(Table("KISHITU.TXT"), line) << c.name;
   }

@@ -96,6 +96,11 @@ Text EntryLine(const NameEntry& fields, const Text& tablePath) {
     if (i > 0) line.push_back(u',');
     if (i == 1) {
       line += TableField(fields[i], tablePath);
+    } else if ((i == 2 || i == 3) &&
+               (fields[i].find(u',') != Text::npos || StartsWith(TrimLeft(fields[i]), u"\""))) {
+      // An attribute that holds "," or begins with a double quote goes between double quotes,
+      // as a name does, so that the entry keeps its six fields.
+      line += TableField(fields[i], tablePath);
     } else {
       CheckPlainField(fields[i], tablePath);
       line += fields[i];
