@@ -107,8 +107,8 @@ class Checker {
     } catch (const RunError& error) {
       found.count = LeadingValue(rest);
       found.lastLine = static_cast<int>(nextTag);
-      Add(Severity::kError, found.line, tag, error.failure().Reason(Language::kEnglish) + u" The run stops here.",
-          true);
+      Add(Severity::kError, found.line, tag,
+          error.failure().Reason(Language::kEnglish) + u" The run stops here.", true);
       result_.sections.push_back(found);
       return;
     }
@@ -137,7 +137,8 @@ class Checker {
     const std::optional<RunFailure>& failure = reading.failure;
     if (failure && !reading.explained) {
       const int line = failure->sourceLine > 0 ? failure->sourceLine : found.line;
-      Add(Severity::kError, line, tag, failure->Reason(Language::kEnglish) + u" The run stops here.", true);
+      Add(Severity::kError, line, tag,
+          failure->Reason(Language::kEnglish) + u" The run stops here.", true);
     }
     result_.sections.push_back(found);
   }
@@ -280,7 +281,8 @@ SourceCheck CheckSourceBytes(std::string bytes, Text name) {
     Checker(file, result).Run();
   } catch (const RunError& error) {
     result.readable = false;
-    result.problems.push_back({Severity::kError, 0, {}, error.failure().Reason(Language::kEnglish), true});
+    result.problems.push_back(
+        {Severity::kError, 0, {}, error.failure().Reason(Language::kEnglish), true});
   }
   return result;
 }

@@ -56,10 +56,11 @@ void CheckLayer(SectionNotes& notes, const FixedRecord& record, const Layer& lay
       break;
   }
   if (QuotingOf(attribute) != TableQuoting::kPlain) {
-    notes.Warning(record.SourceLine(5),
-                  u"The attribute " + Bracketed(attribute) +
-                      u" holds a comma or begins with a double quote, which a name table cannot "
-                      u"hold: if the layer's name is new, the run stops before it changes a table.");
+    notes.Warning(
+        record.SourceLine(5),
+        u"The attribute " + Bracketed(attribute) +
+            u" holds a comma or begins with a double quote, which a name table cannot "
+            u"hold: if the layer's name is new, the run stops before it changes a table.");
   }
 }
 
@@ -74,9 +75,12 @@ class SectionA : public Section {
       if (record.checked) CheckLayer(notes, record, layers_.back(), attribute);
     });
     if (layers_.size() > kMostLayers) {
-      notes.Fault({FailureKind::kOverflow, {}, reader.File().Name(), header.SourceLine(),
-                   Say(MessageId::kTooManyLayers,
-                       {NumberText(static_cast<long long>(layers_.size()))})});
+      notes.Fault(
+          {FailureKind::kOverflow,
+           {},
+           reader.File().Name(),
+           header.SourceLine(),
+           Say(MessageId::kTooManyLayers, {NumberText(static_cast<long long>(layers_.size()))})});
     }
   }
 

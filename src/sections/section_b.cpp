@@ -42,7 +42,10 @@ class SectionB : public Section {
       if (record.checked && any) CheckRecordDepth(notes, record);
       if (!lines[2].empty()) {
         if (!HasMonthAndDay(lines[2])) {
-          notes.Fault({FailureKind::kBadValue, {}, {}, record.SourceLine(2),
+          notes.Fault({FailureKind::kBadValue,
+                       {},
+                       {},
+                       record.SourceLine(2),
                        Say(MessageId::kDateWithoutSlash, {NumberText(record.number), lines[2]})},
                       record.checked ? DateFaultText(lines[2]) : Text());
         }

@@ -30,7 +30,10 @@ class SectionC : public Section {
   // the records read, so "$C0.3" gives an empty X5.TXT.
   void Read(TextReader& reader, const SectionHeader& header, SectionNotes& notes) override {
     if (header.count > kMostRecords) {
-      notes.Fault({FailureKind::kOverflow, {}, reader.File().Name(), header.SourceLine(),
+      notes.Fault({FailureKind::kOverflow,
+                   {},
+                   reader.File().Name(),
+                   header.SourceLine(),
                    Say(MessageId::kTooManyRecords, {u"32767"})});
     }
     if (header.count > 0) records_.reserve(static_cast<std::size_t>(header.count));

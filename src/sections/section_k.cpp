@@ -110,9 +110,12 @@ class SectionK : public Section {
       }
     }
     if (notes_.size() > kMostNotes) {
-      notes.Fault({FailureKind::kOverflow, {}, reader.File().Name(), header.SourceLine(),
-                   Say(MessageId::kTooManyNotes,
-                       {NumberText(static_cast<long long>(notes_.size()))})});
+      notes.Fault(
+          {FailureKind::kOverflow,
+           {},
+           reader.File().Name(),
+           header.SourceLine(),
+           Say(MessageId::kTooManyNotes, {NumberText(static_cast<long long>(notes_.size()))})});
     }
   }
 

@@ -79,7 +79,10 @@ class SectionS : public Section {
         [&] { CheckCodeTableValues(notes); });
     for (std::size_t column = 0; column < lists_.size(); ++column) {
       if (lists_[column].Entries().size() > kMostEntries) {
-        notes.Fault({FailureKind::kOverflow, {}, reader.File().Name(), header.SourceLine(),
+        notes.Fault({FailureKind::kOverflow,
+                     {},
+                     reader.File().Name(),
+                     header.SourceLine(),
                      Say(MessageId::kColumnTooManyEntries,
                          {NumberText(static_cast<long long>(column) + 1),
                           NumberText(static_cast<long long>(lists_[column].Entries().size()))})});

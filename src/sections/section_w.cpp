@@ -60,7 +60,10 @@ class SectionW : public Section {
       }
     }
     if (readings_.size() > kMostReadings) {
-      notes.Fault({FailureKind::kOverflow, {}, reader.File().Name(), header.SourceLine(),
+      notes.Fault({FailureKind::kOverflow,
+                   {},
+                   reader.File().Name(),
+                   header.SourceLine(),
                    Say(MessageId::kTooManyReadings,
                        {NumberText(static_cast<long long>(readings_.size()))})});
     }

@@ -80,8 +80,7 @@ const Text& L4Codes::Slot(std::size_t pair) {
       value = ToInt16(NumericOrZero(code));
     } catch (const RunError&) {
       throw RunError(FailureKind::kOverflow,
-                     Say(MessageId::kCodeBeyond16, {code, pairs_[pair].key}),
-                     tablePath_);
+                     Say(MessageId::kCodeBeyond16, {code, pairs_[pair].key}), tablePath_);
     }
     slot = value == 0 ? Text(u"  ") : RightChars(u"00" + WithoutLeadingBlank(StrForm(value)), 2);
   }
@@ -142,8 +141,8 @@ ColumnCodeTable::ColumnCodeTable(TableFolder& folder, std::int16_t typeNumber)
         try {
           highest = ToInt16(value);
         } catch (const RunError&) {
-          throw RunError(FailureKind::kOverflow,
-                         Say(MessageId::kCodeBeyond16, {entry[0], {}}), path_);
+          throw RunError(FailureKind::kOverflow, Say(MessageId::kCodeBeyond16, {entry[0], {}}),
+                         path_);
         }
       }
       index_.Add(entry[0], entry[static_cast<std::size_t>(fields) - 1]);
