@@ -39,8 +39,8 @@ TEST(MessageCatalogueTest, EveryMessageHasBothLanguagesWithTheSameParameters) {
     const TextView english = Template(id, Language::kEnglish);
     EXPECT_FALSE(japanese.empty()) << "message " << i;
     EXPECT_FALSE(english.empty()) << "message " << i;
-    EXPECT_EQ(Parameters(japanese), Parameters(english)) << "message " << i << ": "
-                                                         << ToUtf8(english);
+    EXPECT_EQ(Parameters(japanese), Parameters(english))
+        << "message " << i << ": " << ToUtf8(english);
   }
 }
 
@@ -115,6 +115,26 @@ class LocaleEnvironment {
  private:
   std::vector<std::optional<std::string>> saved_;
 };
+
+// A Japanese failure text is Japanese throughout: the reasons the file systems give are put into
+// Japanese with it; English keeps them as they are, and a reason not known stands as given.
+TEST(MessageCatalogueTest, SystemReasonsInTheLanguageOfTheText) {
+  const struct {
+    const char* reason;
+    const char16_t* japanese;
+  } cases[] = {
+      {file_reason::kNoSuchFile, u"ファイルまたはフォルダがありません"},
+      {file_reason::kNotAFolder, u"パスの途中がフォルダではなくファイルです"},
+      {"Permission denied", u"アクセス権がありません"},
+      {"the file is in use by another program", u"ほかのプログラムがファイルを使用中です"},
+      {"Windows error 1234", u"Windows error 1234"},
+  };
+  for (const auto& c : cases) {
+    const CatalogueMessage message = Say(MessageId::kCannotWriteFile, {FromUtf8(c.reason)});
+    EXPECT_NE(Render(message, Language::kJapanese).find(c.japanese), Text::npos) << c.reason;
+    EXPECT_NE(Render(message, Language::kEnglish).find(FromUtf8(c.reason)), Text::npos);
+  }
+}
 
 TEST(MessageCatalogueTest, TheFirstLocaleVariableSetChoosesTheLanguage) {
   const struct {

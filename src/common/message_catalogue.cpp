@@ -276,6 +276,49 @@ static_assert(std::size(kEntries) == static_cast<std::size_t>(MessageId::kCount)
 
 const Entry& EntryOf(MessageId id) { return kEntries[static_cast<std::size_t>(id)]; }
 
+// The reasons the file systems give for a failed operation (their own words, the C library's and
+// Windows'), in Japanese, so that a Japanese failure text is Japanese throughout. A reason not
+// listed here stands as the system gave it.
+struct Reason {
+  std::u16string_view english;
+  std::u16string_view japanese;
+};
+constexpr Reason kReasons[] = {
+    {u"No such file or directory", u"ファイルまたはフォルダがありません"},
+    {u"Not a directory", u"パスの途中がフォルダではなくファイルです"},
+    {u"Is a directory", u"フォルダです"},
+    {u"File exists", u"同じ名前のものがすでにあります"},
+    {u"no such drive", u"そのドライブがありません"},
+    {u"it is a folder", u"フォルダです"},
+    {u"Permission denied", u"アクセス権がありません"},
+    {u"Read-only file system", u"読み取り専用のドライブです"},
+    {u"No space left on device", u"ディスクの空き容量が足りません"},
+    {u"Disk quota exceeded", u"ディスクの割り当て容量を超えました"},
+    {u"File too large", u"ファイルが大きすぎます"},
+    {u"Input/output error", u"入出力エラーが起きました"},
+    {u"Device or resource busy", u"使用中です"},
+    {u"Too many open files", u"開いているファイルが多すぎます"},
+    {u"Directory not empty", u"フォルダが空ではありません"},
+    {u"the file is in use by another program", u"ほかのプログラムがファイルを使用中です"},
+    {u"access is denied (read-only, or no permission)",
+     u"アクセスが拒否されました（読み取り専用か、権限がありません）"},
+    {u"the medium is write-protected", u"書き込み禁止の媒体です"},
+    {u"there is not enough space on the disk", u"ディスクの空き容量が足りません"},
+    {u"the drive is not ready", u"ドライブの準備ができていません"},
+    {u"the name is not allowed on Windows", u"Windows で使えない名前です"},
+    {u"the folder is not empty", u"フォルダが空ではありません"},
+};
+
+// A parameter as a language shows it: a system's reason in Japanese for Japanese.
+TextView InLanguage(const Text& arg, Language language) {
+  if (language == Language::kJapanese) {
+    for (const Reason& reason : kReasons) {
+      if (reason.english == arg) return reason.japanese;
+    }
+  }
+  return arg;
+}
+
 }  // namespace
 
 CatalogueMessage Say(MessageId id, std::initializer_list<Text> args) {
@@ -314,7 +357,7 @@ Text Render(const CatalogueMessage& message, Language language) {
       const std::size_t bar = words.find(u'|');
       out += arg == u"1" ? words.substr(0, bar) : words.substr(bar + 1);
     } else {
-      out += arg;
+      out += InLanguage(arg, language);
     }
     i = close;
   }
