@@ -10,6 +10,7 @@
 
 #include "common/cp932.h"
 #include "common/errors.h"
+#include "common/message_catalogue.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
 #include "run/header_stage.h"
@@ -59,6 +60,17 @@ class Checker {
     std::size_t badLine = 0;
     std::size_t badOffset = 0;
     if (file_.Validate(badLine, badOffset)) return;
+    // A file saved as UTF-8 is named as such, at its first line with a UTF-8 character, as the
+    // run names it; its lines are not listed one by one.
+    if (const auto line = Utf8Line(file_)) {
+      const std::string_view text = file_.LineBytes(*line);
+      Add(Severity::kError, static_cast<int>(*line + 1), {},
+          Render(Say(MessageId::kUtf8Source,
+                     {Count(static_cast<std::int64_t>(*line + 1)), FromUtf8(std::string(text))}),
+                 Language::kEnglish),
+          true);
+      return;
+    }
     Add(Severity::kError, static_cast<int>(badLine + 1), {},
         u"The line holds bytes that are not code page 932 (Shift-JIS), from byte offset " +
             NumberText(static_cast<long long>(badOffset)) +
