@@ -155,7 +155,7 @@ TEST_F(Form1Win32Test, StartUpIsRefusedWithoutASetting) {
   Make(false);
   EXPECT_FALSE(form->Logic().Form_Load());
   ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].text, messages::kNoSetting);
+  EXPECT_TRUE(StartsWith(dialogs.shown[0].text, Text(messages::kNoSetting) + u"\n\n"));
   EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::kNone);
   EXPECT_FALSE(dialogs.shown[0].caption.has_value());
   EXPECT_FALSE(IsWindowVisible(form->Window()));
@@ -255,7 +255,7 @@ TEST_F(Form1Win32Test, MessageBoxesTakeTheirIconsAndAnEmptyCaption) {
   SetText(kIdText2, u"");
   SendMessageW(form->Item(kIdCommand1), BM_CLICK, 0, 0);
   ASSERT_EQ(dialogs.shown.size(), 2u);
-  EXPECT_EQ(dialogs.shown[1].text, messages::kInvalidPath);
+  EXPECT_TRUE(StartsWith(dialogs.shown[1].text, Text(messages::kInvalidPath) + u"\n\n"));
   EXPECT_EQ(dialogs.shown[1].caption, std::optional<Text>(u""));
   EXPECT_EQ(GetFocus(), form->Item(kIdText2));
   EXPECT_EQ(GetText(kIdLabel3), u"");
