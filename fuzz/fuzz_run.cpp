@@ -103,6 +103,10 @@ class RememberedDisk : public gdf::FileSystem {
   std::unique_ptr<gdf::OutputFile> Open(gdf::TextView, gdf::OpenMode, std::string&) override {
     __builtin_trap();
   }
+  // Asked of the disk, which answers without writing anything.
+  bool CanWrite(gdf::TextView path, std::string& error) override {
+    return disk_.CanWrite(path, error);
+  }
   std::unique_ptr<gdf::FolderLock> LockFolder(gdf::TextView folder, int waitMilliseconds,
                                               gdf::LockError& error) override {
     return disk_.LockFolder(folder, waitMilliseconds, error);
