@@ -4,8 +4,8 @@
 
 #include "common/platform.h"
 #include "run/run_context.h"
-#include "sections/source_file.h"
 #include "sections/section.h"
+#include "sections/source_file.h"
 #include "support/test_support.h"
 
 namespace gdf {

@@ -9,8 +9,8 @@
 #include "common/errors.h"
 #include "common/platform.h"
 #include "run/run_context.h"
-#include "sections/source_file.h"
 #include "sections/section.h"
+#include "sections/source_file.h"
 #include "support/test_support.h"
 
 namespace gdf {

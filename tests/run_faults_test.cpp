@@ -3,8 +3,8 @@
 // every table is made to fail in turn, as on a disk that fills up, and folders refuse writing.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <vector>
 
@@ -73,8 +73,8 @@ class RunFaults : public ::testing::Test {
       EXPECT_TRUE(test::WholeLines(content, fields)) << table << " " << when;
       if (table == "XKISHITU.TXT") {
         for (const std::string& line : Lines(before.at(name))) {
-          EXPECT_NE(content.find(line), std::string::npos) << table << " lost [" << line << "] "
-                                                           << when;
+          EXPECT_NE(content.find(line), std::string::npos)
+              << table << " lost [" << line << "] " << when;
         }
       } else {
         EXPECT_EQ(content.compare(0, before.at(name).size(), before.at(name)), 0)
@@ -120,8 +120,7 @@ TEST_F(RunFaults, EveryChangeFailingInTurnLosesNothing) {
       ++failed;
       EXPECT_EQ(report.outcome(), RunOutcome::kFailed) << when;
       ASSERT_TRUE(report.failure()) << when;
-      EXPECT_NE(ToUtf8(DescribeFailure(*report.failure())).find(test::kFullText),
-                std::string::npos)
+      EXPECT_NE(ToUtf8(DescribeFailure(*report.failure())).find(test::kFullText), std::string::npos)
           << when << ": " << ToUtf8(DescribeFailure(*report.failure()));
       CheckTables(when);
     }

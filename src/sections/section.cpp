@@ -23,8 +23,7 @@ Text DateFaultText(const Text& date) {
          u"anything.";
 }
 
-void CheckRecordDepth(SectionNotes& notes, const FixedRecord& record,
-                      const char16_t* consequence) {
+void CheckRecordDepth(SectionNotes& notes, const FixedRecord& record, const char16_t* consequence) {
   if (DepthValue(record[1])) return;
   const Text shown = Trim(record[1]);
   notes.Warning(record.SourceLine(1),
