@@ -75,6 +75,10 @@ std::vector<Case> Cases() {
       {"a name the tables cannot hold",
        cp932("$S1\n1.0\nCM\n\"a\",b\nx\nx\nx\nx\nx\nmemo\n"),
        {{4, "error", false, "holds one itself"}}},
+      {"attributes that go into the tables between double quotes",
+       cp932("$A2\n1.0\n砂\nx\nx\na,b\nx\nx\nx\nx\n2.0\n礫\nx\nx\n\"a,b\nx\nx\nx\nx\n"),
+       {{6, "warning", false, "[a,b] holds a comma or begins with a double quote"},
+        {15, "warning", false, "[\"a,b] needs double quotes in the name tables and holds one"}}},
       {"count that takes in the next section",
        cp932("$A2\n" + kLayer + "$W1\n1.0,5/12\nx\nx\nx\nx\nx\nx\nx\n"),
        {{1, "error", false, "before the tag line $W at line 11"}}},
@@ -157,6 +161,32 @@ TEST_F(CheckCommand, TextFormAndSeveralFiles) {
   const auto help = RunGdfconv({"check", "--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("Examples:"), std::string::npos);
+}
+
+// The findings and the words around them in Japanese; the section tags and the system's own
+// texts stay as they are.
+TEST_F(CheckCommand, SpeaksTheUsersLanguage) {
+  test::WriteCp932(dir / "bad.gdf", "$W1\n1.0,5-12\n");
+  test::WriteCp932(dir / "quoted.gdf", "$A1\n1.0\n砂\nx\nx\na,b\nx\nx\nx\nx\nmemo\n");
+  const auto text = RunGdfconv({"check", dir / "bad.gdf", dir / "quoted.gdf"}, {}, -1, -1, "ja");
+  EXPECT_EQ(text.exitCode, 1) << text.err;
+  for (const std::string& expected : {
+           dir / "bad.gdf" + ": セクション 1 個、エラー 1 件、警告 0 件",
+           dir / "bad.gdf" + ":2: エラー: $W: 日付「5-12」の月と日の間に「/」がありません。",
+           dir / "quoted.gdf" + ":6: 警告: $A: 属性「a,b」にはコンマがあるか",
+           dir / "quoted.gdf" + ":11: 警告: 11 行目は読まれません。どのセクションの検索も届き"
+                                "ません。",
+           std::string("ファイル 2 個：エラー 1 件、警告 2 件"),
+       }) {
+    EXPECT_NE(text.out.find(expected), std::string::npos) << expected << "\n" << text.out;
+  }
+  EXPECT_EQ(text.out.find("error"), std::string::npos) << text.out;
+
+  const auto json = RunGdfconv({"check", "--format", "json", dir / "quoted.gdf"}, {}, -1, -1, "ja");
+  const Json problem = test::ParseJson(json.out)["files"][0]["problems"][0];
+  EXPECT_EQ(problem["message"].string,
+            "属性「a,b」にはコンマがあるか、二重引用符で始まります。地層名が新しければ、属性は名"
+            "前の表に二重引用符で囲んで書き込まれます。");
 }
 
 }  // namespace

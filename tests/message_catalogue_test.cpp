@@ -89,6 +89,23 @@ TEST(MessageCatalogueTest, RendersParametersAndCounts) {
   for (const auto& c : cases) EXPECT_EQ(Render(c.message, c.language), c.expected);
 }
 
+// Sentences follow one another with a blank in English and without one in Japanese; the unit of
+// a section's count is a word of the language.
+TEST(MessageCatalogueTest, RendersSentences) {
+  const std::vector<CatalogueMessage> sentences = {
+      Say(MessageId::kCheckCountPastEnd, {u"3", u"1", u"records"}),
+      Say(MessageId::kCheckRunStopsHere)};
+  EXPECT_EQ(RenderSentences(sentences, Language::kEnglish),
+            u"The count 3 promises more records than the 1 that stand after the tag line: the "
+            u"run reads past the end of the file and stops there, before it writes anything. The "
+            u"run stops here.");
+  EXPECT_EQ(
+      RenderSentences(sentences, Language::kJapanese),
+      u"件数 3 に対して、タグ行の後にあるレコードは 1 しかありません。実行はファイルの終わりを"
+      u"越えて読もうとし、何も書き込む前に止まります。実行はここで止まります。");
+  EXPECT_EQ(RenderSentences({}, Language::kEnglish), u"");
+}
+
 // On POSIX the locale variables choose; on Windows the user's UI language does.
 #ifndef _WIN32
 // Sets or clears the three locale variables for one test and puts them back after it.

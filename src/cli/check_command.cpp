@@ -74,29 +74,35 @@ std::string CountShown(const SectionFound& section) {
   return out.str();
 }
 
-void PrintCheck(std::ostream& out, const std::string& label, const SourceCheck& check) {
-  const int errors = check.Errors();
-  const int warnings = check.Warnings();
-  out << label << ": " << check.sections.size()
-      << (check.sections.size() == 1 ? " section, " : " sections, ") << errors
-      << (errors == 1 ? " error, " : " errors, ") << warnings
-      << (warnings == 1 ? " warning\n" : " warnings\n");
+std::string Counted(MessageId id, std::size_t a, int b, int c, Language language) {
+  return support::Said(Say(id, {Count(static_cast<std::int64_t>(a)), Count(b), Count(c)}),
+                       language);
+}
+
+void PrintCheck(std::ostream& out, const std::string& label, const SourceCheck& check,
+                Language language) {
+  out << label << ": "
+      << Counted(MessageId::kCheckSummary, check.sections.size(), check.Errors(), check.Warnings(),
+                 language)
+      << "\n";
   if (!check.sections.empty()) {
-    out << "  tag   line    count  present\n";
+    out << support::Said(Say(MessageId::kCheckColumns), language) << "\n";
     for (const SectionFound& section : check.sections) {
       out << "  " << std::left << std::setw(4) << section.tag << std::right << std::setw(6)
           << section.line << std::setw(9) << CountShown(section) << std::setw(9) << section.present
-          << " " << section.unit;
-      if (!section.converted) out << " (not converted)";
+          << " " << support::Said(FromAscii(section.unit), language);
+      if (!section.converted) out << support::Said(Say(MessageId::kCheckNotConverted), language);
       out << "\n";
     }
   }
+  const std::string error = support::Said(Say(MessageId::kCheckError), language);
+  const std::string warning = support::Said(Say(MessageId::kCheckWarning), language);
   for (const SourceProblem& problem : check.problems) {
     out << label;
     if (problem.line > 0) out << ":" << problem.line;
-    out << ": " << (problem.severity == Severity::kError ? "error" : "warning") << ": ";
+    out << ": " << (problem.severity == Severity::kError ? error : warning) << ": ";
     if (!problem.section.empty()) out << problem.section << ": ";
-    out << ToUtf8(problem.message) << "\n";
+    out << ToUtf8(RenderSentences(problem.message, language)) << "\n";
   }
 }
 
@@ -118,6 +124,7 @@ int RunCheckCommand(const std::vector<std::string>& args) {
     return kExitConverted;
   }
   const std::string format = line->Value("--format").value_or("text");
+  const Language language = support::LanguageOf(*line);
   const std::vector<std::string>& sources = line->operands;
   if (sources.empty()) return Usage("expected at least one SOURCE");
   CompleteHostSettings(line->host);
@@ -141,19 +148,16 @@ int RunCheckCommand(const std::vector<std::string>& args) {
     } else {
       check.file = FromUtf8(source);
       check.readable = false;
-      check.problems.push_back({Severity::kError,
-                                0,
-                                {},
-                                u"No drive holds this host path; map one with --drive X=DIR.",
-                                false});
+      check.problems.push_back(
+          {Severity::kError, 0, {}, {Say(MessageId::kNoDriveHolds, {FromUtf8(source)})}, false});
     }
     errors += check.Errors();
     warnings += check.Warnings();
     if (format == "json") {
-      WriteSourceCheckJson(writer, check, FromUtf8(source));
+      WriteSourceCheckJson(writer, check, FromUtf8(source), language);
     } else {
       if (n > 0) std::cout << "\n";
-      PrintCheck(std::cout, source, check);
+      PrintCheck(std::cout, source, check, language);
     }
   }
   if (format == "json") {
@@ -164,8 +168,8 @@ int RunCheckCommand(const std::vector<std::string>& args) {
     std::cout << json;
   } else if (sources.size() > 1) {
     std::cout << "\n"
-              << sources.size() << " files: " << errors << (errors == 1 ? " error, " : " errors, ")
-              << warnings << (warnings == 1 ? " warning\n" : " warnings\n");
+              << Counted(MessageId::kCheckFilesSummary, sources.size(), errors, warnings, language)
+              << "\n";
   }
   return errors > 0 ? kExitProblemsFound : kExitConverted;
 }

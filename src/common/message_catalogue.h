@@ -152,6 +152,52 @@ enum class MessageId {
   kCodeBeyond16,             ///< {1} the code, {2} its key (may be empty)
   kColumnTooManyEntries,     ///< {1} the column, {2} the number of entries
 
+  // What a check says of a source data file: its findings, and the words of its report.
+  kCheckNotCp932From,          ///< {1} the byte offset
+  kCheckNotCp932,              ///< the line holds bytes that are not CP932
+  kCheckMoreNotCp932,          ///< {1} the lines not listed
+  kCheckNoSection,             ///< no tag line of a converted section
+  kCheckRunStopsHere,          ///< after a failure's reason
+  kCheckNoCount,               ///< the tag line has no count
+  kCheckCountNotNumber,        ///< {1} the count as written
+  kCheckCountNegative,         ///< {1} the count as written
+  kCheckCountNotWhole,         ///< {1} the count as written, {2} as the run takes it
+  kCheckCountPastEnd,          ///< {1} the count, {2} what stands, {3} the unit
+  kCheckCountIntoNextTag,      ///< as kCheckCountPastEnd, {4} the next tag at line {5}, {6} the tag
+  kCheckSecondTag,             ///< {1} the tag, {2} the line of the first one
+  kCheckUnknownTag,            ///< {1} what the line begins with
+  kCheckLineUnreached,         ///< {1} the line
+  kCheckLinesUnreached,        ///< {1} the first line, {2} the last
+  kCheckLineBeyondCount,       ///< {1} the line, {2} the count of {3}, {4} what stands, {5} unit
+  kCheckLinesBeyondCount,      ///< {1}..{2} the lines, then as kCheckLineBeyondCount
+  kCheckNoSuchFile,            ///< the source does not exist
+  kCheckCannotRead,            ///< {1} the system's reason
+  kCheckDateWithoutSlash,      ///< {1} the date
+  kCheckRecordNoDepth,         ///< {1} the record
+  kCheckRecordDepthNotNumber,  ///< {1} the depth, {2} the record
+  kCheckRecordNoDepthAsZero,   ///< {1} the record
+  kCheckRecordDepthNotNumberAsZero,  ///< {1} the depth, {2} the record
+  kCheckRangeMarkAlone,              ///< {1} the column
+  kCheckValueCannotBeQuoted,         ///< {1} the value, {2} the table
+  kCheckValueCannotBeQuotedUnless,   ///< {1} the value, {2} the table
+  kCheckValueQuoted,                 ///< {1} the value, {2} the table
+  kCheckLayerNameCannotBeQuoted,     ///< {1} the name
+  kCheckLayerNameQuoted,             ///< {1} the name
+  kCheckAttributeCannotBeQuoted,     ///< {1} the attribute
+  kCheckAttributeQuoted,             ///< {1} the attribute
+  kCheckNoteWithoutText,             ///< {1} the record
+  kCheckSeriesDepthNotNumber,        ///< {1} the depth, {2} the series (1 or 2)
+  kCheckSeriesDepthAbove,            ///< {1} the depth, {2} the series (1 or 2), {3} the line above
+  kCheckDepthBeyondLastLine,         ///< {1} the depth
+  kCheckRowWithoutDepth,             ///< values but no depth
+  kCheckDepthNotNumber,              ///< {1} the depth
+  kCheckSummary,                     ///< {1} sections, {2} errors, {3} warnings
+  kCheckFilesSummary,                ///< {1} files, {2} errors, {3} warnings
+  kCheckColumns,                     ///< the heading of the sections' table
+  kCheckNotConverted,                ///< after a section that is not converted
+  kCheckError,                       ///< the word before an error
+  kCheckWarning,                     ///< the word before a warning
+
   // The stages of a run that are not a section's tag or a table's name.
   kStageSourceFile,     ///< reading the source data file
   kStageTargetFolder,   ///< creating the target folder
@@ -192,6 +238,8 @@ Text Count(std::int64_t number);
 TextView Template(MessageId id, Language language);
 /// A message rendered in a language.
 Text Render(const CatalogueMessage& message, Language language);
+/// Messages rendered as one text, sentence after sentence.
+Text RenderSentences(const std::vector<CatalogueMessage>& messages, Language language);
 /// Messages rendered one to a line.
 Text RenderLines(const std::vector<CatalogueMessage>& messages, Language language);
 

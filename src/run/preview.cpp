@@ -264,7 +264,7 @@ void AddCheckFindings(const RunInputs& inputs, const FileSystem& fs, PreviewPict
     finding.error = problem.severity == Severity::kError;
     finding.text =
         (problem.line > 0 ? u"source line " + LineNumber(problem.line) + u": " : Text()) +
-        problem.message;
+        RenderSentences(problem.message, Language::kEnglish);
     finding.hasDepth = DepthOfSourceLine(check, lines, problem, finding.depth);
     picture.findings.push_back(std::move(finding));
   }

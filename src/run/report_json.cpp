@@ -203,7 +203,8 @@ std::string RunReportJson(const RunInputs& inputs, const RunReport& report,
   return out;
 }
 
-void WriteSourceCheckJson(JsonWriter& json, const SourceCheck& check, TextView label) {
+void WriteSourceCheckJson(JsonWriter& json, const SourceCheck& check, TextView label,
+                          Language language) {
   json.BeginObject();
   json.Member("file", label);
   json.Member("path", check.file);
@@ -247,7 +248,7 @@ void WriteSourceCheckJson(JsonWriter& json, const SourceCheck& check, TextView l
     } else {
       json.Utf8String(problem.section);
     }
-    json.Member("message", problem.message);
+    json.Member("message", RenderSentences(problem.message, language));
     json.MemberBool("stopsRun", problem.stopsRun);
     json.EndObject();
   }

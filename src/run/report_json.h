@@ -30,8 +30,9 @@ std::string RunReportJson(const RunInputs& inputs, const RunReport& report,
                           const DryRunResult* dryRun = nullptr);
 
 /// Writes the check of one source data file as a JSON object; `label` names the file as the user
-/// gave it.
-void WriteSourceCheckJson(JsonWriter& json, const SourceCheck& check, TextView label);
+/// gave it, the messages are in `language`.
+void WriteSourceCheckJson(JsonWriter& json, const SourceCheck& check, TextView label,
+                          Language language);
 
 /// The report document of a batch: its tally, then every run as RunReportJson writes it.
 std::string BatchReportJson(const RunInputs& common, const std::vector<BatchEntry>& entries,

@@ -41,8 +41,7 @@ class Checker {
     for (const SectionKind& kind : kSections) CheckSection(kind);
     CheckUnreadLines();
     if (result_.sections.empty()) {
-      Add(Severity::kWarning, 0, {},
-          u"The file has no tag line of a section that the run converts: a run writes no file.");
+      Add(Severity::kWarning, 0, {}, {Say(MessageId::kCheckNoSection)});
     }
     std::sort(result_.sections.begin(), result_.sections.end(),
               [](const SectionFound& a, const SectionFound& b) { return a.line < b.line; });
@@ -52,7 +51,8 @@ class Checker {
   }
 
  private:
-  void Add(Severity severity, int line, std::string section, Text message, bool stopsRun = false) {
+  void Add(Severity severity, int line, std::string section, std::vector<CatalogueMessage> message,
+           bool stopsRun = false) {
     result_.problems.push_back({severity, line, std::move(section), std::move(message), stopsRun});
   }
 
@@ -65,29 +65,24 @@ class Checker {
     if (const auto line = Utf8Line(file_)) {
       const std::string_view text = file_.LineBytes(*line);
       Add(Severity::kError, static_cast<int>(*line + 1), {},
-          Render(Say(MessageId::kUtf8Source,
-                     {Count(static_cast<std::int64_t>(*line + 1)), FromUtf8(std::string(text))}),
-                 Language::kEnglish),
+          {Say(MessageId::kUtf8Source,
+               {Count(static_cast<std::int64_t>(*line + 1)), FromUtf8(std::string(text))})},
           true);
       return;
     }
     Add(Severity::kError, static_cast<int>(badLine + 1), {},
-        u"The line holds bytes that are not code page 932 (Shift-JIS), from byte offset " +
-            NumberText(static_cast<long long>(badOffset)) +
-            u" of the file: the run stops before it writes anything.",
-        true);
+        {Say(MessageId::kCheckNotCp932From, {Count(static_cast<std::int64_t>(badOffset))})}, true);
     std::size_t more = 0;
     for (std::size_t i = badLine + 1; i < file_.LineCount(); ++i) {
       if (Cp932Valid(file_.LineBytes(i))) continue;
       if (++more <= kMostEncodingProblems) {
-        Add(Severity::kError, static_cast<int>(i + 1), {},
-            u"The line holds bytes that are not code page 932 (Shift-JIS).");
+        Add(Severity::kError, static_cast<int>(i + 1), {}, {Say(MessageId::kCheckNotCp932)});
       }
     }
     if (more > kMostEncodingProblems) {
       Add(Severity::kError, 0, {},
-          NumberText(static_cast<long long>(more - kMostEncodingProblems)) +
-              u" further lines hold bytes that are not code page 932.");
+          {Say(MessageId::kCheckMoreNotCp932,
+               {Count(static_cast<std::int64_t>(more - kMostEncodingProblems))})});
     }
   }
 
@@ -120,7 +115,7 @@ class Checker {
       found.count = LeadingValue(rest);
       found.lastLine = static_cast<int>(nextTag);
       Add(Severity::kError, found.line, tag,
-          error.failure().Reason(Language::kEnglish) + u" The run stops here.", true);
+          {error.failure().reason, Say(MessageId::kCheckRunStopsHere)}, true);
       result_.sections.push_back(found);
       return;
     }
@@ -141,7 +136,7 @@ class Checker {
     found.lastLine = reading.lastLine;
     for (SectionNote& note : reading.notes) {
       Add(note.fault ? Severity::kError : Severity::kWarning, note.line, tag,
-          std::move(note.message), note.stopsRun);
+          {std::move(note.message)}, note.stopsRun);
     }
     // A reader that stops at a line beginning with "$" never reads the next tag line.
     CheckShortSection(found, std::max<long long>(header.count, 0),
@@ -149,8 +144,7 @@ class Checker {
     const std::optional<RunFailure>& failure = reading.failure;
     if (failure && !reading.explained) {
       const int line = failure->sourceLine > 0 ? failure->sourceLine : found.line;
-      Add(Severity::kError, line, tag,
-          failure->Reason(Language::kEnglish) + u" The run stops here.", true);
+      Add(Severity::kError, line, tag, {failure->reason, Say(MessageId::kCheckRunStopsHere)}, true);
     }
     result_.sections.push_back(found);
   }
@@ -159,16 +153,14 @@ class Checker {
     const Text shown = Trim(rest);
     if (header.rawCount == 0.0f && !IsNumeric(rest)) {
       Add(Severity::kWarning, found.line, found.tag,
-          (shown.empty() ? Text(u"The tag line has no count")
-                         : u"The count " + Bracketed(shown) + u" is not a number") +
-              u": the section counts as absent and is not converted.");
+          {shown.empty() ? Say(MessageId::kCheckNoCount)
+                         : Say(MessageId::kCheckCountNotNumber, {shown})});
     } else if (header.rawCount < 0.0f) {
       Add(Severity::kWarning, found.line, found.tag,
-          u"The count " + Bracketed(shown) + u" is negative: no record is read.");
+          {Say(MessageId::kCheckCountNegative, {shown})});
     } else if (static_cast<double>(header.rawCount) != static_cast<double>(header.count)) {
       Add(Severity::kWarning, found.line, found.tag,
-          u"The count " + Bracketed(shown) + u" is not a whole number: the run takes it as " +
-              NumberText(header.count) + u".");
+          {Say(MessageId::kCheckCountNotWhole, {shown, NumberText(header.count)})});
     }
   }
 
@@ -177,23 +169,19 @@ class Checker {
   void CheckShortSection(const SectionFound& found, long long count, std::size_t nextTag,
                          KeptReading& reading) {
     if (count <= found.present) return;
-    const Text promise = u"The count " + NumberText(count) + u" promises more " +
-                         FromAscii(found.unit) + u" than the " + NumberText(found.present) +
-                         u" that stand";
+    const Text promised = NumberText(count);
+    const Text present = NumberText(found.present);
+    const Text unit = FromAscii(found.unit);
     const auto& failure = reading.failure;
     if (failure && failure->kind == FailureKind::kReadPastEnd) {
       reading.explained = true;
       Add(Severity::kError, found.line, found.tag,
-          promise +
-              u" after the tag line: the run reads past the end of the file and stops "
-              u"there, before it writes anything.",
-          true);
+          {Say(MessageId::kCheckCountPastEnd, {promised, present, unit})}, true);
     } else if (nextTag < file_.LineCount()) {
       Add(Severity::kError, found.line, found.tag,
-          promise + u" before the tag line " + FromAscii(file_.LineBytes(nextTag).substr(0, 2)) +
-              u" at line " + NumberText(static_cast<long long>(nextTag + 1)) +
-              u": the run reads that tag line and the lines after it as records of " +
-              FromAscii(found.tag) + u".");
+          {Say(MessageId::kCheckCountIntoNextTag,
+               {promised, present, unit, FromAscii(file_.LineBytes(nextTag).substr(0, 2)),
+                NumberText(static_cast<long long>(nextTag + 1)), FromAscii(found.tag)})});
     }
   }
 
@@ -223,15 +211,10 @@ class Checker {
             std::find_if(result_.sections.begin(), result_.sections.end(),
                          [&](const SectionFound& found) { return found.tag == tag; });
         Add(Severity::kWarning, at, tag,
-            u"A second tag line " + FromAscii(tag) +
-                u": only the first line that begins with a tag counts (line " +
-                NumberText(first == result_.sections.end() ? 0 : first->line) +
-                u"), so this one and its records are never read.");
+            {Say(MessageId::kCheckSecondTag,
+                 {FromAscii(tag), NumberText(first == result_.sections.end() ? 0 : first->line)})});
       } else {
-        Add(Severity::kWarning, at, {},
-            u"The line begins with " + FromAscii(tag) +
-                u", which is not a tag the run knows: it and the lines after it are never "
-                u"read.");
+        Add(Severity::kWarning, at, {}, {Say(MessageId::kCheckUnknownTag, {FromAscii(tag)})});
       }
     }
     std::size_t next = 0;
@@ -244,20 +227,21 @@ class Checker {
       if (first == to) return;
       std::size_t last = to - 1;
       while (passedOver(last)) --last;
-      const Text where = first == last ? u"Line " + NumberText(static_cast<long long>(first + 1))
-                                       : u"Lines " + NumberText(static_cast<long long>(first + 1)) +
-                                             u" to " + NumberText(static_cast<long long>(last + 1));
-      Text why = u" no section's search reaches " + Text(first == last ? u"it." : u"them.");
+      const bool one = first == last;
+      std::vector<Text> args = {NumberText(static_cast<long long>(first + 1))};
+      if (!one) args.push_back(NumberText(static_cast<long long>(last + 1)));
+      MessageId why = one ? MessageId::kCheckLineUnreached : MessageId::kCheckLinesUnreached;
       for (const SectionFound& found : result_.sections) {
         if (static_cast<std::size_t>(std::max(found.line, found.lastLine)) == from &&
             found.converted && found.present > static_cast<long long>(found.count)) {
-          why = u" the count " + NumberText(static_cast<long long>(found.count)) + u" of " +
-                FromAscii(found.tag) + u" is less than the " + NumberText(found.present) + u" " +
-                FromAscii(found.unit) + u" that stand there.";
+          why = one ? MessageId::kCheckLineBeyondCount : MessageId::kCheckLinesBeyondCount;
+          args.insert(args.end(),
+                      {NumberText(static_cast<long long>(found.count)), FromAscii(found.tag),
+                       NumberText(found.present), FromAscii(found.unit)});
+          break;
         }
       }
-      Add(Severity::kWarning, static_cast<int>(first + 1), {},
-          where + (first == last ? u" is never read:" : u" are never read:") + why);
+      Add(Severity::kWarning, static_cast<int>(first + 1), {}, {CatalogueMessage(why, args)});
     };
     for (const auto& [from, to] : covered) {
       if (from > next) gap(next, from);
@@ -293,26 +277,25 @@ SourceCheck CheckSourceBytes(std::string bytes, Text name) {
     Checker(file, result).Run();
   } catch (const RunError& error) {
     result.readable = false;
-    result.problems.push_back(
-        {Severity::kError, 0, {}, error.failure().Reason(Language::kEnglish), true});
+    result.problems.push_back({Severity::kError, 0, {}, {error.failure().reason}, true});
   }
   return result;
 }
 
 SourceCheck CheckSourceFile(const FileSystem& fs, TextView path) {
-  const auto unreadable = [&](Text why) {
+  const auto unreadable = [&](CatalogueMessage why) {
     SourceCheck result;
     result.file = Text(path);
     result.readable = false;
-    result.problems.push_back({Severity::kError, 0, {}, std::move(why), true});
+    result.problems.push_back({Severity::kError, 0, {}, {std::move(why)}, true});
     return result;
   };
   if (Trim(path).empty() || !fs.Exists(path, ListAttribute::kNormal)) {
-    return unreadable(u"There is no such file: the run refuses it.");
+    return unreadable(Say(MessageId::kCheckNoSuchFile));
   }
   std::string error;
   auto bytes = fs.ReadAll(path, error);
-  if (!bytes) return unreadable(u"The file cannot be read: " + FromUtf8(error) + u".");
+  if (!bytes) return unreadable(Say(MessageId::kCheckCannotRead, {FromUtf8(error)}));
   return CheckSourceBytes(std::move(*bytes), Text(path));
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "common/message_catalogue.h"
 #include "common/platform.h"
 #include "common/text.h"
 
@@ -26,9 +27,10 @@ enum class Severity {
 /// One problem of a source data file.
 struct SourceProblem {
   Severity severity = Severity::kWarning;
-  int line = 0;           ///< 1-based source line, 0 for the whole file
-  std::string section;    ///< the tag concerned ("$A"), empty for the file
-  Text message;           ///< one or two sentences saying what and what the run does with it
+  int line = 0;         ///< 1-based source line, 0 for the whole file
+  std::string section;  ///< the tag concerned ("$A"), empty for the file
+  /// One or two sentences saying what and what the run does with it.
+  std::vector<CatalogueMessage> message;
   bool stopsRun = false;  ///< whether the run's own reading fails here
 };
 

@@ -100,18 +100,25 @@ std::optional<float> DepthValue(TextView text);
 inline bool HasMonthAndDay(const Text& date) { return date.find(u'/') != Text::npos; }
 
 /// What a check says of a date without month and day, at which the run stops.
-Text DateFaultText(const Text& date);
+CatalogueMessage DateFault(const Text& date);
 
-/// Warns when the depth line of a record is not a number; `consequence` follows the message.
+/// What the run makes of a record whose depth is not a number.
+enum class MissingDepth {
+  kNoEntry,  ///< the record's values have no depth to stand at
+  kZero,     ///< the record counts as depth 0
+};
+
+/// Warns when the depth line of a record is not a number.
 void CheckRecordDepth(SectionNotes& notes, const FixedRecord& record,
-                      const char16_t* consequence = u"");
+                      MissingDepth missing = MissingDepth::kNoEntry);
 
 /// Warns of a range mark that has nothing above it to extend in its column.
 void CheckRangeMark(SectionNotes& notes, DepthTake take, const Text& value, int line, int column);
 
 /// Tells how a value stands in a code table: a warning when it goes there between double
-/// quotes, a write fault when no table line can hold it. `unless` qualifies the fault.
+/// quotes, a write fault when no table line can hold it. `mayBeSkipped`: the run adds no value
+/// to the table when it is missing, empty or full.
 void CheckTableValue(SectionNotes& notes, const Text& value, int line, TextView table,
-                     const char16_t* unless = u"");
+                     bool mayBeSkipped = false);
 
 }  // namespace gdf

@@ -43,24 +43,23 @@ void CheckLayer(SectionNotes& notes, const FixedRecord& record, const Layer& lay
     case TableQuoting::kPlain:
       break;
     case TableQuoting::kImpossible:
-      notes.Warning(record.SourceLine(2),
-                    u"The layer name " + Bracketed(name) +
-                        u" needs double quotes in the name tables and holds one itself: if the "
-                        u"name is new, the run stops before it changes a table.");
+      notes.Warning(record.SourceLine(2), Say(MessageId::kCheckLayerNameCannotBeQuoted, {name}));
       break;
     case TableQuoting::kQuoted:
-      notes.Warning(record.SourceLine(2),
-                    u"The layer name " + Bracketed(name) +
-                        u" holds a comma or begins with a double quote: a new name is written to "
-                        u"the name tables between double quotes.");
+      notes.Warning(record.SourceLine(2), Say(MessageId::kCheckLayerNameQuoted, {name}));
       break;
   }
-  if (QuotingOf(attribute) != TableQuoting::kPlain) {
-    notes.Warning(
-        record.SourceLine(5),
-        u"The attribute " + Bracketed(attribute) +
-            u" holds a comma or begins with a double quote, which a name table cannot "
-            u"hold: if the layer's name is new, the run stops before it changes a table.");
+  // The attribute goes into the name tables with a new name, by the same rule.
+  switch (QuotingOf(attribute)) {
+    case TableQuoting::kPlain:
+      break;
+    case TableQuoting::kImpossible:
+      notes.Warning(record.SourceLine(5),
+                    Say(MessageId::kCheckAttributeCannotBeQuoted, {attribute}));
+      break;
+    case TableQuoting::kQuoted:
+      notes.Warning(record.SourceLine(5), Say(MessageId::kCheckAttributeQuoted, {attribute}));
+      break;
   }
 }
 

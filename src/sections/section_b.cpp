@@ -47,7 +47,7 @@ class SectionB : public Section {
                        {},
                        record.SourceLine(2),
                        Say(MessageId::kDateWithoutSlash, {NumberText(record.number), lines[2]})},
-                      record.checked ? DateFaultText(lines[2]) : Text());
+                      record.checked ? std::optional(DateFault(lines[2])) : std::nullopt);
         }
         n8_.push_back({lines[2], depth});
       }

@@ -32,10 +32,9 @@ void CheckRecord(SectionNotes& notes, const FixedRecord& record) {
     CheckRecordDepth(notes, record);
   }
   if (third.empty()) return;
-  const char16_t* unless = u", unless the table is missing, empty or full";
-  CheckTableValue(notes, FirstName(third), record.SourceLine(4), u"L18.txt", unless);
+  CheckTableValue(notes, FirstName(third), record.SourceLine(4), u"L18.txt", true);
   if (NameSeparator(third) != Text::npos) {
-    CheckTableValue(notes, SecondName(third), record.SourceLine(4), u"L18b.txt", unless);
+    CheckTableValue(notes, SecondName(third), record.SourceLine(4), u"L18b.txt", true);
   }
 }
 

@@ -83,9 +83,7 @@ class SectionK : public Section {
       // A record without text lines has no note of its own and writes nothing.
       if (lineNumber <= 3) {
         if (checking) {
-          notes.Warning(firstLine, u"Record " + NumberText(records) +
-                                       u" has no text lines (a record is a depth line, a second "
-                                       u"line, then text lines): it writes nothing.");
+          notes.Warning(firstLine, Say(MessageId::kCheckNoteWithoutText, {NumberText(records)}));
         }
         continue;
       }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/errors.h"
+#include "common/message_catalogue.h"
 #include "common/text.h"
 #include "common/text_file.h"
 
@@ -24,12 +25,12 @@ class SectionNotes {
   /// needs, and count what stands in the section past its count.
   virtual bool Checking() const = 0;
   /// Something at source line `line` that the run passes over silently.
-  virtual void Warning(int line, Text message) = 0;
+  virtual void Warning(int line, CatalogueMessage message) = 0;
   /// A value at source line `line` that the reading takes but that stops the run when it writes.
-  virtual void WriteFault(int line, Text message) = 0;
+  virtual void WriteFault(int line, CatalogueMessage message) = 0;
   /// A fault that stops the run's reading. `explanation` is what a check says of it, for a
   /// record that stands wholly before the next tag line; without one the failure speaks.
-  virtual void Fault(RunFailure failure, Text explanation = {}) = 0;
+  virtual void Fault(RunFailure failure, std::optional<CatalogueMessage> explanation = {}) = 0;
   /// What stands in the section so far, in the unit of its count.
   virtual void Present(long long count) = 0;
 };
@@ -38,18 +39,20 @@ class SectionNotes {
 class StopAtFirstFault final : public SectionNotes {
  public:
   bool Checking() const override { return false; }
-  void Warning(int, Text) override {}
-  void WriteFault(int, Text) override {}
-  void Fault(RunFailure failure, Text) override { throw RunError(std::move(failure)); }
+  void Warning(int, CatalogueMessage) override {}
+  void WriteFault(int, CatalogueMessage) override {}
+  void Fault(RunFailure failure, std::optional<CatalogueMessage>) override {
+    throw RunError(std::move(failure));
+  }
   void Present(long long) override {}
 };
 
 /// One note that a reader told, as the checker keeps it.
 struct SectionNote {
-  bool fault = false;     ///< a fault (of the reading or of the writing), else a warning
-  int line = 0;           ///< 1-based source line
-  Text message;           ///< what a check says
-  bool stopsRun = false;  ///< whether the run's reading stops here (the first fault)
+  bool fault = false;        ///< a fault (of the reading or of the writing), else a warning
+  int line = 0;              ///< 1-based source line
+  CatalogueMessage message;  ///< what a check says
+  bool stopsRun = false;     ///< whether the run's reading stops here (the first fault)
 };
 
 /// The checker's notes: every warning, and every fault that a check explains; the first fault
@@ -60,17 +63,17 @@ class KeepEveryNote final : public SectionNotes {
   explicit KeepEveryNote(const TextReader& reader) : reader_(reader) {}
 
   bool Checking() const override { return true; }
-  void Warning(int line, Text message) override {
+  void Warning(int line, CatalogueMessage message) override {
     notes_.push_back({false, line, std::move(message), false});
   }
-  void WriteFault(int line, Text message) override {
+  void WriteFault(int line, CatalogueMessage message) override {
     notes_.push_back({true, line, std::move(message), false});
   }
-  void Fault(RunFailure failure, Text explanation) override {
+  void Fault(RunFailure failure, std::optional<CatalogueMessage> explanation) override {
     const bool first = !failure_;
     if (first) Stop(failure);
-    if (explanation.empty()) return;  // the failure speaks for itself
-    notes_.push_back({true, failure.sourceLine, std::move(explanation), first});
+    if (!explanation) return;  // the failure speaks for itself
+    notes_.push_back({true, failure.sourceLine, std::move(*explanation), first});
     if (first) explained_ = true;
   }
   void Present(long long count) override { present_ = count; }
@@ -103,9 +106,6 @@ class KeepEveryNote final : public SectionNotes {
   bool explained_ = false;
   long long present_ = 0;
 };
-
-/// A value as messages show it: between square brackets.
-inline Text Bracketed(TextView text) { return u"[" + Text(text) + u"]"; }
 
 /// A whole number as messages show it.
 inline Text NumberText(long long value) { return FromAscii(std::to_string(value)); }

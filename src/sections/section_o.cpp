@@ -60,7 +60,7 @@ int ReadRecord(TextReader& reader, Text (&lines)[6], bool& ended, AtFileEnd atFi
 
 // How far each series has come, for the check that it goes down in ascending depth.
 struct SeriesCheck {
-  const char16_t* name;
+  const char16_t* number;  // "1" for the first series, "2" for the second
   float lastDepth = -INFINITY;
   int lastLine = 0;
 };
@@ -76,20 +76,16 @@ void CheckDepths(SectionNotes& notes, const Text (&lines)[6], int firstLine,
     const int at = firstLine + k - 1;
     const auto depth = DepthValue(depthText);
     if (!depth) {
-      notes.Warning(at, u"The depth " + Bracketed(depthText) + u" of the " + series[s].name +
-                            u" series is not a number: the record gives it no entry.");
+      notes.Warning(at, Say(MessageId::kCheckSeriesDepthNotNumber, {depthText, series[s].number}));
       continue;
     }
     if (*depth == 0.0f) continue;
     if (*depth < series[s].lastDepth) {
-      notes.Warning(at, u"The depth " + Bracketed(depthText) + u" of the " + series[s].name +
-                            u" series is above the one at line " + NumberText(series[s].lastLine) +
-                            u": R41.TXT is written in one pass by ascending depth, so its lines "
-                            u"come out of depth order.");
+      notes.Warning(at, Say(MessageId::kCheckSeriesDepthAbove,
+                            {depthText, series[s].number, NumberText(series[s].lastLine)}));
     }
     if (s == 0 && *depth > kDeepestLine) {
-      notes.Warning(at, u"The depth " + Bracketed(depthText) +
-                            u" lies beyond 99999: it writes no line of its own in R41.TXT.");
+      notes.Warning(at, Say(MessageId::kCheckDepthBeyondLastLine, {depthText}));
     }
     series[s].lastDepth = std::max(series[s].lastDepth, *depth);
     series[s].lastLine = at;
@@ -103,7 +99,7 @@ class SectionO : public Section {
   // line is not used.
   void Read(TextReader& reader, const SectionHeader& header, SectionNotes& notes) override {
     const bool checking = notes.Checking();
-    SeriesCheck series[2] = {{u"first"}, {u"second"}};
+    SeriesCheck series[2] = {{u"1"}, {u"2"}};
     long long present = 0;
     bool ended = false;
     for (int record = 1; record <= header.count && !ended; ++record) {

@@ -72,8 +72,8 @@ class SectionS : public Section {
           }
           if (any && !DepthValue(record[1])) {
             notes.Warning(record.SourceLine(1),
-                          depth.empty() ? Text(u"The row has values but no depth.")
-                                        : u"The depth " + Bracketed(depth) + u" is not a number.");
+                          depth.empty() ? Say(MessageId::kCheckRowWithoutDepth)
+                                        : Say(MessageId::kCheckDepthNotNumber, {depth}));
           }
         },
         [&] { CheckCodeTableValues(notes); });

@@ -15,7 +15,7 @@ class SectionU : public Section {
     if (header.count > 0) list_.reserve(static_cast<std::size_t>(header.count));
     ReadFixedRecords(reader, header, 2, notes, [&](const FixedRecord& record) {
       list_.push_back({record[2], record[1]});
-      if (record.checked) CheckRecordDepth(notes, record, u" (it counts as depth 0)");
+      if (record.checked) CheckRecordDepth(notes, record, MissingDepth::kZero);
     });
   }
   // Writes no file of its own: the run hands the list to the "$B" section.

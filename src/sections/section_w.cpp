@@ -44,7 +44,7 @@ class SectionW : public Section {
         notes.Fault({FailureKind::kBadValue, u"$W", reader.File().Name(),
                      static_cast<int>(reader.LastLineNumber()),
                      Say(MessageId::kDateWithoutSlash, {NumberText(record), date})},
-                    whole == record ? DateFaultText(date) : Text());
+                    whole == record ? std::optional(DateFault(date)) : std::nullopt);
       }
       readings_.push_back({std::move(reading), std::move(date)});
     }
