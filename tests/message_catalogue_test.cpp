@@ -83,6 +83,11 @@ TEST(MessageCatalogueTest, RendersParametersAndCounts) {
        u"  D:\\OUT\\X1.TXT（2 行）"},
       {Say(MessageId::kPathBlank, {u"my dir"}), Language::kJapanese,
        u"フォルダ名「my dir」に空白が含まれています。パスに空白は使えません。"},
+      // Words that the core and the file systems give in English are Japanese in Japanese.
+      {Say(MessageId::kOverflow16, {u"a text length"}), Language::kJapanese,
+       u"オーバーフロー：文字列の長さ が 16 ビットの範囲（32767）を超えています。"},
+      {Say(MessageId::kCannotWriteFile, {u"No space left on device"}), Language::kJapanese,
+       u"ファイルに書き込めません：ディスクの空き容量が足りません。"},
       // A missing parameter renders empty rather than failing.
       {Say(MessageId::kPathDriveNotMapped), Language::kEnglish, u"Drive : is not mapped."},
   };

@@ -257,6 +257,12 @@ constexpr Entry kEntries[] = {
      u"{1} 列目の項目が {2} あります。番号を付けられるのは 32766 までです。",
      u"Column {1} has {2} entries; at most 32766 can be numbered."},
 
+    {M::kValueBreaksTableLine,
+     u"値「{1}」は名前の表に書き込めません。コンマがあるか二重引用符で始まるため、表の行が６つの"
+     u"項目を保てません。",
+     u"The value [{1}] cannot be written to the name table: it holds a comma or begins with a "
+     u"double quote, so the table line would not keep its six fields."},
+
     {M::kCheckNotCp932From,
      u"この行にコードページ 932（シフト JIS）ではないバイトがあります（ファイルの {1} バイト目"
      u"から）。実行は何も書き込む前に止まります。",
@@ -420,8 +426,8 @@ const Entry& EntryOf(MessageId id) { return kEntries[static_cast<std::size_t>(id
 
 // The reasons the file systems give for a failed operation (their own words, the C library's and
 // Windows'), in Japanese, so that a Japanese failure text is Japanese throughout; with them the
-// units of a section's count, which the core names in English words. A reason not listed here
-// stands as the system gave it.
+// other words that the core gives as parameters in English: the units of a section's count and
+// what overflows. A parameter not listed here stands as it was given.
 struct Reason {
   std::u16string_view english;
   std::u16string_view japanese;
@@ -450,10 +456,22 @@ constexpr Reason kReasons[] = {
     {u"the drive is not ready", u"ドライブの準備ができていません"},
     {u"the name is not allowed on Windows", u"Windows で使えない名前です"},
     {u"the folder is not empty", u"フォルダが空ではありません"},
+    {u"another conversion holds it", u"ほかの変換が使用中です"},
+    {u"no drive holds it", u"どのドライブにも含まれていません"},
+    {u"no such folder", u"フォルダがありません"},
     // The units in which a section's count counts (SectionFound::unit).
     {u"records", u"レコード"},
     {u"header lines", u"見出し行"},
     {u"text lines", u"本文の行"},
+    // What overflows the 16-bit range (kOverflow16).
+    {u"a byte length", u"バイト数"},
+    {u"a counter", u"カウンタ"},
+    {u"a number", u"数値"},
+    {u"a number that is not a number", u"数値でない値（NaN）"},
+    {u"a text length", u"文字列の長さ"},
+    {u"the length of a G71 line", u"G71 の行の長さ"},
+    {u"the rate of a G71 line", u"G71 の行の割合"},
+    {u"the rows of a merged table", u"併合した表の行数"},
 };
 
 // A parameter as a language shows it: a system's reason in Japanese for Japanese.

@@ -151,6 +151,7 @@ enum class MessageId {
   kCannotCreateMarker,       ///< {1} the system's reason
   kCodeBeyond16,             ///< {1} the code, {2} its key (may be empty)
   kColumnTooManyEntries,     ///< {1} the column, {2} the number of entries
+  kValueBreaksTableLine,     ///< {1} a value that a name table line cannot hold as it stands
 
   // What a check says of a source data file: its findings, and the words of its report.
   kCheckNotCp932From,          ///< {1} the byte offset

@@ -81,10 +81,7 @@ bool ReadNameEntries(const LineFile& file, NameIndex& index) {
 void CheckPlainField(TextView value, const Text& tablePath) {
   const Text left = TrimLeft(value);
   if (value.find(u',') == TextView::npos && !StartsWith(left, u"\"")) return;
-  throw RunError(FailureKind::kBadValue,
-                 u"The value [" + Text(value) +
-                     u"] cannot be written to the name table: it holds a comma or begins with a "
-                     u"double quote, so the table line would not keep its six fields.",
+  throw RunError(FailureKind::kBadValue, Say(MessageId::kValueBreaksTableLine, {Text(value)}),
                  tablePath);
 }
 
