@@ -1,6 +1,8 @@
 // e2e_messages_test.cpp - Show, through the real gdfconv binary in Japanese and in English, that
 // a refusal or a failure prints the system's own text first and then says which check, where
-// and what to do, and that nothing is written where the message says so.
+// and what to do, that nothing is written where the message says so, and that usage errors and
+// the preview speak the language asked for. The language is asked for with --lang, so that the
+// cases run on Windows too; the cases about the environment's language are POSIX only.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,10 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "common/platform.h"
 #include "support/test_support.h"
-
-// The cases name host folders under "/", which the drive Z: stands for on POSIX.
-#ifndef _WIN32
 
 namespace gdf {
 namespace {
@@ -20,14 +20,41 @@ namespace {
 namespace fs = std::filesystem;
 using test::RunGdfconv;
 
-constexpr const char kJapanese[] = "ja_JP.UTF-8";
-constexpr const char kEnglish[] = "C";
+constexpr const char kJapanese[] = "ja";
+constexpr const char kEnglish[] = "en";
 
-// The Windows form of a host path on the drive Z:, which stands for "/".
-std::string OnDriveZ(const std::string& host) {
+// The drive path of a host path: itself on Windows; on POSIX on the drive Z:, which stands for
+// "/".
+std::string DrivePath(const std::string& host) {
+  if (kHostPathsAreWindowsPaths) return host;
   std::string text = "Z:" + host;
   std::replace(text.begin(), text.end(), '/', '\\');
   return text;
+}
+
+// A text that only POSIX says (Windows has no drive of the map to suggest): empty on Windows,
+// where it is not looked for.
+std::string OnPosix(const std::string& text) { return kHostPathsAreWindowsPaths ? "" : text; }
+
+// `args` with "--lang LANG" after the command.
+std::vector<std::string> InLanguage(std::vector<std::string> args, const char* lang) {
+  args.insert(args.begin() + 1, {"--lang", lang});
+  return args;
+}
+
+// Whether `said` holds every text of `texts` in this order; says which is missing.
+::testing::AssertionResult SaysInOrder(const std::string& said,
+                                       const std::vector<std::string>& texts) {
+  std::size_t at = 0;
+  for (const std::string& text : texts) {
+    if (text.empty()) continue;
+    const std::size_t found = said.find(text, at);
+    if (found == std::string::npos) {
+      return ::testing::AssertionFailure() << "missing: " << text << "\nin:\n" << said;
+    }
+    at = found + text.size();
+  }
+  return ::testing::AssertionSuccess();
 }
 
 class EndToEndMessages : public ::testing::Test {
@@ -100,18 +127,18 @@ TEST_F(EndToEndMessages, RefusalsAndFailuresSayWhyAndWhatToDoInBothLanguages) {
        1,
        {"指定されたパスは正しくありません。",
         "The folder name \"john.smith\" has more than three characters (bytes) after its dot",
-        "was checked as the drive path", "--drive D=" + dir / "john.smith"},
+        "was checked as the drive path", OnPosix("--drive D=" + dir / "john.smith")},
        {"指定されたパスは正しくありません。",
         "フォルダ名「john.smith」は「.」の後ろが３文字（３バイト）を超えています",
-        "--drive D=" + dir / "john.smith"},
+        OnPosix("--drive D=" + dir / "john.smith")},
        {}},
       {"a folder name with a blank",
        {common, program, "--yes", dir / "b.gdf", dir / "my dir/out"},
        1,
        {"指定されたパスは正しくありません。", "The folder name \"my dir\" holds a blank",
-        "--drive D=" + dir / "my dir"},
+        OnPosix("--drive D=" + dir / "my dir")},
        {"指定されたパスは正しくありません。", "フォルダ名「my dir」に空白が含まれています。",
-        "--drive D=" + dir / "my dir"},
+        OnPosix("--drive D=" + dir / "my dir")},
        {}},
       {"a drive that is not mapped",
        {common, program, "--yes", dir / "b.gdf", "Q:\\OUT"},
@@ -121,7 +148,7 @@ TEST_F(EndToEndMessages, RefusalsAndFailuresSayWhyAndWhatToDoInBothLanguages) {
         "--drive Q=DIR"},
        "begin with / or ./"},
       {"a doubled backslash",
-       {common, program, "--yes", dir / "b.gdf", OnDriveZ(dir / "out") + "\\\\X"},
+       {common, program, "--yes", dir / "b.gdf", DrivePath(dir / "out") + "\\\\X"},
        1,
        {"指定されたパスは正しくありません。", "The path holds a doubled \"\\\" after"},
        {"指定されたパスは正しくありません。", "の後ろで「\\」が二つ続いています。"},
@@ -169,18 +196,13 @@ TEST_F(EndToEndMessages, RefusalsAndFailuresSayWhyAndWhatToDoInBothLanguages) {
   for (const auto& c : cases) {
     for (const char* lang : {kJapanese, kEnglish}) {
       const auto before = Snapshot();
-      std::vector<std::string> args = {"convert"};
+      std::vector<std::string> args = {"convert", "--lang", lang};
       args.insert(args.end(), c.args.begin(), c.args.end());
-      const auto result = RunGdfconv(args, {}, -1, -1, lang);
+      const auto result = RunGdfconv(args);
       const std::string context = std::string(c.why) + " (" + lang + ")\n" + result.err;
       EXPECT_EQ(result.exitCode, c.exitCode) << context;
       EXPECT_EQ(result.out, "") << context;
-      std::size_t at = 0;
-      for (const std::string& text : lang == kJapanese ? c.japanese : c.english) {
-        const std::size_t found = result.err.find(text, at);
-        EXPECT_NE(found, std::string::npos) << "missing: " << text << "\n" << context;
-        if (found != std::string::npos) at = found + text.size();
-      }
+      EXPECT_TRUE(SaysInOrder(result.err, lang == kJapanese ? c.japanese : c.english)) << c.why;
       if (!c.absent.empty()) {
         EXPECT_EQ(result.err.find(c.absent), std::string::npos) << context;
       }
@@ -189,7 +211,12 @@ TEST_F(EndToEndMessages, RefusalsAndFailuresSayWhyAndWhatToDoInBothLanguages) {
   }
 }
 
+// The environment's language is the user's on POSIX only: on Windows it is the user's UI
+// language, which a test cannot set.
+#ifndef _WIN32
 TEST_F(EndToEndMessages, LangOptionOverridesTheEnvironment) {
+  constexpr const char kJapaneseLocale[] = "ja_JP.UTF-8";
+  constexpr const char kEnglishLocale[] = "C";
   const std::vector<std::string> args = {"convert",       "--pattern-dir", dir / "pattern",
                                          "--program-dir", dir / "program", dir / "none.gdf",
                                          dir / "out"};
@@ -197,13 +224,19 @@ TEST_F(EndToEndMessages, LangOptionOverridesTheEnvironment) {
   english.insert(english.begin() + 1, "--lang=en");
   std::vector<std::string> japanese = args;
   japanese.insert(japanese.begin() + 1, {"--lang", "ja"});
-  EXPECT_NE(RunGdfconv(english, {}, -1, -1, kJapanese).err.find("There is no source data file"),
+  EXPECT_NE(
+      RunGdfconv(english, {}, -1, -1, kJapaneseLocale).err.find("There is no source data file"),
+      std::string::npos);
+  EXPECT_NE(RunGdfconv(japanese, {}, -1, -1, kEnglishLocale).err.find("」はありません。"),
             std::string::npos);
-  EXPECT_NE(RunGdfconv(japanese, {}, -1, -1, kEnglish).err.find("」はありません。"),
-            std::string::npos);
+  // Without --lang the environment chooses, for a usage error too.
+  const auto usage = RunGdfconv({"convert", "--frob"}, {}, -1, -1, kJapaneseLocale);
+  EXPECT_EQ(usage.exitCode, 2);
+  EXPECT_TRUE(SaysInOrder(usage.err, {"オプション '--frob' はありません"}));
   japanese[2] = "fr";
   EXPECT_EQ(RunGdfconv(japanese).exitCode, 2);
 }
+#endif
 
 TEST_F(EndToEndMessages, QuietPrintsOnlyTheCompletionText) {
   const auto result =
@@ -226,16 +259,144 @@ TEST_F(EndToEndMessages, AFailureWhileWritingDoesNotClaimThatNothingWasWritten) 
       {kJapanese, "X1.TXT」は不完全かもしれません。", "ファイルは何も書き込まれていません"},
   };
   for (const auto& c : cases) {
-    const auto result = RunGdfconv({"convert", "--pattern-dir", dir / "pattern", "--program-dir",
-                                    dir / "program", dir / "b.gdf", dir / "out"},
-                                   {}, -1, -1, c.lang);
+    const auto result = RunGdfconv({"convert", "--lang", c.lang, "--pattern-dir", dir / "pattern",
+                                    "--program-dir", dir / "program", dir / "b.gdf", dir / "out"});
     EXPECT_EQ(result.exitCode, 3) << result.err;
     EXPECT_NE(result.err.find(c.said), std::string::npos) << result.err;
     EXPECT_EQ(result.err.find(c.untrue), std::string::npos) << result.err;
   }
 }
 
+// A usage error says what was wrong and where the options are explained, in the language asked
+// for (also when --lang comes after the fault), and does nothing else.
+TEST_F(EndToEndMessages, UsageErrorsInBothLanguages) {
+  const std::string source = dir / "b.gdf";
+  const struct {
+    std::vector<std::string> args;
+    std::vector<std::string> english;
+    std::vector<std::string> japanese;
+    bool langLast = false;  // --lang after the fault: it is read first all the same
+  } cases[] = {
+      {{"convert", "--frob", source, dir / "out"},
+       {"gdfconv convert: unknown option '--frob'", "(see gdfconv convert --help)"},
+       {"gdfconv convert: オプション '--frob' はありません",
+        "（gdfconv convert --help を参照してください）"},
+       true},
+      {{"convert", source},
+       {"gdfconv convert: expected SOURCE and TARGET"},
+       {"SOURCE と TARGET を指定してください"}},
+      {{"convert", "--lock-wait", "soon", source, dir / "out"},
+       {"--lock-wait needs a number of seconds"},
+       {"--lock-wait には秒数を指定してください"}},
+      {{"convert", source, dir / "out", "--drive"},
+       {"--drive needs a value"},
+       {"--drive には値が必要です"}},
+      {{"convert", "--drive", "D", source, dir / "out"},
+       {"--drive takes LETTER=FOLDER"},
+       {"--drive には LETTER=FOLDER を指定してください"}},
+      {{"preview", "--pattern-dir", dir / "pattern", source},
+       {"gdfconv preview: expected -o FILE.svg", "(see gdfconv preview --help)"},
+       {"gdfconv preview: -o FILE.svg を指定してください"}},
+      {{"preview", "--pattern-dir", dir / "pattern", source, "-o", dir / "no/such/p.svg"},
+       {"the picture file " + dir / "no/such/p.svg" + " cannot be written"},
+       {"図のファイル " + dir / "no/such/p.svg" + " に書き込めません"}},
+      {{"batch", source},
+       {"gdfconv batch: give either --target-root DIR with the sources, or --list FILE"},
+       {"--target-root DIR と変換元ファイル、または --list FILE のどちらか一方"}},
+      {{"batch", "--list", dir / "none.txt"},
+       {"the list file " + dir / "none.txt" + " cannot be read"},
+       {"一覧のファイル " + dir / "none.txt" + " を読めません"}},
+  };
+  for (const auto& c : cases) {
+    for (const char* lang : {kJapanese, kEnglish}) {
+      const auto before = Snapshot();
+      std::vector<std::string> args = InLanguage(c.args, lang);
+      if (c.langLast) {
+        args = c.args;
+        args.insert(args.end(), {"--lang", lang});
+      }
+      const auto result = RunGdfconv(args);
+      EXPECT_EQ(result.exitCode, 2) << c.args[1] << " (" << lang << ")\n" << result.err;
+      EXPECT_EQ(result.out, "");
+      EXPECT_TRUE(SaysInOrder(result.err, lang == kJapanese ? c.japanese : c.english));
+      EXPECT_EQ(Snapshot(), before) << c.args[1];
+    }
+  }
+  // An unknown command has no command to read --lang for; the language is still the one asked.
+  EXPECT_TRUE(SaysInOrder(RunGdfconv({"bogus", "--lang", "ja"}).err,
+                          {"gdfconv: コマンド 'bogus' はありません"}));
+  EXPECT_TRUE(
+      SaysInOrder(RunGdfconv({"bogus", "--lang=en"}).err, {"gdfconv: unknown command 'bogus'"}));
+}
+
+// The preview says how the run would end, and what it finds, in the language asked for: on the
+// terminal, in the picture and on the batch's page.
+TEST_F(EndToEndMessages, PreviewInBothLanguages) {
+  test::WriteCp932(dir / "w.gdf", "$W2\n1,1/1\n2,5-12\n");
+  test::WriteCp932(dir / "up.gdf", "$A2\n2.0\n砂\n\n\n\n\n\n\n\n1.0\n新しい土\n\n\n\n\n\n\n\n");
+  const struct {
+    const char* source;
+    int exitCode;
+    std::vector<std::string> out;      // English, then Japanese
+    std::vector<std::string> err;      // English, then Japanese
+    std::vector<std::string> picture;  // English, then Japanese
+  } cases[] = {
+      {"up.gdf",
+       0,
+       {"wrote ", " (1 column, 1 finding)", "を書き込みました（列 1、指摘 1 件）"},
+       {"", ""},
+       {"X1.TXT line 2: the depth [1.0] lies above the one before it [2.0]: the layers are out "
+        "of order.",
+        "X1.TXT の 2 行目：深さ [1.0] が一つ前の [2.0] より浅くなっています。層の順序が逆です。"}},
+      {"w.gdf",
+       3,
+       {"wrote ", "を書き込みました"},
+       {"gdfconv preview: the run would fail: $W line 3: Record 2 has the date [5-12]",
+        "gdfconv preview: 実行すると中断します：$W 3 行目: レコード 2 の日付 [5-12]"},
+       {"failed: $W line 3: Record 2", "中断：$W 3 行目: レコード 2"}},
+      {"none.gdf",
+       1,
+       {"wrote ", "を書き込みました"},
+       {"", ""},
+       {"refused: 変換元ファイルが選択されていません。 There is no source data file",
+        "拒否：変換元ファイルが選択されていません。 変換元ファイル「"}},
+  };
+  for (const auto& c : cases) {
+    for (const char* lang : {kEnglish, kJapanese}) {
+      const bool english = lang == kEnglish;
+      const auto pick = [&](const std::vector<std::string>& both) {
+        return english ? std::vector<std::string>(both.begin(), both.end() - 1)
+                       : std::vector<std::string>{both.back()};
+      };
+      const std::string picture = dir / (std::string(lang) + ".svg");
+      const auto result =
+          RunGdfconv(InLanguage({"preview", "--pattern-dir", dir / "pattern", "--program-dir",
+                                 dir / "program", dir / c.source, "-o", picture},
+                                lang));
+      EXPECT_EQ(result.exitCode, c.exitCode) << c.source << " " << lang << "\n" << result.err;
+      EXPECT_TRUE(SaysInOrder(result.out, pick(c.out))) << c.source;
+      EXPECT_TRUE(SaysInOrder(result.err, pick(c.err))) << c.source;
+      EXPECT_TRUE(SaysInOrder(test::ReadBytes(picture), pick(c.picture))) << c.source;
+      fs::remove(picture);
+    }
+  }
+
+  // A batch's page and its pictures, in Japanese.
+  fs::create_directories(dir.path() / "src");
+  fs::copy_file(dir / "up.gdf", dir / "src/up.gdf");
+  const auto batch =
+      RunGdfconv(InLanguage({"batch", "--quiet", "--dry-run", "--pattern-dir", dir / "pattern",
+                             "--program-dir", dir / "program", "--target-root", dir / "out",
+                             "--preview-dir", dir / "pictures", dir / "src"},
+                            kJapanese));
+  EXPECT_EQ(batch.exitCode, 0) << batch.err;
+  EXPECT_TRUE(SaysInOrder(test::ReadBytes(dir / "pictures/index.html"),
+                          {"<html lang=\"ja\">", "<h1>gdfconv プレビュー</h1>",
+                           "ファイル 1 個：変換 1、拒否 0、中断 0（試行：何も書き込んでいません）",
+                           "変換済み", "（指摘 1 件を図に示しています）"}));
+  EXPECT_TRUE(SaysInOrder(test::ReadBytes(dir / "pictures/up.svg"),
+                          {"$A  2 行", "新規", "層の順序が逆です。"}));
+}
+
 }  // namespace
 }  // namespace gdf
-
-#endif

@@ -1,10 +1,12 @@
 // preview_test.cpp - Show that the picture reads each record file's lines as their layouts lay
 // them out (a range entry of X3.TXT by its range field, of R31.TXT by its second part, the two
 // series of R41.TXT, the water level of N9.TXT as a depth, a layer name that holds a comma), that
-// bands and brackets reach up to the entry before them, and that every text is escaped for XML.
+// bands and brackets reach up to the entry before them, that every text is escaped for XML, and
+// that the picture and the batch's page say their words in the language asked for.
 #include <gtest/gtest.h>
 
 #include "common/cp932.h"
+#include "common/messages.h"
 #include "run/preview.h"
 #include "run/preview_svg.h"
 
@@ -58,7 +60,7 @@ TEST(PreviewColumn, SplitsTheTwoSeriesOfR41) {
   const PreviewColumn column = ReadPreviewColumn(u"R41.TXT", bytes, RunReport());
   std::vector<std::pair<int, double>> seen;  // series, value
   for (const PreviewItem& item : column.items) seen.emplace_back(item.series, item.value);
-  const std::vector<std::pair<int, double>> expected = {{1, 20}, {2, 4}, {0, 3},
+  const std::vector<std::pair<int, double>> expected = {{1, 20}, {2, 4},  {0, 3},
                                                         {0, 7},  {1, 30}, {2, 6}};
   EXPECT_EQ(seen, expected);
 }
@@ -87,11 +89,103 @@ TEST(PreviewSvgText, EscapesEveryText) {
       {u"a<b>&c", "a&lt;b&gt;&amp;c"},
       {u"\"'", "&quot;&#39;"},
       {u"砂礫～", "砂礫～"},
-      {Text(u"a") + char16_t{0x01} + u"b", "a\xEF\xBF\xBD" "b"},  // no control characters
-      {Text(1, char16_t{0xD800}), "\xEF\xBF\xBD"},                // an unpaired surrogate
+      {Text(u"a") + char16_t{0x01} + u"b",
+       "a\xEF\xBF\xBD"
+       "b"},                                        // no control characters
+      {Text(1, char16_t{0xD800}), "\xEF\xBF\xBD"},  // an unpaired surrogate
       {Text(1, char16_t{0xFFFF}), "\xEF\xBF\xBD"},
   };
   for (const auto& [text, escaped] : cases) EXPECT_EQ(EscapeXml(text), escaped);
+}
+
+// Every word of a picture that is not the data's own, in both languages: the English as it has
+// always been drawn, and none of it left in the Japanese.
+TEST(PreviewSvgText, SaysItsWordsInTheLanguageAskedFor) {
+  PreviewPicture picture;
+  picture.source = u"B-1.gdf";
+  Refusal refusal;
+  refusal.kind = RefusalKind::kNoSourceFile;
+  refusal.message = messages::kNoSourceFile;
+  picture.report.Refuse(refusal);
+  PreviewColumn layers;
+  layers.file = u"X1.TXT";
+  layers.tag = "$A";
+  layers.kind = PreviewColumnKind::kLayers;
+  layers.items.push_back({1.5, u"1.50", 0, u"砂礫", u"2001", NameKind::kNew});
+  PreviewColumn series;
+  series.file = u"R41.TXT";
+  series.tag = "$O";
+  series.kind = PreviewColumnKind::kSeries;
+  series.items.push_back({2, u"2", 2, u"12", {}, NameKind::kTable, false, 12, 0, 1});
+  series.items.push_back({2, u"2", 2, u"7", {}, NameKind::kTable, false, 7, 1, 1});
+  picture.columns = {layers, series};
+  picture.findings = {
+      {false, 0, true, 0, {Say(MessageId::kPreviewHoldsNoLine, {u"X3.TXT"})}},
+      {false, 0, true, 0, {Say(MessageId::kPreviewHoldsNoLine, {u"R31.TXT"})}},
+      {true, 1.5, false, 7, {Say(MessageId::kPlainText, {u"xyz"})}},
+  };
+  picture.deepest = 2500;
+
+  const struct {
+    const char* english;
+    const char* japanese;
+  } words[] = {
+      {"refused: 変換元ファイルが選択されていません。",
+       "拒否：変換元ファイルが選択されていません。"},
+      {"Titl01.txt, Titl02.txt: not written (no header block)", "ヘッダーがありません"},
+      {"● X3.TXT holds no line.", "● X3.TXT には行がありません。"},
+      {"… 1 more finding of the whole file (see gdfconv check)", "ほかに 1 件あります"},
+      {">table name<", ">表の名前<"},
+      {">added name<", ">追加済みの名前<"},
+      {">new name<", ">新しい名前<"},
+      {"Depths beyond 2000 m are drawn at the foot of the page.", "2000 m より深いもの"},
+      {"$A  1 line<", "$A  1 行<"},
+      {"$O  2 readings<", "$O  測定値 2<"},
+      {"<tspan class=\"newtag\">new</tspan>", "<tspan class=\"newtag\">新規</tspan>"},
+      {">1st  12<", ">第1  12<"},
+      {">2nd  7<", ">第2  7<"},
+      {"<title>source line 7: xyz</title>", "<title>変換元ファイルの 7 行目：xyz</title>"},
+  };
+  const std::string english = PreviewSvg(picture, Language::kEnglish);
+  const std::string japanese = PreviewSvg(picture, Language::kJapanese);
+  for (const auto& w : words) {
+    EXPECT_NE(english.find(w.english), std::string::npos) << w.english;
+    EXPECT_NE(japanese.find(w.japanese), std::string::npos) << w.japanese;
+    EXPECT_EQ(japanese.find(w.english), std::string::npos) << w.english;
+  }
+}
+
+TEST(PreviewSvgText, TheBatchPageSaysItsWordsInTheLanguageAskedFor) {
+  std::vector<PreviewIndexEntry> entries(2);
+  entries[0] = {u"B-1.gdf", RunOutcome::kCompleted, {}, "B-1.svg", 1};
+  entries[1] = {u"B-2.gdf", RunOutcome::kFailed, u"$A: x", "B-2.svg", 3};
+  const struct {
+    Language language;
+    bool dryRun;
+    std::vector<std::string> said;  // in this order
+  } cases[] = {
+      {Language::kEnglish,
+       false,
+       {"<html lang=\"en\">", "<title>gdfconv preview</title>", "<h1>gdfconv preview</h1>",
+        "<p>2 files: 1 converted, 0 refused, 1 failed</p>", "\">converted <span",
+        "(1 finding marked)", "\">failed: $A: x", "(3 findings marked)"}},
+      {Language::kEnglish, true, {"1 failed (dry run: nothing was written)</p>"}},
+      {Language::kJapanese,
+       false,
+       {"<html lang=\"ja\">", "<title>gdfconv プレビュー</title>",
+        "<p>ファイル 2 個：変換 1、拒否 0、中断 1</p>", "<p class=\"outcome converted\">変換済み",
+        "（指摘 1 件を図に示しています）", "<p class=\"outcome failed\">中断しました: $A: x"}},
+      {Language::kJapanese, true, {"中断 1（試行：何も書き込んでいません）</p>"}},
+  };
+  for (const auto& c : cases) {
+    const std::string page = PreviewIndexHtml(entries, c.dryRun, c.language);
+    std::size_t at = 0;
+    for (const std::string& text : c.said) {
+      const std::size_t found = page.find(text, at);
+      EXPECT_NE(found, std::string::npos) << text << "\n" << page;
+      if (found != std::string::npos) at = found + text.size();
+    }
+  }
 }
 
 }  // namespace

@@ -33,8 +33,12 @@ Example:
   gdfconv-gui --drive D=/srv/borings --system-dir ~/gdfconv-settings
 )";
 
-int Usage(const std::string& why) {
-  std::cerr << "gdfconv-gui: " << why << "\n(see gdfconv-gui --help)\n";
+// The window speaks Japanese, and so does its usage error.
+int Usage(const gdf::CatalogueMessage& why) {
+  std::cerr << "gdfconv-gui: " << gdf::ToUtf8(gdf::Render(why, gdf::Language::kJapanese)) << "\n"
+            << gdf::ToUtf8(gdf::Render(gdf::Say(gdf::MessageId::kUsageSeeHelp, {u"gdfconv-gui"}),
+                                       gdf::Language::kJapanese))
+            << "\n";
   return 2;
 }
 
@@ -53,7 +57,7 @@ int main(int argc, char** argv) {
   gdf::app::InstallJapaneseTranslation(application);
 
   const std::vector<std::string> args(argv + 1, argv + argc);
-  std::string error;
+  gdf::CatalogueMessage error;
   auto line = gdf::ParseCommandLine(args, {}, gdf::Operands::kRefused, error);
   if (!line) return Usage(error);
   gdf::HostSettings& host = line->host;

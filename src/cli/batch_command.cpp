@@ -93,9 +93,8 @@ constexpr support::HostWords kBatchWords[] = {
      "  gdfconv batch --dry-run --target-root D:\\OUT --preview-dir .\\pictures D:\\LOGS\n"},
 };
 
-int Usage(const std::string& why) {
-  std::cerr << "gdfconv batch: " << why << "\n(see gdfconv batch --help)\n";
-  return kExitUsage;
+int Usage(const CatalogueMessage& why, Language language) {
+  return support::UsageError("gdfconv batch", why, language);
 }
 
 const std::vector<OptionRule> kBatchOptions = {
@@ -104,7 +103,7 @@ const std::vector<OptionRule> kBatchOptions = {
     Valued("--list"),
     Valued("--report"),
     Valued("--preview-dir"),
-    Valued("--lock-wait").Checked(support::IsSeconds, "--lock-wait needs a number of seconds"),
+    Valued("--lock-wait").Checked(support::IsSeconds, Say(MessageId::kUsageLockWait)),
     Switch("--yes", "-y"),
     Switch("--quiet", "-q"),
     Switch("--dry-run", "-n"),
@@ -125,26 +124,31 @@ int PrintRefusal(const BatchRefusal& refusal, const std::string& listFile, Langu
       return kExitRefused;
     }
     int operator()(const NoSourceInFolders&) const {
-      return Usage("the folders given hold no *.gdf file");
+      return Usage(Say(MessageId::kUsageNoSourceInFolders), language);
     }
     int operator()(const TargetRootMissing& missing) const {
-      std::cerr << "gdfconv batch: the target root " << missing.root
-                << " does not exist; create it, or pass --yes to have it created\n";
+      std::cerr << "gdfconv batch: "
+                << support::Said(Say(MessageId::kBatchTargetRootMissing, {FromUtf8(missing.root)}),
+                                 language)
+                << "\n";
       return kExitRefused;
     }
     int operator()(const SameStem& clash) const {
-      return Usage(ToUtf8(clash.first) + " and " + ToUtf8(clash.second) +
-                   " would both go into the folder " + ToUtf8(clash.stem) +
-                   "; give their targets in a list (--list) instead");
+      return Usage(Say(MessageId::kUsageSameStem, {clash.first, clash.second, clash.stem}),
+                   language);
     }
     int operator()(const ListUnreadable& unreadable) const {
-      return Usage("the list file " + unreadable.list + " cannot be read");
+      return Usage(Say(MessageId::kUsageListUnreadable, {FromUtf8(unreadable.list)}), language);
     }
     int operator()(const ListLineNotPair& fault) const {
-      return Usage(list + ": line " + std::to_string(fault.line) +
-                   " is not a source and a target separated by a tab: " + fault.text);
+      return Usage(
+          Say(MessageId::kUsageListLineNotPair,
+              {FromUtf8(list), Count(static_cast<std::int64_t>(fault.line)), FromUtf8(fault.text)}),
+          language);
     }
-    int operator()(const ListEmpty&) const { return Usage(list + " lists no source"); }
+    int operator()(const ListEmpty&) const {
+      return Usage(Say(MessageId::kUsageListEmpty, {FromUtf8(list)}), language);
+    }
   };
   return std::visit(Printer{listFile, language}, refusal);
 }
@@ -290,9 +294,10 @@ void PrintSummary(const std::vector<BatchEntry>& entries, double seconds, bool q
 }  // namespace
 
 int RunBatchCommand(const std::vector<std::string>& args) {
-  std::string error;
+  const Language language = LanguageOfArguments(args);
+  CatalogueMessage error;
   auto line = ParseCommandLine(args, kBatchOptions, Operands::kTaken, error);
-  if (!line) return Usage(error);
+  if (!line) return Usage(error, language);
   if (line->help) {
     std::cout << support::HelpForThisHost(kBatchHelp, kBatchWords);
     return kExitConverted;
@@ -305,18 +310,17 @@ int RunBatchCommand(const std::vector<std::string>& args) {
   const bool quiet = line->Has("--quiet");
   const bool dryRun = line->Has("--dry-run");
   if (request.targetRoot.has_value() == listFile.has_value()) {
-    return Usage("give either --target-root DIR with the sources, or --list FILE");
+    return Usage(Say(MessageId::kUsageTargetRootOrList), language);
   }
   if (listFile && !request.sources.empty()) {
-    return Usage("with --list the sources come from the list; give none besides");
+    return Usage(Say(MessageId::kUsageListAndSources), language);
   }
   if (request.targetRoot && request.sources.empty()) {
-    return Usage("expected at least one SOURCE");
+    return Usage(Say(MessageId::kUsageSomeSource), language);
   }
   HostSettings& host = line->host;
   CompleteHostSettings(host);
   HostFileSystem disk(host.fileSystem);
-  const Language language = support::LanguageOf(*line);
 
   // The list is a host file, read here: no drive needs to hold it.
   if (listFile) {
@@ -342,7 +346,7 @@ int RunBatchCommand(const std::vector<std::string>& args) {
 
   support::ReportFile reportFile;
   if (const auto reportPath = line->Value("--report")) {
-    if (!reportFile.Open(*reportPath, error)) return Usage(error);
+    if (!reportFile.Open(*reportPath, error)) return Usage(error, language);
   }
 
   const auto previewDir = line->Value("--preview-dir");
@@ -350,7 +354,7 @@ int RunBatchCommand(const std::vector<std::string>& args) {
     std::error_code ec;
     std::filesystem::create_directories(HostPathOf(ExpandHome(*previewDir)), ec);
     if (!std::filesystem::is_directory(HostPathOf(ExpandHome(*previewDir)), ec)) {
-      return Usage("the preview folder " + *previewDir + " cannot be created");
+      return Usage(Say(MessageId::kUsagePreviewFolder, {FromUtf8(*previewDir)}), language);
     }
   }
 
@@ -358,7 +362,7 @@ int RunBatchCommand(const std::vector<std::string>& args) {
   Progress progress(StandardErrorIsTerminal(), quiet, language);
   const auto start = std::chrono::steady_clock::now();
   std::optional<BatchPreviewWriter> pictures;
-  if (previewDir) pictures.emplace(progress, common, ExpandHome(*previewDir));
+  if (previewDir) pictures.emplace(progress, common, ExpandHome(*previewDir), language);
   const std::vector<BatchEntry> entries = RunBatch(
       jobs, common, disk, ui, pictures ? static_cast<BatchObserver*>(&*pictures) : &progress,
       dryRun ? BatchWrites::kDryRun : BatchWrites::kWrite);
@@ -367,10 +371,10 @@ int RunBatchCommand(const std::vector<std::string>& args) {
   PrintSummary(entries, seconds, quiet, dryRun, language);
 
   if (reportFile.IsOpen() && !reportFile.Write(BatchReportJson(common, entries, dryRun), error)) {
-    std::cerr << "gdfconv batch: " << error << "\n";
+    std::cerr << "gdfconv batch: " << support::Said(error, language) << "\n";
   }
   if (pictures && !pictures->Finish(dryRun, error)) {
-    std::cerr << "gdfconv batch: " << error << "\n";
+    std::cerr << "gdfconv batch: " << support::Said(error, language) << "\n";
   }
   return ExitStatusOf(TallyBatch(entries));
 }

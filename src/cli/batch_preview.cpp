@@ -10,12 +10,12 @@
 namespace gdf::cli {
 namespace {
 
-bool WriteFile(const std::string& path, const std::string& content, std::string& error) {
+bool WriteFile(const std::string& path, const std::string& content, CatalogueMessage& error) {
   std::ofstream out(HostPathOf(path), std::ios::binary | std::ios::trunc);
   out << content;
   out.close();
   if (!out) {
-    error = "the picture file " + path + " cannot be written";
+    error = Say(MessageId::kPictureCannotBeWritten, {FromUtf8(path)});
     return false;
   }
   return true;
@@ -29,8 +29,9 @@ std::string Upper(std::string text) {
 
 }  // namespace
 
-BatchPreviewWriter::BatchPreviewWriter(BatchObserver& inner, RunInputs common, std::string folder)
-    : inner_(inner), common_(std::move(common)), folder_(std::move(folder)) {}
+BatchPreviewWriter::BatchPreviewWriter(BatchObserver& inner, RunInputs common, std::string folder,
+                                       Language language)
+    : inner_(inner), common_(std::move(common)), folder_(std::move(folder)), language_(language) {}
 
 void BatchPreviewWriter::Starting(std::size_t index, std::size_t total, const BatchJob& job) {
   inner_.Starting(index, total, job);
@@ -61,21 +62,23 @@ void BatchPreviewWriter::Finished(std::size_t index, std::size_t total, const Ba
   PreviewIndexEntry line;
   line.source = SourceFileName(entry.job.sourceText);
   line.outcome = entry.report.outcome();
-  line.reason = OutcomeReason(entry.report);
+  line.reason = OutcomeReason(entry.report, language_);
   line.findings = picture.findings.size();
   line.picture = PictureName(entry.job.sourceText);
-  std::string error;
-  if (!WriteFile(folder_ + "/" + line.picture, PreviewSvg(picture), error)) {
-    if (firstError_.empty()) firstError_ = error;
+  CatalogueMessage error;
+  if (!WriteFile(folder_ + "/" + line.picture, PreviewSvg(picture, language_), error)) {
+    if (!firstError_) firstError_ = error;
     line.picture.clear();
   }
   entries_.push_back(std::move(line));
 }
 
-bool BatchPreviewWriter::Finish(bool dryRun, std::string& error) {
-  if (!WriteFile(folder_ + "/index.html", PreviewIndexHtml(entries_, dryRun), error)) return false;
-  error = firstError_;
-  return firstError_.empty();
+bool BatchPreviewWriter::Finish(bool dryRun, CatalogueMessage& error) {
+  if (!WriteFile(folder_ + "/index.html", PreviewIndexHtml(entries_, dryRun, language_), error)) {
+    return false;
+  }
+  if (firstError_) error = *firstError_;
+  return !firstError_;
 }
 
 }  // namespace gdf::cli

@@ -2,19 +2,22 @@
 // from the files it wrote, and the index page that shows them all with their outcomes.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "common/message_catalogue.h"
 #include "common/platform.h"
 #include "run/batch_run.h"
 #include "run/preview_svg.h"
 
 namespace gdf::cli {
 
-/// Told of each run of a batch after `inner`; draws its picture into a host folder.
+/// Told of each run of a batch after `inner`; draws its picture into a host folder, in a
+/// language.
 class BatchPreviewWriter : public BatchObserver {
  public:
-  BatchPreviewWriter(BatchObserver& inner, RunInputs common, std::string folder);
+  BatchPreviewWriter(BatchObserver& inner, RunInputs common, std::string folder, Language language);
 
   void Starting(std::size_t index, std::size_t total, const BatchJob& job) override;
   /// Draws the picture from what the run wrote to `fs` (the disk, or the dry run's overlay).
@@ -22,7 +25,7 @@ class BatchPreviewWriter : public BatchObserver {
                 const FileSystem& fs) override;
 
   /// Writes index.html; false, with `error` set, when it or a picture could not be written.
-  bool Finish(bool dryRun, std::string& error);
+  bool Finish(bool dryRun, CatalogueMessage& error);
 
  private:
   std::string PictureName(const Text& source);
@@ -30,9 +33,10 @@ class BatchPreviewWriter : public BatchObserver {
   BatchObserver& inner_;
   RunInputs common_;
   std::string folder_;
+  Language language_;
   std::vector<PreviewIndexEntry> entries_;
   std::vector<std::string> usedNames_;  // upper-cased, for names that differ only in case
-  std::string firstError_;
+  std::optional<CatalogueMessage> firstError_;
 };
 
 }  // namespace gdf::cli

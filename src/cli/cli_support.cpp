@@ -81,15 +81,21 @@ bool IsSeconds(const std::string& text) {
 
 OptionRule LanguageOption() {
   return Valued("--lang")
-      .Missing("--lang needs ja or en")
+      .Missing(Say(MessageId::kUsageLanguage))
       .Checked([](const std::string& value) { return value == "ja" || value == "en"; },
-               "--lang needs ja or en");
+               Say(MessageId::kUsageLanguage));
 }
 
 Language LanguageOf(const CommandLine& line) {
   const auto value = line.Value("--lang");
   if (!value) return UserLanguage();
   return *value == "ja" ? Language::kJapanese : Language::kEnglish;
+}
+
+int UsageError(const std::string& command, const CatalogueMessage& why, Language language) {
+  std::cerr << command << ": " << Said(why, language) << "\n"
+            << Said(Say(MessageId::kUsageSeeHelp, {FromUtf8(command)}), language) << "\n";
+  return kExitUsage;
 }
 
 std::string Said(const CatalogueMessage& message, Language language) {
@@ -208,21 +214,21 @@ std::vector<CatalogueMessage> TargetAdvice(const PathArgument& target, const Pat
   return out;
 }
 
-bool ReportFile::Open(const std::string& hostPath, std::string& error) {
+bool ReportFile::Open(const std::string& hostPath, CatalogueMessage& error) {
   path_ = ExpandHome(hostPath);
   stream_.open(HostPathOf(path_), std::ios::binary | std::ios::trunc);
   if (!stream_) {
-    error = "the report file " + hostPath + " cannot be written";
+    error = Say(MessageId::kReportFileCannotBeWritten, {FromUtf8(hostPath)});
     return false;
   }
   return true;
 }
 
-bool ReportFile::Write(const std::string& content, std::string& error) {
+bool ReportFile::Write(const std::string& content, CatalogueMessage& error) {
   stream_ << content;
   stream_.close();
   if (!stream_) {
-    error = "the report file " + path_ + " could not be written whole";
+    error = Say(MessageId::kReportFileNotWrittenWhole, {FromUtf8(path_)});
     return false;
   }
   return true;

@@ -27,6 +27,10 @@ OptionRule LanguageOption();
 /// The language that the command line asks for, else the user's.
 Language LanguageOf(const CommandLine& line);
 
+/// Prints a usage error of `command` ("gdfconv convert") and where its options are explained;
+/// returns the exit status of a usage error.
+int UsageError(const std::string& command, const CatalogueMessage& why, Language language);
+
 /// The pattern-data folder, ending with "\": `patternDir` when given, else the folder that the
 /// settings file names. Nothing, after the refusal is printed on stderr, when there is none.
 std::optional<Text> ResolvePatternFolder(const std::optional<std::string>& patternDir,
@@ -64,10 +68,10 @@ std::optional<std::string> ReadHostFile(const std::string& hostPath);
 class ReportFile {
  public:
   /// Creates or empties the file; false with `error` set when it cannot.
-  bool Open(const std::string& hostPath, std::string& error);
+  bool Open(const std::string& hostPath, CatalogueMessage& error);
   bool IsOpen() const { return stream_.is_open(); }
   /// Writes the whole content and closes the file.
-  bool Write(const std::string& content, std::string& error);
+  bool Write(const std::string& content, CatalogueMessage& error);
 
  private:
   std::ofstream stream_;

@@ -93,19 +93,18 @@ const std::vector<OptionRule> kConvertOptions = {
     Switch("--yes", "-y"),
     Switch("--quiet", "-q"),
     Switch("--dry-run", "-n"),
-    Valued("--report").Missing("--report needs a file name"),
-    Valued("--preview").Missing("--preview needs a file name"),
+    Valued("--report").Missing(Say(MessageId::kUsageNeedsFileName, {u"--report"})),
+    Valued("--preview").Missing(Say(MessageId::kUsageNeedsFileName, {u"--preview"})),
     // Only "--lock-wait SECONDS", not "--lock-wait=SECONDS", as the command has always taken it.
     Valued("--lock-wait", OptionValue::kNext)
-        .Missing("--lock-wait needs a number of seconds")
-        .Checked(support::IsSeconds, "--lock-wait needs a number of seconds"),
+        .Missing(Say(MessageId::kUsageLockWait))
+        .Checked(support::IsSeconds, Say(MessageId::kUsageLockWait)),
     Valued("--pattern-dir"),
     support::LanguageOption(),
 };
 
-int Usage(const std::string& why) {
-  std::cerr << "gdfconv convert: " << why << "\n(see gdfconv convert --help)\n";
-  return kExitUsage;
+int Usage(const CatalogueMessage& why, Language language) {
+  return support::UsageError("gdfconv convert", why, language);
 }
 
 void PrintReport(const RunReport& report, Language language) {
@@ -124,19 +123,19 @@ void PrintReport(const RunReport& report, Language language) {
 }  // namespace
 
 int RunConvertCommand(const std::vector<std::string>& args) {
-  std::string error;
+  const Language language = LanguageOfArguments(args);
+  CatalogueMessage error;
   auto line = ParseCommandLine(args, kConvertOptions, Operands::kTaken, error);
-  if (!line) return Usage(error);
+  if (!line) return Usage(error, language);
   if (line->help) {
     std::cout << support::HelpForThisHost(kConvertHelp, kConvertWords);
     return kExitConverted;
   }
   const std::vector<std::string>& positional = line->operands;
-  if (positional.size() != 2) return Usage("expected SOURCE and TARGET");
+  if (positional.size() != 2) return Usage(Say(MessageId::kUsageSourceAndTarget), language);
   HostSettings& host = line->host;
   CompleteHostSettings(host);
   HostFileSystem fs(host.fileSystem);
-  const Language language = support::LanguageOf(*line);
 
   // The pattern-data folder: the option, or the setting that the window would read at start.
   const auto patternFolder =
@@ -169,12 +168,12 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   TerminalFrontEnd ui(policy, language, quiet);
   support::ReportFile reportFile;
   if (const auto reportPath = line->Value("--report")) {
-    if (!reportFile.Open(*reportPath, error)) return Usage(error);
+    if (!reportFile.Open(*reportPath, error)) return Usage(error, language);
   }
   const auto previewPath = line->Value("--preview");
   support::ReportFile previewFile;
   if (previewPath && !previewFile.Open(*previewPath, error)) {
-    return Usage("the picture file " + *previewPath + " cannot be written");
+    return Usage(Say(MessageId::kPictureCannotBeWritten, {FromUtf8(*previewPath)}), language);
   }
   std::optional<DryRunResult> dryRun;
   std::optional<PreviewPicture> picture;
@@ -189,14 +188,16 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   if (previewPath) {
     // After a real run the picture is read back from the files it wrote on disk.
     if (!picture) picture = BuildPreview(inputs, report, fs);
-    if (!previewFile.Write(PreviewSvg(*picture), error)) {
-      std::cerr << "gdfconv convert: the picture file " << *previewPath
-                << " could not be written whole\n";
+    if (!previewFile.Write(PreviewSvg(*picture, language), error)) {
+      std::cerr << "gdfconv convert: "
+                << support::Said(Say(MessageId::kPictureNotWrittenWhole, {FromUtf8(*previewPath)}),
+                                 language)
+                << "\n";
     }
   }
   if (reportFile.IsOpen() &&
       !reportFile.Write(RunReportJson(inputs, report, dryRun ? &*dryRun : nullptr), error)) {
-    std::cerr << "gdfconv convert: " << error << "\n";
+    std::cerr << "gdfconv convert: " << support::Said(error, language) << "\n";
   }
   if (dryRun) {
     support::PrintDryRun(std::cout, *dryRun, language);

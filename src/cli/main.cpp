@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "common/command_line.h"
+#include "common/message_catalogue.h"
 #include "common/platform.h"
 #include "common/text.h"
 
@@ -48,7 +50,13 @@ int Main(std::vector<std::string> args) {
   if (command == "check") return gdf::cli::RunCheckCommand(args);
   if (command == "batch") return gdf::cli::RunBatchCommand(args);
   if (command == "preview") return gdf::cli::RunPreviewCommand(args);
-  std::cerr << "gdfconv: unknown command '" << command << "'\n\n" << kUsage;
+  const gdf::Language language = gdf::LanguageOfArguments(args);
+  std::cerr << "gdfconv: "
+            << gdf::ToUtf8(gdf::Render(
+                   gdf::Say(gdf::MessageId::kUsageUnknownCommand, {gdf::FromUtf8(command)}),
+                   language))
+            << "\n\n"
+            << kUsage;
   return 2;
 }
 

@@ -65,9 +65,8 @@ constexpr support::HostWords kPreviewWords[] = {
      "  gdfconv preview --target D:\\WORK\\B-1 .\\B-1.gdf -o B-1.svg\n"},
 };
 
-int Usage(const std::string& why) {
-  std::cerr << "gdfconv preview: " << why << "\n(see gdfconv preview --help)\n";
-  return kExitUsage;
+int Usage(const CatalogueMessage& why, Language language) {
+  return support::UsageError("gdfconv preview", why, language);
 }
 
 const std::vector<OptionRule> kPreviewOptions = {
@@ -91,9 +90,10 @@ Text DefaultTarget(const Text& source, const FileSystem& fs) {
 }  // namespace
 
 int RunPreviewCommand(const std::vector<std::string>& args) {
-  std::string error;
+  const Language language = LanguageOfArguments(args);
+  CatalogueMessage error;
   auto line = ParseCommandLine(args, kPreviewOptions, Operands::kTakenUndashed, error);
-  if (!line) return Usage(error);
+  if (!line) return Usage(error, language);
   if (line->help) {
     std::cout << support::HelpForThisHost(kPreviewHelp, kPreviewWords);
     return kExitConverted;
@@ -103,11 +103,10 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
   const std::optional<std::string> output = line->Value("--output");
   const std::optional<std::string> target = line->Value("--target");
   const std::vector<std::string>& positional = line->operands;
-  if (positional.size() != 1) return Usage("expected one SOURCE");
-  if (!output) return Usage("expected -o FILE.svg");
+  if (positional.size() != 1) return Usage(Say(MessageId::kUsageOneSource), language);
+  if (!output) return Usage(Say(MessageId::kUsageOutput), language);
   CompleteHostSettings(host);
   HostFileSystem fs(host.fileSystem);
-  const Language language = support::LanguageOf(*line);
 
   const auto patternFolder = support::ResolvePatternFolder(patternDir, fs, host, language);
   if (!patternFolder) return kExitRefused;
@@ -138,25 +137,34 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
   // The picture's file is opened first, so that a path that cannot be written is refused
   // before the run.
   support::ReportFile file;
-  if (!file.Open(*output, error))
-    return Usage("the picture file " + *output + " cannot be written");
+  if (!file.Open(*output, error)) {
+    return Usage(Say(MessageId::kPictureCannotBeWritten, {FromUtf8(*output)}), language);
+  }
   TerminalFrontEnd ui(QuestionPolicy::kNo, language);
   const PreviewRun run = RunPreview(inputs, fs, ui);
-  if (!file.Write(PreviewSvg(run.picture), error)) {
-    std::cerr << "gdfconv preview: the picture file " << *output << " could not be written whole\n";
+  if (!file.Write(PreviewSvg(run.picture, language), error)) {
+    std::cerr << "gdfconv preview: "
+              << support::Said(Say(MessageId::kPictureNotWrittenWhole, {FromUtf8(*output)}),
+                               language)
+              << "\n";
     return kExitUsage;
   }
-  std::size_t findings = run.picture.findings.size();
-  std::cout << "wrote " << *output << " (" << run.picture.columns.size() << " columns, " << findings
-            << (findings == 1 ? " finding" : " findings") << ")\n";
+  std::cout << support::Said(Say(MessageId::kPreviewWrote,
+                                 {FromUtf8(*output), Count(std::ssize(run.picture.columns)),
+                                  Count(std::ssize(run.picture.findings))}),
+                             language)
+            << "\n";
   switch (run.dryRun.report.outcome()) {
     case RunOutcome::kCompleted:
       return kExitConverted;
     case RunOutcome::kRefused:
       return kExitRefused;
     case RunOutcome::kFailed:
-      std::cerr << "gdfconv preview: the run would fail: "
-                << ToUtf8(PreviewOutcomeText(run.dryRun.report)) << "\n";
+      std::cerr << "gdfconv preview: "
+                << support::Said(Say(MessageId::kPreviewWouldFail,
+                                     {PreviewOutcomeText(run.dryRun.report, language)}),
+                                 language)
+                << "\n";
       return kExitFailed;
   }
   return kExitFailed;

@@ -3,18 +3,27 @@
 
 namespace gdf {
 
-OptionRule OptionRule::Missing(std::string error) const {
+OptionRule OptionRule::Missing(CatalogueMessage error) const {
   OptionRule copy = *this;
   copy.missingValue = std::move(error);
   return copy;
 }
 
+OptionRule OptionRule::Missing(const std::string& error) const {
+  return Missing(CatalogueMessage(FromUtf8(error)));
+}
+
 OptionRule OptionRule::Checked(std::function<bool(const std::string&)> check,
-                               std::string error) const {
+                               CatalogueMessage error) const {
   OptionRule copy = *this;
   copy.valid = std::move(check);
   copy.invalidValue = std::move(error);
   return copy;
+}
+
+OptionRule OptionRule::Checked(std::function<bool(const std::string&)> check,
+                               const std::string& error) const {
+  return Checked(std::move(check), CatalogueMessage(FromUtf8(error)));
 }
 
 OptionRule OptionRule::Into(std::string otherName) const {
@@ -45,16 +54,17 @@ std::optional<std::string> CommandLine::Value(const std::string& name) const {
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             const std::vector<OptionRule>& options,
-                                            Operands operands, std::string& error) {
+                                            Operands operands, CatalogueMessage& error) {
   CommandLine line;
-  const auto fail = [&](std::string why) {
+  const auto fail = [&](CatalogueMessage why) {
     error = std::move(why);
     return std::nullopt;
   };
   for (std::size_t i = 0; i < args.size();) {
     const std::string& arg = args[i];
-    if (TakeHostOption(args, i, line.host, error)) {
-      if (!error.empty()) return std::nullopt;
+    std::optional<CatalogueMessage> hostError;
+    if (TakeHostOption(args, i, line.host, hostError)) {
+      if (hostError) return fail(std::move(*hostError));
       continue;
     }
     if (arg == "--help" || arg == "-h") {
@@ -79,28 +89,55 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         line.switches.insert(rule->name);
       } else {
         if (!joined && i + 1 >= args.size()) {
-          return fail(rule->missingValue.empty() ? rule->name + " needs a value"
-                                                 : rule->missingValue);
+          return fail(rule->missingValue.value_or(
+              Say(MessageId::kUsageNeedsValue, {FromUtf8(rule->name)})));
         }
         const std::string value = joined ? *joined : args[++i];
         if (rule->valid && !rule->valid(value)) return fail(rule->invalidValue);
         line.values[rule->key.empty() ? rule->name : rule->key] = value;
       }
     } else if (operands == Operands::kRefused) {
-      return fail("unknown option '" + arg + "'");
+      return fail(Say(MessageId::kUsageUnknownOption, {FromUtf8(arg)}));
     } else if (arg == "--") {
       line.operands.insert(line.operands.end(), args.begin() + static_cast<long>(i) + 1,
                            args.end());
       break;
     } else if (arg.size() > 1 && (arg.rfind("--", 0) == 0 ||
                                   (operands == Operands::kTakenUndashed && arg[0] == '-'))) {
-      return fail("unknown option '" + arg + "'");
+      return fail(Say(MessageId::kUsageUnknownOption, {FromUtf8(arg)}));
     } else {
       line.operands.push_back(arg);
     }
     ++i;
   }
   return line;
+}
+
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
+                                            const std::vector<OptionRule>& options,
+                                            Operands operands, std::string& error) {
+  CatalogueMessage said;
+  auto line = ParseCommandLine(args, options, operands, said);
+  if (!line) error = ToUtf8(Render(said, LanguageOfArguments(args)));
+  return line;
+}
+
+Language LanguageOfArguments(const std::vector<std::string>& args) {
+  std::optional<Language> asked;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--") break;
+    std::string value;
+    if (args[i] == "--lang" && i + 1 < args.size()) {
+      value = args[++i];
+    } else if (args[i].rfind("--lang=", 0) == 0) {
+      value = args[i].substr(7);
+    } else {
+      continue;
+    }
+    if (value == "ja") asked = Language::kJapanese;
+    if (value == "en") asked = Language::kEnglish;
+  }
+  return asked.value_or(UserLanguage());
 }
 
 }  // namespace gdf

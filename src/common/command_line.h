@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/host_settings.h"
+#include "common/message_catalogue.h"
 
 namespace gdf {
 
@@ -23,20 +24,24 @@ enum class OptionValue {
 };
 
 /// One option of a command. Made by `Switch` or `Valued`, then refined:
-/// `Valued("--lock-wait").Missing("--lock-wait needs seconds").Checked(IsSeconds, "...")`.
+/// `Valued("--lock-wait").Missing(Say(kUsageLockWait)).Checked(IsSeconds, Say(kUsageLockWait))`.
 struct OptionRule {
   std::string name;                        ///< "--report"
   std::string shortName;                   ///< "-y", or empty
   OptionValue value = OptionValue::kNone;  ///< whether and how it takes a value
-  std::string missingValue;  ///< usage error without a value; empty: "NAME needs a value"
+  /// The usage error without a value; none: "NAME needs a value".
+  std::optional<CatalogueMessage> missingValue;
   std::function<bool(const std::string&)> valid;  ///< checks the value; null takes any
-  std::string invalidValue;                       ///< the usage error for a value `valid` refuses
+  CatalogueMessage invalidValue;                  ///< the usage error for a value `valid` refuses
   std::string key;                                ///< where the value is kept; empty: `name`
 
   /// The same option with its own usage error for a missing value.
-  OptionRule Missing(std::string error) const;
+  OptionRule Missing(CatalogueMessage error) const;
+  /// The same, with a usage error that has no message of its own (the same in both languages).
+  OptionRule Missing(const std::string& error) const;
   /// The same option with a check of its value and the usage error when the check fails.
-  OptionRule Checked(std::function<bool(const std::string&)> check, std::string error) const;
+  OptionRule Checked(std::function<bool(const std::string&)> check, CatalogueMessage error) const;
+  OptionRule Checked(std::function<bool(const std::string&)> check, const std::string& error) const;
   /// The same option keeping its value under another option's name (a second spelling).
   OptionRule Into(std::string otherName) const;
 };
@@ -69,6 +74,15 @@ struct CommandLine {
 /// problem met is the usage error returned in `error`, and nothing then.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             const std::vector<OptionRule>& options,
+                                            Operands operands, CatalogueMessage& error);
+/// The same, with the usage error said in the language of the arguments (LanguageOfArguments).
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
+                                            const std::vector<OptionRule>& options,
                                             Operands operands, std::string& error);
+
+/// The language that "--lang ja" or "--lang en" among `args` asks for (the last one, as the
+/// parser keeps it), else the user's. Known before the arguments are read, so that a usage
+/// error is said in it; a "--lang" with another value is no choice.
+Language LanguageOfArguments(const std::vector<std::string>& args);
 
 }  // namespace gdf

@@ -9,11 +9,12 @@ namespace {
 
 // The value of "--name VALUE" or "--name=VALUE" when args[i] is that option.
 std::optional<std::string> OptionValue(const std::vector<std::string>& args, std::size_t& i,
-                                       const std::string& name, std::string& error) {
+                                       const std::string& name,
+                                       std::optional<CatalogueMessage>& error) {
   const std::string& arg = args[i];
   if (arg == name) {
     if (i + 1 >= args.size()) {
-      error = name + " needs a value";
+      error = Say(MessageId::kUsageNeedsValue, {FromUtf8(name)});
       return std::string();
     }
     i += 2;
@@ -35,24 +36,24 @@ std::string AbsoluteFolder(const std::string& path) {
 }  // namespace
 
 bool TakeHostOption(const std::vector<std::string>& args, std::size_t& i, HostSettings& settings,
-                    std::string& error) {
+                    std::optional<CatalogueMessage>& error) {
   if (auto value = OptionValue(args, i, "--drive", error)) {
-    if (!error.empty()) return true;
+    if (error) return true;
     const auto mapping = ParseDriveMapping(
         value->size() > 2 ? value->substr(0, 2) + ExpandHome(value->substr(2)) : *value);
     if (!mapping) {
-      error = "--drive takes LETTER=FOLDER, for example --drive D=/srv/borings";
+      error = Say(MessageId::kUsageDrive);
       return true;
     }
     settings.fileSystem.drives[mapping->first] = mapping->second;
     return true;
   }
   if (auto value = OptionValue(args, i, "--system-dir", error)) {
-    if (error.empty()) settings.systemDir = AbsoluteFolder(*value);
+    if (!error) settings.systemDir = AbsoluteFolder(*value);
     return true;
   }
   if (auto value = OptionValue(args, i, "--program-dir", error)) {
-    if (error.empty()) settings.programDir = AbsoluteFolder(*value);
+    if (!error) settings.programDir = AbsoluteFolder(*value);
     return true;
   }
   return false;

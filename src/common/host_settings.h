@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/message_catalogue.h"
 #include "common/platform.h"
 
 namespace gdf {
@@ -27,9 +28,9 @@ struct HostSettings {
 
 /// Takes one host option at `args[i]` ("--drive X=DIR", "--system-dir DIR", "--program-dir DIR",
 /// also in the "--name=value" form), advancing `i` past its value. Returns false when
-/// `args[i]` is not such an option; sets `error` when it is one but malformed.
+/// `args[i]` is not such an option; sets `error` (the usage error) when it is one but malformed.
 bool TakeHostOption(const std::vector<std::string>& args, std::size_t& i, HostSettings& settings,
-                    std::string& error);
+                    std::optional<CatalogueMessage>& error);
 
 /// Fills in the defaults left open: the program folder of the executable, and the system folder
 /// (the first default place that holds the settings file).

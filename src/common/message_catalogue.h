@@ -210,6 +210,62 @@ enum class MessageId {
   kSettingsLookedInEnd,     ///< after the folders
   kRunWroteFiles,           ///< {1} files written, {2} table lines added
 
+  // The preview: its findings, the words of its picture and of a batch's page of pictures.
+  kPreviewSourceLine,          ///< {1} the source line, {2} what check found there
+  kPreviewHoldsNoLine,         ///< {1} the record file
+  kPreviewDepthNotNumber,      ///< {1} the record file, {2} its line, {3} the depth, {4} metres
+  kPreviewLayersOutOfOrder,    ///< {1} the record file, {2} its line, {3} the depth, {4} the one
+                               ///< before it
+  kPreviewDepthsNotAscending,  ///< as kPreviewLayersOutOfOrder
+  kPreviewBelowLength,         ///< {1} the record file, {2} its line, {3} the depth, {4} metres
+  kPreviewCannotReadBack,      ///< {1} the record file, {2} the system's reason
+  kPreviewRefused,             ///< {1} the refusal in one line
+  kPreviewFailed,              ///< {1} the failure in one line
+  kPreviewNoTitles,            ///< the title files were not written
+  kPreviewMoreFindings,        ///< {1} how many more findings without a depth
+  kPreviewTableName,           ///< the legend of the bands
+  kPreviewAddedName,
+  kPreviewNewName,
+  kPreviewNewTag,              ///< beside a layer name that the run adds to the tables
+  kPreviewCut,                 ///< {1} the depth at the foot of the page
+  kPreviewLines,               ///< {1} the lines of a column's record file
+  kPreviewReadings,            ///< {1} the readings of a column of two series
+  kPreviewFirstSeries,         ///< {1} the largest reading of the chart
+  kPreviewSecondSeries,        ///< {1} the largest reading of the chart
+  kPreviewIndexTitle,          ///< the heading of a batch's page of pictures
+  kPreviewIndexTally,          ///< {1} files, {2} converted, {3} refused, {4} failed
+  kPreviewIndexTallyDryRun,    ///< as kPreviewIndexTally
+  kPreviewFindingsMarked,      ///< {1} the findings a picture marks
+  kPreviewWrote,               ///< {1} the picture, {2} columns, {3} findings
+  kPreviewWouldFail,           ///< {1} the failure in one line
+  kPictureCannotBeWritten,     ///< {1} the picture file
+  kPictureNotWrittenWhole,     ///< {1} the picture file
+  kReportFileCannotBeWritten,  ///< {1} the report file
+  kReportFileNotWrittenWhole,  ///< {1} the report file
+  kBatchTargetRootMissing,     ///< {1} the target root as given
+
+  // Usage errors of the command line.
+  kUsageSeeHelp,           ///< {1} the program and command, "gdfconv convert"
+  kUsageUnknownCommand,    ///< {1} the command as given
+  kUsageUnknownOption,     ///< {1} the option as given
+  kUsageNeedsValue,        ///< {1} the option
+  kUsageNeedsFileName,     ///< {1} the option
+  kUsageLanguage,          ///< --lang without ja or en
+  kUsageLockWait,          ///< --lock-wait without a number of seconds
+  kUsageDrive,             ///< --drive without LETTER=FOLDER
+  kUsageSourceAndTarget,   ///< convert without SOURCE and TARGET
+  kUsageOneSource,         ///< preview without one SOURCE
+  kUsageSomeSource,        ///< no SOURCE at all
+  kUsageOutput,            ///< preview without -o
+  kUsageTargetRootOrList,  ///< batch without one of --target-root and --list
+  kUsageListAndSources,    ///< batch with --list and sources besides
+  kUsageNoSourceInFolders,
+  kUsageSameStem,         ///< {1} and {2} the sources, {3} the folder both would go into
+  kUsageListUnreadable,   ///< {1} the list file
+  kUsageListLineNotPair,  ///< {1} the list file, {2} the line, {3} its text
+  kUsageListEmpty,        ///< {1} the list file
+  kUsagePreviewFolder,    ///< {1} the folder
+
   kCount  ///< the number of messages, not a message
 
 };

@@ -110,11 +110,7 @@ bool ReadNumber(TextView text, double& value) {
   return std::isfinite(value);
 }
 
-Text Quoted(TextView text) { return u"[" + Text(text) + u"]"; }
-
-Text Metres(double value) { return CStrForm(static_cast<float>(value)) + u" m"; }
-
-Text LineNumber(int line) { return FromAscii(std::to_string(line)); }
+Text Metres(double value) { return CStrForm(static_cast<float>(value)); }
 
 // The text of the fields after the depth, trimmed, the empty ones left out, joined by " | ".
 Text JoinValues(const std::vector<Text>& fields, std::size_t from) {
@@ -262,9 +258,8 @@ void AddCheckFindings(const RunInputs& inputs, const FileSystem& fs, PreviewPict
   for (const SourceProblem& problem : check.problems) {
     PreviewFinding finding;
     finding.error = problem.severity == Severity::kError;
-    finding.text =
-        (problem.line > 0 ? u"source line " + LineNumber(problem.line) + u": " : Text()) +
-        RenderSentences(problem.message, Language::kEnglish);
+    finding.sourceLine = std::max(problem.line, 0);
+    finding.message = problem.message;
     finding.hasDepth = DepthOfSourceLine(check, lines, problem, finding.depth);
     picture.findings.push_back(std::move(finding));
   }
@@ -274,9 +269,8 @@ void AddCheckFindings(const RunInputs& inputs, const FileSystem& fs, PreviewPict
 // boring's length from the header block.
 void CheckColumn(const PreviewColumn& column, double length,
                  std::vector<PreviewFinding>& findings) {
-  const Text where = column.file + u" line ";
   if (column.items.empty()) {
-    findings.push_back({false, 0, false, column.file + u" holds no line."});
+    findings.push_back({false, 0, false, 0, {Say(MessageId::kPreviewHoldsNoLine, {column.file})}});
     return;
   }
   // Readings of the water level are taken on different days and need not go down.
@@ -284,26 +278,34 @@ void CheckColumn(const PreviewColumn& column, double length,
   const PreviewItem* previous = nullptr;
   for (const PreviewItem& item : column.items) {
     if (item.series > 1) continue;  // the second reading of the same "$O" line
+    const Text line = Count(item.line);
     double ignored = 0;
     if (!ReadNumber(item.depthText, ignored)) {
-      findings.push_back({true, item.depth, true,
-                          where + LineNumber(item.line) + u": the depth " + Quoted(item.depthText) +
-                              u" is not a number; it is drawn at " + Metres(item.depth) + u"."});
+      findings.push_back({true,
+                          item.depth,
+                          true,
+                          0,
+                          {Say(MessageId::kPreviewDepthNotNumber,
+                               {column.file, line, item.depthText, Metres(item.depth)})}});
     }
     if (ordered && previous != nullptr && item.depth < previous->depth &&
         item.line != previous->line) {
-      findings.push_back({true, item.depth, false,
-                          where + LineNumber(item.line) + u": the depth " + Quoted(item.depthText) +
-                              u" lies above the one before it " + Quoted(previous->depthText) +
-                              (column.kind == PreviewColumnKind::kLayers
-                                   ? Text(u": the layers are out of order.")
-                                   : Text(u": the depths are not ascending."))});
+      findings.push_back(
+          {true,
+           item.depth,
+           false,
+           0,
+           {Say(column.kind == PreviewColumnKind::kLayers ? MessageId::kPreviewLayersOutOfOrder
+                                                          : MessageId::kPreviewDepthsNotAscending,
+                {column.file, line, item.depthText, previous->depthText})}});
     }
     if (length > 0 && item.depth > length + 0.005) {
-      findings.push_back({true, item.depth, false,
-                          where + LineNumber(item.line) + u": the depth " + Quoted(item.depthText) +
-                              u" lies below the boring's length of " + Metres(length) +
-                              u" in the header block."});
+      findings.push_back({true,
+                          item.depth,
+                          false,
+                          0,
+                          {Say(MessageId::kPreviewBelowLength,
+                               {column.file, line, item.depthText, Metres(length)})}});
     }
     previous = &item;
   }
@@ -352,23 +354,32 @@ PreviewColumn ReadPreviewColumn(TextView fileName, const std::string& bytes,
   return column;
 }
 
-Text PreviewOutcomeText(const RunReport& report) {
+Text PreviewOutcomeText(const RunReport& report, Language language) {
   return report.outcome() == RunOutcome::kCompleted ? report.completionText()
-                                                    : OutcomeReason(report);
+                                                    : OutcomeReason(report, language);
+}
+
+Text PreviewFindingText(const PreviewFinding& finding, Language language) {
+  const Text said = RenderSentences(finding.message, language);
+  if (finding.sourceLine <= 0) return said;
+  return Render(Say(MessageId::kPreviewSourceLine, {Count(finding.sourceLine), said}), language);
 }
 
 PreviewPicture BuildPreview(const RunInputs& inputs, const RunReport& report,
                             const FileSystem& fs) {
   PreviewPicture picture;
   picture.source = SourceFileName(inputs.sourceText);
-  picture.outcome = report.outcome();
-  picture.outcomeText = PreviewOutcomeText(report);
+  picture.report = report;
   for (const WrittenFile& file : report.files) {
     std::string error;
     const auto bytes = fs.ReadAll(file.path, error);
     if (!bytes) {
       picture.findings.push_back(
-          {false, 0, true, file.name + u" cannot be read back: " + FromUtf8(error)});
+          {false,
+           0,
+           true,
+           0,
+           {Say(MessageId::kPreviewCannotReadBack, {file.name, FromUtf8(error)})}});
       continue;
     }
     if (EqualFoldingCase(file.name, u"Titl01.txt")) {

@@ -64,14 +64,14 @@ struct PreviewFinding {
   bool hasDepth = false;  ///< whether it is drawn at `depth`
   double depth = 0;       ///< metres
   bool error = false;     ///< an error (the run stops or misreads) rather than a warning
-  Text text;              ///< the finding, shown as a tooltip
+  int sourceLine = 0;     ///< the line of the source data file it was found at; 0: none
+  std::vector<CatalogueMessage> message;  ///< the finding, sentence after sentence (a tooltip)
 };
 
 /// Everything the picture shows.
 struct PreviewPicture {
-  Text source;  ///< the source data file's name
-  RunOutcome outcome = RunOutcome::kRefused;
-  Text outcomeText;                      ///< completion text, refusal or failure in one line
+  Text source;                           ///< the source data file's name
+  RunReport report;                      ///< the run drawn: the header says how it ended
   std::vector<Text> titles1;             ///< the lines of Titl01.txt (empty: not written)
   std::vector<Text> titles2;             ///< the lines of Titl02.txt
   std::vector<PreviewColumn> columns;    ///< in the order the run wrote the files
@@ -104,6 +104,9 @@ struct PreviewRun {
 PreviewRun RunPreview(const RunInputs& inputs, FileSystem& real, FrontEnd& ui);
 
 /// The run's outcome in one line: the completion text, the refusal, or the failure.
-Text PreviewOutcomeText(const RunReport& report);
+Text PreviewOutcomeText(const RunReport& report, Language language);
+
+/// A finding in words, with the source line it was found at.
+Text PreviewFindingText(const PreviewFinding& finding, Language language);
 
 }  // namespace gdf

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 
 #include "common/numbers.h"
 #include "common/routines.h"
@@ -122,7 +124,8 @@ const char* LayerFill(const PreviewItem& item) {
 
 class SvgWriter {
  public:
-  explicit SvgWriter(const PreviewPicture& picture) : picture_(picture) {
+  SvgWriter(const PreviewPicture& picture, Language language)
+      : picture_(picture), language_(language) {
     top_ = std::floor(std::min(0.0, picture.shallowest));
     double deepest = std::max(top_ + 30, std::ceil(picture.deepest));
     if (deepest - top_ > kPreviewMaxMetres) {
@@ -161,6 +164,10 @@ class SvgWriter {
   }
   std::string YText(double depth) const { return Number(Y(depth)); }
 
+  Text Said(MessageId id, std::initializer_list<Text> args = {}) const {
+    return Render(Say(id, args), language_);
+  }
+
   void Text_(double x, double y, const std::string& cls, TextView text,
              const std::string& extra = {}) {
     out_ += "<text x=\"" + Number(x) + "\" y=\"" + Number(y) + "\"";
@@ -191,14 +198,14 @@ class SvgWriter {
             "\" height=\"" + Number(kPlotTop - 44) +
             "\"/></clipPath>\n<g clip-path=\"url(#header)\">\n";
     Text_(10, 24, "title", heading);
-    const bool completed = picture_.outcome == RunOutcome::kCompleted;
-    Text_(10, 42, completed ? "sub" : "sub fail",
-          (completed                                  ? u""
-           : picture_.outcome == RunOutcome::kRefused ? u"refused: "
-                                                      : u"failed: ") +
-              picture_.outcomeText);
+    const RunOutcome outcome = picture_.report.outcome();
+    const Text outcomeText = PreviewOutcomeText(picture_.report, language_);
+    Text_(10, 42, outcome == RunOutcome::kCompleted ? "sub" : "sub fail",
+          outcome == RunOutcome::kCompleted ? outcomeText
+          : outcome == RunOutcome::kRefused ? Said(MessageId::kPreviewRefused, {outcomeText})
+                                            : Said(MessageId::kPreviewFailed, {outcomeText}));
     if (picture_.titles1.empty() && picture_.titles2.empty()) {
-      Text_(10, 58, "small", u"Titl01.txt, Titl02.txt: not written (no header block)");
+      Text_(10, 58, "small", Said(MessageId::kPreviewNoTitles));
     } else {
       Text_(10, 58, "small", TitleLine(picture_.titles1, u"Titl01.txt"));
       Text_(10, 72, "small", TitleLine(picture_.titles2, u"Titl02.txt"));
@@ -211,30 +218,30 @@ class SvgWriter {
       if (finding.hasDepth) continue;
       ++withoutDepth;
       if (shown > 0) continue;  // one in full; the others are counted
-      out_ += "<g><title>" + EscapeXml(finding.text) + "</title>";
-      Text_(10, y, "small fail", u"● " + finding.text);
+      const Text text = PreviewFindingText(finding, language_);
+      out_ += "<g><title>" + EscapeXml(text) + "</title>";
+      Text_(10, y, "small fail", u"● " + text);
       out_ += "</g>\n";
       ++shown;
     }
     if (withoutDepth > shown) {
       Text_(10, y + 13, "small fail",
-            u"… " + FromAscii(std::to_string(withoutDepth - shown)) +
-                u" more findings of the whole file (see gdfconv check)");
+            Said(MessageId::kPreviewMoreFindings,
+                 {Count(static_cast<std::int64_t>(withoutDepth - shown))}));
     }
     out_ += "</g>\n";
     double x = width_ - 330;
-    for (const auto& [fill, label] :
-         {std::pair{"#f1e6a8", u"table name"}, std::pair{"#cde9c3", u"added name"},
-          std::pair{"#f8c9c9", u"new name"}}) {
+    for (const auto& [fill, label] : {std::pair{"#f1e6a8", MessageId::kPreviewTableName},
+                                      std::pair{"#cde9c3", MessageId::kPreviewAddedName},
+                                      std::pair{"#f8c9c9", MessageId::kPreviewNewName}}) {
       out_ += "<rect x=\"" + Number(x) + "\" y=\"" + Number(kPlotTop - 62) +
               "\" width=\"12\" height=\"10\" fill=\"" + fill + "\" stroke=\"#999\"/>\n";
-      Text_(x + 16, kPlotTop - 53, "small", label);
+      Text_(x + 16, kPlotTop - 53, "small", Said(label));
       x += 100;
     }
     if (cut_) {
-      Text_(
-          10, kPlotTop - 44, "small fail",
-          u"Depths beyond " + FromAscii(Number(foot_)) + u" m are drawn at the foot of the page.");
+      Text_(10, kPlotTop - 44, "small fail",
+            Said(MessageId::kPreviewCut, {FromAscii(Number(foot_))}));
     }
   }
 
@@ -268,8 +275,10 @@ class SvgWriter {
     out_ += "<g class=\"column\" data-file=\"" + EscapeXml(column.file) + "\">\n";
     Text_(x + 2, kPlotTop - 26, "head", column.file);
     Text_(x + 2, kPlotTop - 12, "tag",
-          FromAscii(column.tag) + u"  " + FromAscii(std::to_string(column.items.size())) +
-              (column.kind == PreviewColumnKind::kSeries ? u" readings" : u" lines"));
+          FromAscii(column.tag) + u"  " +
+              Said(column.kind == PreviewColumnKind::kSeries ? MessageId::kPreviewReadings
+                                                             : MessageId::kPreviewLines,
+                   {Count(std::ssize(column.items))}));
     out_ += "<rect class=\"frame\" x=\"" + Number(x) + "\" y=\"" + Number(kPlotTop) +
             "\" width=\"" + Number(w) + "\" height=\"" + Number(bottom - kPlotTop) + "\"/>\n";
     out_ += "<clipPath id=\"" + id + "\"><rect x=\"" + Number(x) + "\" y=\"" +
@@ -316,7 +325,10 @@ class SvgWriter {
       out_ += "<text x=\"" + Number(x + 4) + "\" y=\"" + YText(item.depth) +
               "\" class=\"band-name\">" + EscapeXml(item.text) + " <tspan class=\"code\">" +
               EscapeXml(item.code) + "</tspan>" +
-              (item.nameKind == NameKind::kNew ? " <tspan class=\"newtag\">new</tspan>" : "") +
+              (item.nameKind == NameKind::kNew
+                   ? " <tspan class=\"newtag\">" + EscapeXml(Said(MessageId::kPreviewNewTag)) +
+                         "</tspan>"
+                   : "") +
               "</text>\n";
     }
   }
@@ -375,7 +387,8 @@ class SvgWriter {
       out_ += "<line class=\"grid\" x1=\"" + Number(left) + "\" y1=\"" + Number(kPlotTop) +
               "\" x2=\"" + Number(left) + "\" y2=\"" + Number(Y(foot_)) + "\"/>\n";
       Text_(left, kPlotTop + 10, "small",
-            (chart == 0 ? u"1st  " : u"2nd  ") + FromAscii(Number(most[chart])));
+            Said(chart == 0 ? MessageId::kPreviewFirstSeries : MessageId::kPreviewSecondSeries,
+                 {FromAscii(Number(most[chart]))}));
     }
     for (int series = 0; series < 3; ++series) {
       const int chart = series == 0 ? 0 : 1;
@@ -426,7 +439,8 @@ class SvgWriter {
     for (const PreviewFinding& finding : picture_.findings) {
       if (!finding.hasDepth) continue;
       const std::string y = YText(finding.depth);
-      out_ += "<g class=\"finding\"><title>" + EscapeXml(finding.text) + "</title>";
+      out_ += "<g class=\"finding\"><title>" + EscapeXml(PreviewFindingText(finding, language_)) +
+              "</title>";
       out_ += "<line class=\"mark-line\" x1=\"" + Number(kMarksX) + "\" y1=\"" + y + "\" x2=\"" +
               Number(width_ - 8) + "\" y2=\"" + y + "\"/>";
       out_ += "<circle class=\"mark\" cx=\"" + Number(kMarksX + 9) + "\" cy=\"" + y +
@@ -436,6 +450,7 @@ class SvgWriter {
   }
 
   const PreviewPicture& picture_;
+  Language language_;
   std::string out_;
   double top_ = 0;
   double foot_ = 30;
@@ -462,7 +477,8 @@ std::string UrlPath(const std::string& name) {
   return out;
 }
 
-const char* OutcomeWord(RunOutcome outcome) {
+// The class of an outcome on the page, and its word.
+const char* OutcomeClass(RunOutcome outcome) {
   switch (outcome) {
     case RunOutcome::kCompleted:
       return "converted";
@@ -472,6 +488,18 @@ const char* OutcomeWord(RunOutcome outcome) {
       return "failed";
   }
   return "failed";
+}
+
+MessageId OutcomeWord(RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::kCompleted:
+      return MessageId::kBatchConverted;
+    case RunOutcome::kRefused:
+      return MessageId::kBatchRefused;
+    case RunOutcome::kFailed:
+      break;
+  }
+  return MessageId::kBatchFailed;
 }
 
 }  // namespace
@@ -513,35 +541,44 @@ std::string EscapeXml(TextView text) {
   return out;
 }
 
-std::string PreviewSvg(const PreviewPicture& picture) { return SvgWriter(picture).Draw(); }
+std::string PreviewSvg(const PreviewPicture& picture, Language language) {
+  return SvgWriter(picture, language).Draw();
+}
 
-std::string PreviewIndexHtml(const std::vector<PreviewIndexEntry>& entries, bool dryRun) {
-  std::size_t counts[3] = {0, 0, 0};
+std::string PreviewIndexHtml(const std::vector<PreviewIndexEntry>& entries, bool dryRun,
+                             Language language) {
+  const auto said = [&](MessageId id, std::initializer_list<Text> args = {}) {
+    return EscapeXml(Render(Say(id, args), language));
+  };
+  std::int64_t counts[3] = {0, 0, 0};
   for (const PreviewIndexEntry& entry : entries) ++counts[static_cast<int>(entry.outcome)];
+  const std::string title = said(MessageId::kPreviewIndexTitle);
   std::string out;
   out.reserve(512 + entries.size() * 400);
-  out +=
-      "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n"
-      "<title>gdfconv preview</title>\n<style>\n"
-      "body{font-family:'Noto Sans CJK JP','Noto Sans JP','Hiragino Kaku Gothic ProN','Yu Gothic',"
-      "'Meiryo',sans-serif;margin:16px;background:#f4f4f4}\n"
-      "section{background:#fff;margin:0 0 24px;padding:8px 12px;border:1px solid #ccc}\n"
-      "h2{font-size:16px;margin:4px 0}.outcome{margin:4px 0 8px}.converted{color:#2e7d32}"
-      ".refused{color:#ef6c00}.failed{color:#c62828}img{max-width:100%;border:1px solid #ddd}\n"
-      "</style>\n</head>\n<body>\n<h1>gdfconv preview</h1>\n<p>";
-  out += std::to_string(entries.size()) + (entries.size() == 1 ? " file: " : " files: ") +
-         std::to_string(counts[0]) + " converted, " + std::to_string(counts[1]) + " refused, " +
-         std::to_string(counts[2]) + " failed";
-  if (dryRun) out += " (dry run: nothing was written)";
+  out += "<!DOCTYPE html>\n<html lang=\"";
+  out += language == Language::kJapanese ? "ja" : "en";
+  out += "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + title +
+         "</title>\n<style>\n"
+         "body{font-family:'Noto Sans CJK JP','Noto Sans JP','Hiragino Kaku Gothic ProN','Yu "
+         "Gothic','Meiryo',sans-serif;margin:16px;background:#f4f4f4}\n"
+         "section{background:#fff;margin:0 0 24px;padding:8px 12px;border:1px solid #ccc}\n"
+         "h2{font-size:16px;margin:4px 0}.outcome{margin:4px 0 8px}.converted{color:#2e7d32}"
+         ".refused{color:#ef6c00}.failed{color:#c62828}img{max-width:100%;border:1px solid "
+         "#ddd}\n</style>\n</head>\n<body>\n<h1>" +
+         title + "</h1>\n<p>";
+  out += said(dryRun ? MessageId::kPreviewIndexTallyDryRun : MessageId::kPreviewIndexTally,
+              {Count(std::ssize(entries)), Count(counts[0]), Count(counts[1]), Count(counts[2])});
   out += "</p>\n";
   for (const PreviewIndexEntry& entry : entries) {
-    const char* word = OutcomeWord(entry.outcome);
-    out += "<section>\n<h2>" + EscapeXml(entry.source) + "</h2>\n<p class=\"outcome " + word +
-           "\">" + word;
+    const char* cls = OutcomeClass(entry.outcome);
+    out += "<section>\n<h2>" + EscapeXml(entry.source) + "</h2>\n<p class=\"outcome " + cls +
+           "\">" + said(OutcomeWord(entry.outcome));
     if (!entry.reason.empty()) out += ": " + EscapeXml(entry.reason);
     if (entry.findings > 0) {
-      out += " <span class=\"failed\">(" + std::to_string(entry.findings) +
-             (entry.findings == 1 ? " finding" : " findings") + " marked)</span>";
+      out += " <span class=\"failed\">" +
+             said(MessageId::kPreviewFindingsMarked,
+                  {Count(static_cast<std::int64_t>(entry.findings))}) +
+             "</span>";
     }
     out += "</p>\n";
     if (!entry.picture.empty()) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/message_catalogue.h"
 #include "common/text.h"
 #include "run/preview.h"
 #include "run/report.h"
@@ -20,8 +21,8 @@ inline constexpr double kPreviewPixelsPerMetre = 31.0;
 /// The deepest depth drawn below the shallowest: entries deeper still stand at the page's foot.
 inline constexpr double kPreviewMaxMetres = 2000.0;
 
-/// The SVG document (UTF-8) of a picture.
-std::string PreviewSvg(const PreviewPicture& picture);
+/// The SVG document (UTF-8) of a picture, its words in `language`.
+std::string PreviewSvg(const PreviewPicture& picture, Language language);
 
 /// One file of a batch on the index page.
 struct PreviewIndexEntry {
@@ -32,8 +33,9 @@ struct PreviewIndexEntry {
   std::size_t findings = 0;                   ///< how many findings its picture marks
 };
 
-/// The index page (UTF-8 HTML) of a batch's pictures.
-std::string PreviewIndexHtml(const std::vector<PreviewIndexEntry>& entries, bool dryRun);
+/// The index page (UTF-8 HTML) of a batch's pictures, its words in `language`.
+std::string PreviewIndexHtml(const std::vector<PreviewIndexEntry>& entries, bool dryRun,
+                             Language language);
 
 /// `text` escaped for XML and HTML text and attribute values, as UTF-8; characters that XML
 /// cannot hold (control characters other than tab and line ends) become U+FFFD.

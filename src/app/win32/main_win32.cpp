@@ -44,10 +44,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     args.push_back(gdf::ToUtf8(gdf::Text(reinterpret_cast<const char16_t*>(arguments[i]))));
   }
   LocalFree(arguments);
-  std::string error;
+  // The window speaks Japanese, and so does its usage error.
+  gdf::CatalogueMessage error;
   auto line = gdf::ParseCommandLine(args, {}, gdf::Operands::kRefused, error);
   if (!line) {
-    MessageBoxW(nullptr, W(gdf::FromUtf8(error)), W(gdf::app::kProgramTitle), MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, W(gdf::Render(error, gdf::Language::kJapanese)),
+                W(gdf::app::kProgramTitle), MB_OK | MB_ICONERROR);
     return 2;
   }
   if (line->help) {
