@@ -35,6 +35,8 @@ std::string DrivePath(const std::string& host) {
 // A text that only POSIX says (Windows has no drive of the map to suggest): empty on Windows,
 // where it is not looked for.
 std::string OnPosix(const std::string& text) { return kHostPathsAreWindowsPaths ? "" : text; }
+// A text that only Windows says.
+std::string OnWindows(const std::string& text) { return kHostPathsAreWindowsPaths ? text : ""; }
 
 // `args` with "--lang LANG" after the command.
 std::vector<std::string> InLanguage(std::vector<std::string> args, const char* lang) {
@@ -127,10 +129,12 @@ TEST_F(EndToEndMessages, RefusalsAndFailuresSayWhyAndWhatToDoInBothLanguages) {
        1,
        {"指定されたパスは正しくありません。",
         "The folder name \"john.smith\" has more than three characters (bytes) after its dot",
-        "was checked as the drive path", OnPosix("--drive D=" + dir / "john.smith")},
+        OnPosix("was checked as the drive path"), OnPosix("--drive D=" + dir / "john.smith"),
+        OnWindows("Choose a folder whose names hold no blank and are short")},
        {"指定されたパスは正しくありません。",
         "フォルダ名「john.smith」は「.」の後ろが３文字（３バイト）を超えています",
-        OnPosix("--drive D=" + dir / "john.smith")},
+        OnPosix("--drive D=" + dir / "john.smith"),
+        OnWindows("空白を含まない短い名前（8.3 形式）のフォルダを選んでください。")},
        {}},
       {"a folder name with a blank",
        {common, program, "--yes", dir / "b.gdf", dir / "my dir/out"},
