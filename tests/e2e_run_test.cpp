@@ -70,15 +70,60 @@ TEST_F(EndToEndRun, RefusedChecks) {
   EXPECT_TRUE(fs::is_empty(dir.path() / "out"));
 }
 
-// Every command's help is whole and written for the host it runs on: Windows paths on Windows,
-// host paths and the drive map's Z: on Linux.
-TEST(CommandHelp, SpeaksOfThisHost) {
-  for (const char* command : {"convert", "batch", "check", "preview"}) {
-    const auto help = RunGdfconv({command, "--help"});
-    EXPECT_EQ(help.exitCode, 0) << command;
-    EXPECT_EQ(help.out.find('@'), std::string::npos) << help.out;
-    EXPECT_NE(help.out.find("Examples:\n  gdfconv " + std::string(command)), std::string::npos);
-    EXPECT_EQ(help.out.find("~/") == std::string::npos, kHostPathsAreWindowsPaths) << help.out;
+// Every help is whole, written for the host it runs on (Windows paths on Windows, host paths
+// and the drive map's Z: on Linux) and in the user's language; the English one is as it always
+// was, and the system's own texts stand unchanged in both.
+TEST(CommandHelp, SpeaksOfThisHostInTheUsersLanguage) {
+  const struct {
+    std::vector<std::string> args;
+    std::string english;   // how the English help begins
+    std::string japanese;  // how the Japanese help begins
+    std::string examples;  // the first example, after the heading of the examples
+  } cases[] = {
+      {{"convert", "--help"},
+       "Usage: gdfconv convert [options] SOURCE TARGET\n\nConverts",
+       "使い方: gdfconv convert [オプション] SOURCE TARGET\n\n変換元ファイル",
+       "  gdfconv convert"},
+      {{"batch", "--help"},
+       "Usage: gdfconv batch [options]",
+       "使い方: gdfconv batch [オプション]",
+       "  gdfconv batch"},
+      {{"check", "--help"},
+       "Usage: gdfconv check [options] SOURCE...\n\nReads",
+       "使い方: gdfconv check [オプション] SOURCE...\n\n各変換元ファイル",
+       "  gdfconv check"},
+      {{"preview", "--help"},
+       "Usage: gdfconv preview [options]",
+       "使い方: gdfconv preview [オプション]",
+       "  gdfconv preview"},
+      {{"help"}, "gdfconv - converts", "gdfconv - ボーリング柱状図", ""},
+  };
+  for (const auto& c : cases) {
+    const auto english = RunGdfconv(c.args);
+    const auto japanese = RunGdfconv(c.args, {}, -1, -1, "ja_JP.UTF-8");
+    for (const auto* help : {&english, &japanese}) {
+      const bool inJapanese = help == &japanese;
+      const std::string& heading = inJapanese ? c.japanese : c.english;
+      EXPECT_EQ(help->exitCode, 0) << c.args[0];
+      EXPECT_EQ(help->out.rfind(heading, 0), 0U) << help->out;
+      EXPECT_EQ(help->out.find('@'), std::string::npos) << help->out;
+      if (c.examples.empty()) continue;
+      const std::string examples = (inJapanese ? "\n例:\n" : "\nExamples:\n") + c.examples;
+      EXPECT_NE(help->out.find(examples), std::string::npos) << help->out;
+      EXPECT_EQ(help->out.find("~/") == std::string::npos, kHostPathsAreWindowsPaths) << help->out;
+    }
+    EXPECT_EQ(english.out.find("使い方"), std::string::npos) << english.out;
+    for (const char* word : {"Usage", "Options:", "Exit status", "Examples:"}) {
+      EXPECT_EQ(japanese.out.find(word), std::string::npos) << word << "\n" << japanese.out;
+    }
+  }
+  for (const char* command : {"convert", "preview"}) {
+    for (const std::string lang : {"C", "ja_JP.UTF-8"}) {
+      EXPECT_NE(
+          RunGdfconv({command, "--help"}, {}, -1, -1, lang).out.find("変換が正常に終了しました。"),
+          std::string::npos)
+          << command << " " << lang;
+    }
   }
 }
 

@@ -9,29 +9,9 @@
 #include "app/form1.h"
 #include "common/command_line.h"
 #include "common/host_settings.h"
+#include "common/message_catalogue.h"
 
 namespace {
-
-constexpr const char kHelp[] = R"(Usage: gdfconv-gui [options]
-
-Opens the conversion window. The window reads the pattern-data folder from VirizuV5.ini in the
-folder that stands for the system directory, and does not open without it. The drive, folder
-and file lists start on the current folder.
-
-Options (the same as for gdfconv convert, so that both write the same files):
-  --drive X=DIR       map drive letter X to host folder DIR (repeatable); Z: maps to / unless
-                      given otherwise
-  --system-dir DIR    the folder that stands for the system directory, where VirizuV5.ini is
-                      read (default /etc/gdfconv)
-  --program-dir DIR   the program's own folder, where PATADD.txt is left (default: the folder
-                      of the gdfconv-gui executable)
-  --help              show this text
-
-Qt's own options (-platform NAME, ...) are accepted as well.
-
-Example:
-  gdfconv-gui --drive D=/srv/borings --system-dir ~/gdfconv-settings
-)";
 
 // The window speaks Japanese, and so does its usage error.
 int Usage(const gdf::CatalogueMessage& why) {
@@ -48,7 +28,9 @@ int main(int argc, char** argv) {
   // The help needs no display, so it is answered before Qt connects to one.
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::cout << kHelp;
+      // In Japanese, as the window speaks.
+      std::cout << gdf::ToUtf8(
+          gdf::Render(gdf::Say(gdf::MessageId::kHelpWindowPosix), gdf::Language::kJapanese));
       return 0;
     }
   }

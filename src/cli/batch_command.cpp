@@ -24,73 +24,10 @@
 namespace gdf::cli {
 namespace {
 
-constexpr const char kBatchHelp[] = R"(Usage: gdfconv batch [options] --target-root DIR SOURCE...
-       gdfconv batch [options] --list FILE
-
-Converts many source data files in one call, one after another, against the same pattern-data
-folder. Each goes into its own target folder: with --target-root, a folder per file named after
-the file's stem inside DIR (B-1.gdf into DIR\B-1), which the batch creates when it is missing;
-with --list, the targets that the list names. A file that is refused or fails does not stop
-the batch; a summary table at the end gives the outcome of each, with the reason.
-
-A SOURCE that is a folder stands for every *.gdf file in it. @PATHS@
-
-On a terminal a progress bar shows the file being converted (file n of N, its name, the time
-elapsed); otherwise one line is printed per file.
-
-Options:
-  --target-root DIR   the folder that receives a folder per source data file; when it does not
-                      exist it is created only with --yes
-  --list FILE         a UTF-8 text file of pairs, one a line: SOURCE, a tab, TARGET; blank lines
-                      and lines that begin with "#" are passed over
-  --pattern-dir DIR   the pattern-data folder (host folder); without it the folder named in
-                      VirizuV5.ini in the system folder is used
-  --system-dir DIR    @SYSTEM_DIR@
-  --program-dir DIR   the program's own folder, where PATADD.txt is left
-  --drive X=DIR       map drive letter X to host folder DIR (repeatable)
-  --yes               create a missing target root, and answer Yes for missing targets of a
-                      list (without it such a file is refused)
-  --lock-wait SECONDS how long each run waits for another conversion on the same pattern-data
-                      folder (default 30)
-  --dry-run           do everything without writing any file; later files see the table lines
-                      that earlier ones would add
-  --report FILE.json  write the report of every run as JSON to FILE.json (host path)
-  --preview-dir DIR   draw each file's picture into DIR (host folder, created when missing) as
-                      STEM.svg, read back from the files its run wrote, and an index.html that
-                      shows them all, each file's outcome above its picture (see gdfconv
-                      preview --help)
-  --quiet             print only the summary line
-  --lang ja|en        the language of the program's own messages (default: Japanese when the
-                      first of LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
-  --help              show this text
-
-Exit status:
-  0  every file was converted
-  1  no file failed, but some were refused by a check (their message is in the summary)
-  2  usage error
-  3  some file failed during its conversion
-
-Examples:
-@EXAMPLES@)";
-
+// The words of its help text (in the catalogue) that differ between hosts.
 constexpr support::HostWords kBatchWords[] = {
-    {"@PATHS@",
-     "SOURCE, DIR and the paths of the\n"
-     "list are host paths (beginning with /, ./, ../ or ~/) or drive paths through the drive map.",
-     "SOURCE, DIR and the paths of the\n"
-     "list are Windows paths; one that begins with \".\\\" or \"..\\\" is taken from the current "
-     "folder."},
-    {"@EXAMPLES@",
-     "  gdfconv batch --pattern-dir ~/pattern --target-root ./out ./logs/*.gdf\n"
-     "  gdfconv batch --pattern-dir ~/pattern --target-root 'D:\\WORK\\2003\\SITE' --drive D=/srv "
-     "./logs\n"
-     "  gdfconv batch --pattern-dir ~/pattern --yes --list pairs.txt --report batch.json\n"
-     "  gdfconv batch --pattern-dir ~/pattern --dry-run --target-root ./out --preview-dir "
-     "./pictures ./logs\n",
-     "  gdfconv batch --target-root D:\\WORK\\2003\\SITE D:\\LOGS\n"
-     "  gdfconv batch --target-root D:\\WORK\\2003\\SITE D:\\LOGS\\B-1.gdf D:\\LOGS\\B-2.gdf\n"
-     "  gdfconv batch --yes --list pairs.txt --report batch.json\n"
-     "  gdfconv batch --dry-run --target-root D:\\OUT --preview-dir .\\pictures D:\\LOGS\n"},
+    {"@PATHS@", MessageId::kHelpBatchPathsPosix, MessageId::kHelpBatchPathsWindows},
+    {"@EXAMPLES@", MessageId::kHelpBatchExamplesPosix, MessageId::kHelpBatchExamplesWindows},
 };
 
 int Usage(const CatalogueMessage& why, Language language) {
@@ -299,7 +236,7 @@ int RunBatchCommand(const std::vector<std::string>& args) {
   auto line = ParseCommandLine(args, kBatchOptions, Operands::kTaken, error);
   if (!line) return Usage(error, language);
   if (line->help) {
-    std::cout << support::HelpForThisHost(kBatchHelp, kBatchWords);
+    std::cout << support::HelpForThisHost(MessageId::kHelpBatch, kBatchWords, language);
     return kExitConverted;
   }
   BatchRequest request;

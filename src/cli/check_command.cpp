@@ -17,50 +17,10 @@
 namespace gdf::cli {
 namespace {
 
-constexpr const char kCheckHelp[] = R"(Usage: gdfconv check [options] SOURCE...
-
-Reads each source data file as a conversion run would read it and writes nothing. Lists every
-section found (its tag, the line of its tag line, its count and what actually stands there)
-and every problem with its line and severity:
-
-  error    the run would stop there (a count that promises more records than the file holds,
-           bytes that are not code page 932, a date without "/", a count beyond 32 767, a
-           value that the tables cannot hold), or it would read another section's tag line as
-           records
-  warning  the run goes on, but probably not as meant: lines before, between or after the
-           sections that no search reaches, a second tag line of a section, a "～" with no
-           entry to extend, a "$O" series out of ascending depth, depths that are not numbers,
-           a "$K" record without text, names that the tables will hold in double quotes
-
-@PATHS@
-
-Options:
-  --format text|json  the form of the output (default text)
-  --lang ja|en        the language of the findings (default: Japanese when the first of
-                      LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
-  --drive X=DIR       @DRIVE@
-  --help              show this text
-
-Exit status:
-  0  no file has an error (warnings allowed)
-  1  some file has an error, or cannot be read
-  2  usage error
-
-Examples:
-@EXAMPLES@)";
-
+// The words of its help text (in the catalogue) that differ between hosts.
 constexpr support::HostWords kCheckWords[] = {
-    {"@PATHS@",
-     "SOURCE is a host path (beginning with /, ./, ../ or ~/) or a drive path through the drive "
-     "map.",
-     "SOURCE is a Windows path; one that begins with \".\\\" or \"..\\\" is taken from the current "
-     "folder."},
-    {"@EXAMPLES@",
-     "  gdfconv check ./B-1.gdf\n"
-     "  gdfconv check --format json data/*.gdf > check.json\n"
-     "  gdfconv check --drive D=/srv/borings 'D:\\2003\\B-1.gdf'\n",
-     "  gdfconv check D:\\2003\\B-1.gdf\n"
-     "  gdfconv check --format json .\\B-1.gdf .\\B-2.gdf > check.json\n"},
+    {"@PATHS@", MessageId::kHelpCheckPathsPosix, MessageId::kHelpCheckPathsWindows},
+    {"@EXAMPLES@", MessageId::kHelpCheckExamplesPosix, MessageId::kHelpCheckExamplesWindows},
 };
 
 int Usage(const std::string& why) {
@@ -120,7 +80,8 @@ int RunCheckCommand(const std::vector<std::string>& args) {
   auto line = ParseCommandLine(args, options, Operands::kTaken, error);
   if (!line) return Usage(error);
   if (line->help) {
-    std::cout << support::HelpForThisHost(kCheckHelp, kCheckWords);
+    std::cout << support::HelpForThisHost(MessageId::kHelpCheck, kCheckWords,
+                                          LanguageOfArguments(args));
     return kExitConverted;
   }
   const std::string format = line->Value("--format").value_or("text");

@@ -301,14 +301,8 @@ namespace {
 
 // The option texts that every command with these options shares.
 constexpr HostWords kSharedWords[] = {
-    {"@SYSTEM_DIR@", "the folder that stands for the system directory (default /etc/gdfconv)",
-     "the folder of VirizuV5.ini (default: the system folder as a 32-bit\n"
-     "                      program sees it: the VirtualStore copy of SysWOW64, SysWOW64, the\n"
-     "                      VirtualStore copy of System32, System32; the first that holds it)"},
-    {"@DRIVE@",
-     "map drive letter X to host folder DIR (repeatable); Z: maps to / unless\n"
-     "                      given otherwise",
-     "stand drive letter X for folder DIR, as subst does (repeatable)"},
+    {"@SYSTEM_DIR@", MessageId::kHelpSystemDirPosix, MessageId::kHelpSystemDirWindows},
+    {"@DRIVE@", MessageId::kHelpDrivePosix, MessageId::kHelpDriveWindows},
 };
 
 void ReplaceAll(std::string& text, std::string_view marker, std::string_view words) {
@@ -320,13 +314,14 @@ void ReplaceAll(std::string& text, std::string_view marker, std::string_view wor
 
 }  // namespace
 
-std::string HelpForThisHost(std::string text, std::span<const HostWords> words) {
-  for (const HostWords& word : words) {
-    ReplaceAll(text, word.marker, kHostPathsAreWindowsPaths ? word.windows : word.posix);
-  }
-  for (const HostWords& word : kSharedWords) {
-    ReplaceAll(text, word.marker, kHostPathsAreWindowsPaths ? word.windows : word.posix);
-  }
+std::string HelpForThisHost(MessageId help, std::span<const HostWords> words, Language language) {
+  std::string text = Said(Say(help), language);
+  const auto put = [&](const HostWords& word) {
+    ReplaceAll(text, word.marker,
+               Said(Say(kHostPathsAreWindowsPaths ? word.windows : word.posix), language));
+  };
+  for (const HostWords& word : words) put(word);
+  for (const HostWords& word : kSharedWords) put(word);
   return text;
 }
 

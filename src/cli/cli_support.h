@@ -83,16 +83,16 @@ std::size_t DisplayWidth(std::string_view utf8);
 /// `utf8` followed by blanks up to `width` columns.
 std::string PadRight(const std::string& utf8, std::size_t width);
 
-/// A word of a help text that differs between hosts: `marker` in the text stands for `posix` on
-/// Linux and for `windows` on Windows.
+/// Words of a help text that differ between hosts: `marker` in the text stands for the message
+/// `posix` on Linux and `windows` on Windows.
 struct HostWords {
   std::string_view marker;
-  std::string_view posix;
-  std::string_view windows;
+  MessageId posix;
+  MessageId windows;
 };
-/// A command's help text for this host: its own markers replaced, then the ones every command
-/// shares (@SYSTEM_DIR@, @DRIVE@, @EXAMPLES@ as given).
-std::string HelpForThisHost(std::string text, std::span<const HostWords> words);
+/// A help text of the catalogue for this host in a language: its own markers replaced, then the
+/// ones every command shares (@SYSTEM_DIR@, @DRIVE@).
+std::string HelpForThisHost(MessageId help, std::span<const HostWords> words, Language language);
 
 /// Prints what a dry run found: how the run would end, then each folder with its files.
 void PrintDryRun(std::ostream& out, const DryRunResult& result, Language language);

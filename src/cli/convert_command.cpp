@@ -19,74 +19,10 @@
 namespace gdf::cli {
 namespace {
 
-constexpr const char kConvertHelp[] = R"(Usage: gdfconv convert [options] SOURCE TARGET
-
-Converts the source data file SOURCE into record files in the target folder TARGET, and adds
-new names to the lookup tables of the pattern-data folder.
-
-SOURCE and TARGET are what the window's two text boxes would hold. @PATHS@
-
-Options:
-  --pattern-dir DIR   the pattern-data folder (host folder); without it the folder named in
-                      VirizuV5.ini in the system folder is used
-  --system-dir DIR    @SYSTEM_DIR@
-  --program-dir DIR   the program's own folder, where PATADD.txt is left (default: the folder
-                      of the gdfconv executable)
-  --drive X=DIR       @DRIVE@
-  --yes               answer Yes when asked whether to create a missing target folder
-                      (without it the question is asked on a terminal, else answered No)
-  --lock-wait SECONDS how long to wait for another conversion that uses the same
-                      pattern-data folder (default 30); then the run fails with exit 3
-  --quiet             print only the completion text
-  --lang ja|en        the language of the program's own messages (default: Japanese when the
-                      first of LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
-  --dry-run           do everything the run would do without writing any file, and list what
-                      it would do: each file of the target folder and of the pattern-data folder
-                      written, grown or left alone, with line counts and the table lines it
-                      would add; a missing target folder is taken as answered Yes. The exit
-                      status is the one the run would have
-  --report FILE.json  write the run's report as JSON to FILE.json (host path): the inputs,
-                      every file written with its size and line count, every table line added,
-                      and the completion text, the refusal or the failure with its stage, file
-                      and line; with --dry-run, also what the run would do to each folder
-  --preview FILE.svg  also draw what the run wrote (or, with --dry-run, would write) as an SVG
-                      picture, read back from the record files themselves (see gdfconv preview
-                      --help); the picture is written also when the run is refused or fails
-  --help              show this text
-
-Exit status:
-  0  the run ended with "変換が正常に終了しました。" (on stdout)
-  1  a check refused the run (its message on stderr); nothing was written
-  2  usage error
-  3  the run failed during the conversion; stderr names the stage, the file and the source
-     line; files written before the failure stay
-
-Examples:
-@EXAMPLES@)";
-
+// The words of its help text (in the catalogue) that differ between hosts.
 constexpr support::HostWords kConvertWords[] = {
-    {"@PATHS@",
-     "A text that begins with\n"
-     "\"/\", \"./\", \"../\" or \"~/\" is a host path and is turned into a drive path through the "
-     "drive map\n"
-     "(the longest mapped folder that holds it wins); any other text (\"D:\\WORK\\B-1\", \"DATA\") "
-     "reaches\n"
-     "the run unchanged.",
-     "They are Windows paths as\n"
-     "typed there (\"D:\\WORK\\2003\\B-1\"); a text that begins with \".\\\" or \"..\\\" is made "
-     "absolute\n"
-     "against the current folder, and any other text (\"DATA\") reaches the run unchanged."},
-    {"@EXAMPLES@",
-     "  gdfconv convert --pattern-dir ~/pattern --yes ./B-1.gdf ./out/B-1\n"
-     "  gdfconv convert --drive D=/srv/borings 'D:\\2003\\B-1.gdf' 'D:\\WORK\\2003\\SITE\\B-1'\n"
-     "  gdfconv convert --dry-run --pattern-dir ~/pattern ./B-1.gdf ./out/B-1\n"
-     "  gdfconv convert --pattern-dir ~/pattern --yes --report B-1.json ./B-1.gdf ./out/B-1\n"
-     "  gdfconv convert --pattern-dir ~/pattern --yes --preview B-1.svg ./B-1.gdf ./out/B-1\n",
-     "  gdfconv convert D:\\2003\\B-1.gdf D:\\WORK\\2003\\SITE\\B-1\n"
-     "  gdfconv convert --yes --pattern-dir C:\\PATTERN .\\B-1.gdf .\\OUT\\B-1\n"
-     "  gdfconv convert --dry-run .\\B-1.gdf D:\\WORK\\B-1\n"
-     "  gdfconv convert --yes --report B-1.json --preview B-1.svg .\\B-1.gdf D:\\WORK\\B-1\n"
-     "  gdfconv convert --drive W=\"C:\\Users\\tanaka\\My borings\" W:\\B-1.gdf W:\\OUT\\B-1\n"},
+    {"@PATHS@", MessageId::kHelpConvertPathsPosix, MessageId::kHelpConvertPathsWindows},
+    {"@EXAMPLES@", MessageId::kHelpConvertExamplesPosix, MessageId::kHelpConvertExamplesWindows},
 };
 
 const std::vector<OptionRule> kConvertOptions = {
@@ -128,7 +64,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   auto line = ParseCommandLine(args, kConvertOptions, Operands::kTaken, error);
   if (!line) return Usage(error, language);
   if (line->help) {
-    std::cout << support::HelpForThisHost(kConvertHelp, kConvertWords);
+    std::cout << support::HelpForThisHost(MessageId::kHelpConvert, kConvertWords, language);
     return kExitConverted;
   }
   const std::vector<std::string>& positional = line->operands;

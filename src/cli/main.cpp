@@ -11,39 +11,21 @@
 
 namespace {
 
-constexpr const char kUsage[] =
-    R"(gdfconv - converts boring-log source data files (*.gdf) into record files
-
-Usage:
-  gdfconv convert [options] SOURCE TARGET   convert one source data file (--dry-run to see
-                                            what it would do, --report FILE.json for scripts)
-  gdfconv check [options] SOURCE...         list the sections and problems of source files
-  gdfconv preview [options] SOURCE -o FILE.svg
-                                            draw what a run would hand the drawing system,
-                                            writing nothing but the picture
-  gdfconv batch [options] --target-root DIR SOURCE...
-  gdfconv batch [options] --list FILE       convert many source files, each into its own folder
-  gdfconv --help                            show this text
-  gdfconv COMMAND --help                    the options of a command, with examples
-
-Exit status: 0 converted, 1 refused by a check, 2 usage error, 3 failed during the conversion;
-check: 0 no errors, 1 some file has an error.
-)";
-
-}  // namespace
-
-namespace {
+// The usage in a language.
+std::string Usage(gdf::Language language) {
+  return gdf::ToUtf8(gdf::Render(gdf::Say(gdf::MessageId::kHelpUsage), language));
+}
 
 int Main(std::vector<std::string> args) {
   gdf::PrepareStandardStreams();
   if (args.empty()) {
-    std::cerr << kUsage;
+    std::cerr << Usage(gdf::UserLanguage());
     return 2;
   }
   const std::string command = args.front();
   args.erase(args.begin());
   if (command == "--help" || command == "-h" || command == "help") {
-    std::cout << kUsage;
+    std::cout << Usage(gdf::LanguageOfArguments(args));
     return 0;
   }
   if (command == "convert") return gdf::cli::RunConvertCommand(args);
@@ -56,7 +38,7 @@ int Main(std::vector<std::string> args) {
                    gdf::Say(gdf::MessageId::kUsageUnknownCommand, {gdf::FromUtf8(command)}),
                    language))
             << "\n\n"
-            << kUsage;
+            << Usage(language);
   return 2;
 }
 

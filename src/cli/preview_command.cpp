@@ -17,52 +17,9 @@
 namespace gdf::cli {
 namespace {
 
-constexpr const char kPreviewHelp[] = R"(Usage: gdfconv preview [options] SOURCE -o FILE.svg
-
-Draws the boring of the source data file SOURCE as an SVG picture: what a conversion would
-hand the drawing system, taken from the record files that the run writes, without writing any
-of them and without changing any table (the run is made on an overlay that keeps its files in
-memory). Open the picture in any browser.
-
-The picture has the title texts (Titl01.txt, Titl02.txt) at the top, a depth axis in metres
-(30 m fill an A4-high page; a deeper boring gets a taller page), and a column per record file in
-the order the run writes them: the layers of X1.TXT as bands with their name codes (names the
-tables do not hold yet are marked "new"), the texts of X3.TXT and R30.TXT to R35.TXT with range
-entries as brackets, the totals of X5.TXT as bars, the readings of N9.TXT and N8.TXT with their
-dates, the two series of R41.TXT as line charts, the values of G71.TXT, G73.TXT, G81.TXT and
-R72.TXT, and the notes of X12.TXT. Values appear as the record files hold them, cut to their
-field widths. What gdfconv check finds, and depths that go up or lie below the boring's length,
-are marked in red at their depth (hover over a mark for the finding).
-
-Options:
-  -o, --output FILE.svg  the picture to write (host path); required
-  --target DIR        the target folder the run is made for (as in convert; nothing is written
-                      there); default: a folder named after SOURCE on its drive
-  --pattern-dir DIR   the pattern-data folder (host folder); without it the folder named in
-                      VirizuV5.ini in the system folder is used
-  --system-dir DIR    @SYSTEM_DIR@
-  --program-dir DIR   the program's own folder
-  --drive X=DIR       map drive letter X to host folder DIR (repeatable)
-  --lang ja|en        the language of the program's own messages (default: Japanese when the
-                      first of LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
-  --help              show this text
-
-Exit status:
-  0  the picture was written and the run would end with "変換が正常に終了しました。"
-  1  the run would be refused (the picture shows why), or the source cannot be previewed
-  2  usage error, or the picture cannot be written
-  3  the run would fail; the picture shows what it would write before the failure
-
-Examples:
-@EXAMPLES@)";
-
+// The words of its help text (in the catalogue) that differ between hosts.
 constexpr support::HostWords kPreviewWords[] = {
-    {"@EXAMPLES@",
-     "  gdfconv preview --pattern-dir ~/pattern ./B-1.gdf -o B-1.svg\n"
-     "  gdfconv preview --drive D=/srv/borings --pattern-dir ~/pattern 'D:\\2003\\B-1.gdf' -o "
-     "B-1.svg\n",
-     "  gdfconv preview D:\\2003\\B-1.gdf -o B-1.svg\n"
-     "  gdfconv preview --target D:\\WORK\\B-1 .\\B-1.gdf -o B-1.svg\n"},
+    {"@EXAMPLES@", MessageId::kHelpPreviewExamplesPosix, MessageId::kHelpPreviewExamplesWindows},
 };
 
 int Usage(const CatalogueMessage& why, Language language) {
@@ -95,7 +52,7 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
   auto line = ParseCommandLine(args, kPreviewOptions, Operands::kTakenUndashed, error);
   if (!line) return Usage(error, language);
   if (line->help) {
-    std::cout << support::HelpForThisHost(kPreviewHelp, kPreviewWords);
+    std::cout << support::HelpForThisHost(MessageId::kHelpPreview, kPreviewWords, language);
     return kExitConverted;
   }
   HostSettings& host = line->host;

@@ -18,6 +18,575 @@ struct Entry {
 
 using M = MessageId;
 
+// The help texts: the command line's usage, each command's --help and the window's. A marker
+// (@PATHS@, @SYSTEM_DIR@, @DRIVE@, @EXAMPLES@) stands for words that differ between the hosts,
+// which the front end puts in; the examples are commands, the same in both languages.
+namespace help {
+
+constexpr const char16_t kUsageJa[] =
+    uR"(gdfconv - ボーリング柱状図の変換元ファイル（*.gdf）をレコードファイルに変換します
+
+使い方:
+  gdfconv convert [オプション] SOURCE TARGET
+                                            変換元ファイルを１つ変換する（--dry-run で
+                                            何をするかを確認、--report FILE.json で
+                                            スクリプト向けの報告）
+  gdfconv check [オプション] SOURCE...      変換元ファイルのセクションと問題を一覧する
+  gdfconv preview [オプション] SOURCE -o FILE.svg
+                                            実行が作図システムに渡すものを図に描く
+                                            （書き込むのは図だけ）
+  gdfconv batch [オプション] --target-root DIR SOURCE...
+  gdfconv batch [オプション] --list FILE    多数の変換元ファイルを、それぞれ専用の
+                                            フォルダに変換する
+  gdfconv --help                            この説明を表示する
+  gdfconv COMMAND --help                    コマンドのオプションと例を表示する
+
+終了ステータス: 0 変換した、1 チェックで拒否された、2 使い方の誤り、3 変換中に失敗した。
+check では 0 エラーなし、1 いずれかのファイルにエラーがある。
+)";
+
+constexpr const char16_t kUsageEn[] =
+    uR"(gdfconv - converts boring-log source data files (*.gdf) into record files
+
+Usage:
+  gdfconv convert [options] SOURCE TARGET   convert one source data file (--dry-run to see
+                                            what it would do, --report FILE.json for scripts)
+  gdfconv check [options] SOURCE...         list the sections and problems of source files
+  gdfconv preview [options] SOURCE -o FILE.svg
+                                            draw what a run would hand the drawing system,
+                                            writing nothing but the picture
+  gdfconv batch [options] --target-root DIR SOURCE...
+  gdfconv batch [options] --list FILE       convert many source files, each into its own folder
+  gdfconv --help                            show this text
+  gdfconv COMMAND --help                    the options of a command, with examples
+
+Exit status: 0 converted, 1 refused by a check, 2 usage error, 3 failed during the conversion;
+check: 0 no errors, 1 some file has an error.
+)";
+
+constexpr const char16_t kConvertJa[] =
+    uR"(使い方: gdfconv convert [オプション] SOURCE TARGET
+
+変換元ファイル SOURCE を変換先フォルダ TARGET のレコードファイルに変換し、新しい名前を
+パターンデータフォルダの参照テーブルに追加します。
+
+SOURCE と TARGET には、ウィンドウの２つのテキストボックスに入れるものを指定します。
+@PATHS@
+
+オプション:
+  --pattern-dir DIR   パターンデータフォルダ（ホストのフォルダ）。省略時は、システム
+                      フォルダの VirizuV5.ini に書かれたフォルダを使う
+  --system-dir DIR    @SYSTEM_DIR@
+  --program-dir DIR   PATADD.txt を置く、プログラム自身のフォルダ（既定: gdfconv の
+                      実行ファイルのあるフォルダ）
+  --drive X=DIR       @DRIVE@
+  --yes               変換先フォルダがないとき、作成するかの問いに「はい」と答える
+                      （省略時は、端末なら問い、端末でなければ「いいえ」と答える）
+  --lock-wait SECONDS 同じパターンデータフォルダを使う別の変換を待つ秒数（既定 30）。
+                      過ぎると終了ステータス 3 で失敗する
+  --quiet             完了メッセージだけを表示する
+  --lang ja|en        プログラム独自のメッセージの言語（既定: LC_ALL、LC_MESSAGES、
+                      LANG のうち最初に設定されているものが「ja」で始まれば日本語）
+  --dry-run           ファイルを一切書き込まずに実行と同じことをし、することを一覧する。
+                      変換先フォルダとパターンデータフォルダの各ファイルについて、書くか、
+                      追記するか、そのままかを、行数と追加するテーブル行とともに示す。
+                      変換先フォルダがなければ「はい」と答えたものとする。
+                      終了ステータスは実行したときと同じ
+  --report FILE.json  実行の報告を JSON で FILE.json（ホストのパス）に書く。入力、書いた
+                      各ファイルとそのサイズと行数、追加した各テーブル行、そして完了メッセージ、
+                      拒否、または失敗とその段階・ファイル・行。--dry-run では各フォルダに
+                      何をするかも書く
+  --preview FILE.svg  実行が書いたもの（--dry-run では書くはずのもの）を SVG の図にも描く。
+                      図はレコードファイルそのものから読み直す（gdfconv preview --help を
+                      参照）。実行が拒否されたり失敗したりしたときも図を書く
+  --help              この説明を表示する
+
+終了ステータス:
+  0  実行が「変換が正常に終了しました。」で終わった（標準出力）
+  1  チェックが実行を拒否した（そのメッセージは標準エラー出力）。何も書き込んでいない
+  2  使い方の誤り
+  3  変換中に失敗した。標準エラー出力に段階、ファイル、変換元の行を示す。失敗の前に
+     書いたファイルは残る
+
+例:
+@EXAMPLES@)";
+
+constexpr const char16_t kConvertEn[] =
+    uR"(Usage: gdfconv convert [options] SOURCE TARGET
+
+Converts the source data file SOURCE into record files in the target folder TARGET, and adds
+new names to the lookup tables of the pattern-data folder.
+
+SOURCE and TARGET are what the window's two text boxes would hold. @PATHS@
+
+Options:
+  --pattern-dir DIR   the pattern-data folder (host folder); without it the folder named in
+                      VirizuV5.ini in the system folder is used
+  --system-dir DIR    @SYSTEM_DIR@
+  --program-dir DIR   the program's own folder, where PATADD.txt is left (default: the folder
+                      of the gdfconv executable)
+  --drive X=DIR       @DRIVE@
+  --yes               answer Yes when asked whether to create a missing target folder
+                      (without it the question is asked on a terminal, else answered No)
+  --lock-wait SECONDS how long to wait for another conversion that uses the same
+                      pattern-data folder (default 30); then the run fails with exit 3
+  --quiet             print only the completion text
+  --lang ja|en        the language of the program's own messages (default: Japanese when the
+                      first of LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
+  --dry-run           do everything the run would do without writing any file, and list what
+                      it would do: each file of the target folder and of the pattern-data folder
+                      written, grown or left alone, with line counts and the table lines it
+                      would add; a missing target folder is taken as answered Yes. The exit
+                      status is the one the run would have
+  --report FILE.json  write the run's report as JSON to FILE.json (host path): the inputs,
+                      every file written with its size and line count, every table line added,
+                      and the completion text, the refusal or the failure with its stage, file
+                      and line; with --dry-run, also what the run would do to each folder
+  --preview FILE.svg  also draw what the run wrote (or, with --dry-run, would write) as an SVG
+                      picture, read back from the record files themselves (see gdfconv preview
+                      --help); the picture is written also when the run is refused or fails
+  --help              show this text
+
+Exit status:
+  0  the run ended with "変換が正常に終了しました。" (on stdout)
+  1  a check refused the run (its message on stderr); nothing was written
+  2  usage error
+  3  the run failed during the conversion; stderr names the stage, the file and the source
+     line; files written before the failure stay
+
+Examples:
+@EXAMPLES@)";
+
+constexpr const char16_t kConvertPathsPosixJa[] =
+    u"「/」「./」「../」「~/」で始まるテキストはホストのパスで、ドライブの割り当てを通して\n"
+    u"ドライブのパスに直します（それを含む割り当てフォルダのうち最も長いものを使います）。\n"
+    u"それ以外のテキスト（「D:\\WORK\\B-1」「DATA」）はそのまま実行に渡します。";
+constexpr const char16_t kConvertPathsPosixEn[] =
+    u"A text that begins with\n"
+    u"\"/\", \"./\", \"../\" or \"~/\" is a host path and is turned into a drive path through the "
+    u"drive map\n"
+    u"(the longest mapped folder that holds it wins); any other text (\"D:\\WORK\\B-1\", \"DATA\") "
+    u"reaches\n"
+    u"the run unchanged.";
+constexpr const char16_t kConvertPathsWindowsJa[] =
+    u"どちらも Windows で入力するとおりの Windows のパスです（「D:\\WORK\\2003\\B-1」）。\n"
+    u"「.\\」や「..\\」で始まるものは現在のフォルダを基準に絶対パスにし、それ以外のテキスト\n"
+    u"（「DATA」）はそのまま実行に渡します。";
+constexpr const char16_t kConvertPathsWindowsEn[] =
+    u"They are Windows paths as\n"
+    u"typed there (\"D:\\WORK\\2003\\B-1\"); a text that begins with \".\\\" or \"..\\\" is made "
+    u"absolute\n"
+    u"against the current folder, and any other text (\"DATA\") reaches the run unchanged.";
+
+constexpr const char16_t kConvertExamplesPosix[] =
+    u"  gdfconv convert --pattern-dir ~/pattern --yes ./B-1.gdf ./out/B-1\n"
+    u"  gdfconv convert --drive D=/srv/borings 'D:\\2003\\B-1.gdf' 'D:\\WORK\\2003\\SITE\\B-1'\n"
+    u"  gdfconv convert --dry-run --pattern-dir ~/pattern ./B-1.gdf ./out/B-1\n"
+    u"  gdfconv convert --pattern-dir ~/pattern --yes --report B-1.json ./B-1.gdf ./out/B-1\n"
+    u"  gdfconv convert --pattern-dir ~/pattern --yes --preview B-1.svg ./B-1.gdf ./out/B-1\n";
+constexpr const char16_t kConvertExamplesWindows[] =
+    u"  gdfconv convert D:\\2003\\B-1.gdf D:\\WORK\\2003\\SITE\\B-1\n"
+    u"  gdfconv convert --yes --pattern-dir C:\\PATTERN .\\B-1.gdf .\\OUT\\B-1\n"
+    u"  gdfconv convert --dry-run .\\B-1.gdf D:\\WORK\\B-1\n"
+    u"  gdfconv convert --yes --report B-1.json --preview B-1.svg .\\B-1.gdf D:\\WORK\\B-1\n"
+    u"  gdfconv convert --drive W=\"C:\\Users\\tanaka\\My borings\" W:\\B-1.gdf W:\\OUT\\B-1\n";
+
+constexpr const char16_t kCheckJa[] =
+    uR"(使い方: gdfconv check [オプション] SOURCE...
+
+各変換元ファイルを変換の実行と同じように読み、何も書き込みません。見つかったセクション
+（タグ、タグ行の行番号、個数、実際にあるもの）と、すべての問題をその行と重大度とともに
+一覧します:
+
+  error    実行はそこで止まる（ファイルにあるより多くのレコードを示す個数、コードページ
+           932 でないバイト、「/」のない日付、32 767 を超える個数、テーブルに入らない値）、
+           または別のセクションのタグ行をレコードとして読んでしまう
+  warning  実行は続くが、おそらく意図どおりではない: セクションの前、間、後ろにあって
+           どの検索も届かない行、セクションの２つ目のタグ行、延ばす項目のない「～」、深度の
+           昇順になっていない「$O」の系列、数値でない深度、本文のない「$K」のレコード、
+           テーブルが二重引用符で囲んで持つ名前
+
+@PATHS@
+
+オプション:
+  --format text|json  出力の形式（既定 text）
+  --lang ja|en        指摘の言語（既定: LC_ALL、LC_MESSAGES、LANG のうち最初に設定されて
+                      いるものが「ja」で始まれば日本語）
+  --drive X=DIR       @DRIVE@
+  --help              この説明を表示する
+
+終了ステータス:
+  0  どのファイルにもエラーがない（警告はあってもよい）
+  1  いずれかのファイルにエラーがあるか、読めないファイルがある
+  2  使い方の誤り
+
+例:
+@EXAMPLES@)";
+
+constexpr const char16_t kCheckEn[] =
+    uR"(Usage: gdfconv check [options] SOURCE...
+
+Reads each source data file as a conversion run would read it and writes nothing. Lists every
+section found (its tag, the line of its tag line, its count and what actually stands there)
+and every problem with its line and severity:
+
+  error    the run would stop there (a count that promises more records than the file holds,
+           bytes that are not code page 932, a date without "/", a count beyond 32 767, a
+           value that the tables cannot hold), or it would read another section's tag line as
+           records
+  warning  the run goes on, but probably not as meant: lines before, between or after the
+           sections that no search reaches, a second tag line of a section, a "～" with no
+           entry to extend, a "$O" series out of ascending depth, depths that are not numbers,
+           a "$K" record without text, names that the tables will hold in double quotes
+
+@PATHS@
+
+Options:
+  --format text|json  the form of the output (default text)
+  --lang ja|en        the language of the findings (default: Japanese when the first of
+                      LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
+  --drive X=DIR       @DRIVE@
+  --help              show this text
+
+Exit status:
+  0  no file has an error (warnings allowed)
+  1  some file has an error, or cannot be read
+  2  usage error
+
+Examples:
+@EXAMPLES@)";
+
+constexpr const char16_t kCheckPathsPosixJa[] =
+    u"SOURCE はホストのパス（/、./、../、~/ で始まるもの）か、ドライブの割り当てを通した\n"
+    u"ドライブのパスです。";
+constexpr const char16_t kCheckPathsPosixEn[] =
+    u"SOURCE is a host path (beginning with /, ./, ../ or ~/) or a drive path through the drive "
+    u"map.";
+constexpr const char16_t kCheckPathsWindowsJa[] =
+    u"SOURCE は Windows のパスです。「.\\」や「..\\」で始まるものは現在のフォルダから辿ります。";
+constexpr const char16_t kCheckPathsWindowsEn[] =
+    u"SOURCE is a Windows path; one that begins with \".\\\" or \"..\\\" is taken from the current "
+    u"folder.";
+
+constexpr const char16_t kCheckExamplesPosix[] =
+    u"  gdfconv check ./B-1.gdf\n"
+    u"  gdfconv check --format json data/*.gdf > check.json\n"
+    u"  gdfconv check --drive D=/srv/borings 'D:\\2003\\B-1.gdf'\n";
+constexpr const char16_t kCheckExamplesWindows[] =
+    u"  gdfconv check D:\\2003\\B-1.gdf\n"
+    u"  gdfconv check --format json .\\B-1.gdf .\\B-2.gdf > check.json\n";
+
+constexpr const char16_t kBatchJa[] =
+    uR"(使い方: gdfconv batch [オプション] --target-root DIR SOURCE...
+        gdfconv batch [オプション] --list FILE
+
+多数の変換元ファイルを１回の呼び出しで、同じパターンデータフォルダに対して順に変換します。
+それぞれ専用の変換先フォルダに入ります。--target-root では DIR の中にファイルの拡張子を
+除いた名前のフォルダを作り（B-1.gdf なら DIR\B-1）、なければ作成します。--list では一覧が
+示す変換先に入ります。拒否されたり失敗したりしたファイルがあってもバッチは止まりません。
+最後の集計表に、各ファイルの結果と理由を示します。
+
+フォルダである SOURCE は、その中の *.gdf ファイルすべてを表します。
+@PATHS@
+
+端末では、変換中のファイル（N 個中の n 番目、その名前、経過時間）を進み具合のバーで
+示します。端末でなければ、ファイルごとに１行を表示します。
+
+オプション:
+  --target-root DIR   変換元ファイルごとのフォルダを受け取るフォルダ。ないときは
+                      --yes があるときだけ作成する
+  --list FILE         組を１行に１つ書いた UTF-8 のテキストファイル: SOURCE、タブ、
+                      TARGET。空行と「#」で始まる行は読み飛ばす
+  --pattern-dir DIR   パターンデータフォルダ（ホストのフォルダ）。省略時は、システム
+                      フォルダの VirizuV5.ini に書かれたフォルダを使う
+  --system-dir DIR    @SYSTEM_DIR@
+  --program-dir DIR   PATADD.txt を置く、プログラム自身のフォルダ
+  --drive X=DIR       @DRIVE@
+  --yes               ない変換先ルートを作成し、一覧の変換先がないときは「はい」と答える
+                      （省略時はそのファイルを拒否する）
+  --lock-wait SECONDS 各実行が同じパターンデータフォルダを使う別の変換を待つ秒数（既定 30）
+  --dry-run           ファイルを一切書き込まずにすべてを行う。後のファイルは、前の
+                      ファイルが追加するはずのテーブル行を見る
+  --report FILE.json  すべての実行の報告を JSON で FILE.json（ホストのパス）に書く
+  --preview-dir DIR   各ファイルの図を DIR（ホストのフォルダ、なければ作成する）に STEM.svg
+                      として描く。図はその実行が書いたファイルから読み直す。すべての図を
+                      並べ、各図の上にファイルの結果を示す index.html も書く（gdfconv
+                      preview --help を参照）
+  --quiet             集計の行だけを表示する
+  --lang ja|en        プログラム独自のメッセージの言語（既定: LC_ALL、LC_MESSAGES、
+                      LANG のうち最初に設定されているものが「ja」で始まれば日本語）
+  --help              この説明を表示する
+
+終了ステータス:
+  0  すべてのファイルを変換した
+  1  失敗したファイルはないが、チェックで拒否されたものがある（そのメッセージは集計表に）
+  2  使い方の誤り
+  3  変換中に失敗したファイルがある
+
+例:
+@EXAMPLES@)";
+
+constexpr const char16_t kBatchEn[] =
+    uR"(Usage: gdfconv batch [options] --target-root DIR SOURCE...
+       gdfconv batch [options] --list FILE
+
+Converts many source data files in one call, one after another, against the same pattern-data
+folder. Each goes into its own target folder: with --target-root, a folder per file named after
+the file's stem inside DIR (B-1.gdf into DIR\B-1), which the batch creates when it is missing;
+with --list, the targets that the list names. A file that is refused or fails does not stop
+the batch; a summary table at the end gives the outcome of each, with the reason.
+
+A SOURCE that is a folder stands for every *.gdf file in it. @PATHS@
+
+On a terminal a progress bar shows the file being converted (file n of N, its name, the time
+elapsed); otherwise one line is printed per file.
+
+Options:
+  --target-root DIR   the folder that receives a folder per source data file; when it does not
+                      exist it is created only with --yes
+  --list FILE         a UTF-8 text file of pairs, one a line: SOURCE, a tab, TARGET; blank lines
+                      and lines that begin with "#" are passed over
+  --pattern-dir DIR   the pattern-data folder (host folder); without it the folder named in
+                      VirizuV5.ini in the system folder is used
+  --system-dir DIR    @SYSTEM_DIR@
+  --program-dir DIR   the program's own folder, where PATADD.txt is left
+  --drive X=DIR       map drive letter X to host folder DIR (repeatable)
+  --yes               create a missing target root, and answer Yes for missing targets of a
+                      list (without it such a file is refused)
+  --lock-wait SECONDS how long each run waits for another conversion on the same pattern-data
+                      folder (default 30)
+  --dry-run           do everything without writing any file; later files see the table lines
+                      that earlier ones would add
+  --report FILE.json  write the report of every run as JSON to FILE.json (host path)
+  --preview-dir DIR   draw each file's picture into DIR (host folder, created when missing) as
+                      STEM.svg, read back from the files its run wrote, and an index.html that
+                      shows them all, each file's outcome above its picture (see gdfconv
+                      preview --help)
+  --quiet             print only the summary line
+  --lang ja|en        the language of the program's own messages (default: Japanese when the
+                      first of LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
+  --help              show this text
+
+Exit status:
+  0  every file was converted
+  1  no file failed, but some were refused by a check (their message is in the summary)
+  2  usage error
+  3  some file failed during its conversion
+
+Examples:
+@EXAMPLES@)";
+
+constexpr const char16_t kBatchPathsPosixJa[] =
+    u"SOURCE、DIR、一覧のパスは、ホストのパス（/、./、../、~/ で始まるもの）か、ドライブの\n"
+    u"割り当てを通したドライブのパスです。";
+constexpr const char16_t kBatchPathsPosixEn[] =
+    u"SOURCE, DIR and the paths of the\n"
+    u"list are host paths (beginning with /, ./, ../ or ~/) or drive paths through the drive map.";
+constexpr const char16_t kBatchPathsWindowsJa[] =
+    u"SOURCE、DIR、一覧のパスは Windows のパスです。「.\\」や「..\\」で始まるものは現在の\n"
+    u"フォルダから辿ります。";
+constexpr const char16_t kBatchPathsWindowsEn[] =
+    u"SOURCE, DIR and the paths of the\n"
+    u"list are Windows paths; one that begins with \".\\\" or \"..\\\" is taken from the current "
+    u"folder.";
+
+constexpr const char16_t kBatchExamplesPosix[] =
+    u"  gdfconv batch --pattern-dir ~/pattern --target-root ./out ./logs/*.gdf\n"
+    u"  gdfconv batch --pattern-dir ~/pattern --target-root 'D:\\WORK\\2003\\SITE' --drive D=/srv "
+    u"./logs\n"
+    u"  gdfconv batch --pattern-dir ~/pattern --yes --list pairs.txt --report batch.json\n"
+    u"  gdfconv batch --pattern-dir ~/pattern --dry-run --target-root ./out --preview-dir "
+    u"./pictures ./logs\n";
+constexpr const char16_t kBatchExamplesWindows[] =
+    u"  gdfconv batch --target-root D:\\WORK\\2003\\SITE D:\\LOGS\n"
+    u"  gdfconv batch --target-root D:\\WORK\\2003\\SITE D:\\LOGS\\B-1.gdf D:\\LOGS\\B-2.gdf\n"
+    u"  gdfconv batch --yes --list pairs.txt --report batch.json\n"
+    u"  gdfconv batch --dry-run --target-root D:\\OUT --preview-dir .\\pictures D:\\LOGS\n";
+
+constexpr const char16_t kPreviewJa[] =
+    uR"(使い方: gdfconv preview [オプション] SOURCE -o FILE.svg
+
+変換元ファイル SOURCE のボーリングを SVG の図に描きます。描くのは変換が作図システムに
+渡すもので、実行が書くレコードファイルから取り出します。ただし、そのどれも書き込まず、
+どのテーブルも変えません（実行はファイルをメモリに持つ上書き層の上で行います）。
+図はどのブラウザでも開けます。
+
+図には、上端に表題（Titl01.txt、Titl02.txt）、深度の軸（メートル単位。30 m で A4 の
+高さ、それより深いボーリングは縦長のページ）、そして実行が書く順にレコードファイルごとの
+列があります: X1.TXT の層は帯と名前コードで（テーブルにまだない名前には「new」の印）、
+X3.TXT と R30.TXT～R35.TXT の文字は範囲の項目を括弧で、X5.TXT の合計は棒で、N9.TXT と
+N8.TXT の測定値は日付とともに、R41.TXT の２つの系列は折れ線で、G71.TXT、G73.TXT、
+G81.TXT、R72.TXT の値と X12.TXT の注記も示します。値はレコードファイルにあるとおり、
+欄の幅で切って示します。gdfconv check が見つけたものと、上に戻る深度やボーリングの長さ
+より下の深度には、その深度に赤い印を付けます（印にマウスを重ねると指摘が出ます）。
+
+オプション:
+  -o, --output FILE.svg  書き込む図（ホストのパス）。必須
+  --target DIR        実行の対象とする変換先フォルダ（convert と同じ。そこには何も
+                      書き込まない）。既定: SOURCE のドライブにある、SOURCE の名前の
+                      フォルダ
+  --pattern-dir DIR   パターンデータフォルダ（ホストのフォルダ）。省略時は、システム
+                      フォルダの VirizuV5.ini に書かれたフォルダを使う
+  --system-dir DIR    @SYSTEM_DIR@
+  --program-dir DIR   プログラム自身のフォルダ
+  --drive X=DIR       @DRIVE@
+  --lang ja|en        プログラム独自のメッセージの言語（既定: LC_ALL、LC_MESSAGES、
+                      LANG のうち最初に設定されているものが「ja」で始まれば日本語）
+  --help              この説明を表示する
+
+終了ステータス:
+  0  図を書き、実行は「変換が正常に終了しました。」で終わるはず
+  1  実行は拒否されるはず（図にその理由を示す）、または変換元ファイルを図にできない
+  2  使い方の誤り、または図を書き込めない
+  3  実行は失敗するはず。図には失敗の前に書くはずのものを示す
+
+例:
+@EXAMPLES@)";
+
+constexpr const char16_t kPreviewEn[] =
+    uR"(Usage: gdfconv preview [options] SOURCE -o FILE.svg
+
+Draws the boring of the source data file SOURCE as an SVG picture: what a conversion would
+hand the drawing system, taken from the record files that the run writes, without writing any
+of them and without changing any table (the run is made on an overlay that keeps its files in
+memory). Open the picture in any browser.
+
+The picture has the title texts (Titl01.txt, Titl02.txt) at the top, a depth axis in metres
+(30 m fill an A4-high page; a deeper boring gets a taller page), and a column per record file in
+the order the run writes them: the layers of X1.TXT as bands with their name codes (names the
+tables do not hold yet are marked "new"), the texts of X3.TXT and R30.TXT to R35.TXT with range
+entries as brackets, the totals of X5.TXT as bars, the readings of N9.TXT and N8.TXT with their
+dates, the two series of R41.TXT as line charts, the values of G71.TXT, G73.TXT, G81.TXT and
+R72.TXT, and the notes of X12.TXT. Values appear as the record files hold them, cut to their
+field widths. What gdfconv check finds, and depths that go up or lie below the boring's length,
+are marked in red at their depth (hover over a mark for the finding).
+
+Options:
+  -o, --output FILE.svg  the picture to write (host path); required
+  --target DIR        the target folder the run is made for (as in convert; nothing is written
+                      there); default: a folder named after SOURCE on its drive
+  --pattern-dir DIR   the pattern-data folder (host folder); without it the folder named in
+                      VirizuV5.ini in the system folder is used
+  --system-dir DIR    @SYSTEM_DIR@
+  --program-dir DIR   the program's own folder
+  --drive X=DIR       map drive letter X to host folder DIR (repeatable)
+  --lang ja|en        the language of the program's own messages (default: Japanese when the
+                      first of LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
+  --help              show this text
+
+Exit status:
+  0  the picture was written and the run would end with "変換が正常に終了しました。"
+  1  the run would be refused (the picture shows why), or the source cannot be previewed
+  2  usage error, or the picture cannot be written
+  3  the run would fail; the picture shows what it would write before the failure
+
+Examples:
+@EXAMPLES@)";
+
+constexpr const char16_t kPreviewExamplesPosix[] =
+    u"  gdfconv preview --pattern-dir ~/pattern ./B-1.gdf -o B-1.svg\n"
+    u"  gdfconv preview --drive D=/srv/borings --pattern-dir ~/pattern 'D:\\2003\\B-1.gdf' -o "
+    u"B-1.svg\n";
+constexpr const char16_t kPreviewExamplesWindows[] =
+    u"  gdfconv preview D:\\2003\\B-1.gdf -o B-1.svg\n"
+    u"  gdfconv preview --target D:\\WORK\\B-1 .\\B-1.gdf -o B-1.svg\n";
+
+constexpr const char16_t kSystemDirPosixJa[] =
+    u"システムディレクトリに当たるフォルダ（既定 /etc/gdfconv）";
+constexpr const char16_t kSystemDirPosixEn[] =
+    u"the folder that stands for the system directory (default /etc/gdfconv)";
+constexpr const char16_t kSystemDirWindowsJa[] =
+    u"VirizuV5.ini のあるフォルダ（既定: 32 ビットのプログラムから見たシステム\n"
+    u"                      フォルダ。SysWOW64 の VirtualStore の写し、SysWOW64、System32 の\n"
+    u"                      VirtualStore の写し、System32 のうち、それがある最初のもの）";
+constexpr const char16_t kSystemDirWindowsEn[] =
+    u"the folder of VirizuV5.ini (default: the system folder as a 32-bit\n"
+    u"                      program sees it: the VirtualStore copy of SysWOW64, SysWOW64, the\n"
+    u"                      VirtualStore copy of System32, System32; the first that holds it)";
+
+constexpr const char16_t kDrivePosixJa[] =
+    u"ドライブ名 X をホストのフォルダ DIR に割り当てる（繰り返し指定可）。\n"
+    u"                      指定がなければ Z: は / に割り当てる";
+constexpr const char16_t kDrivePosixEn[] =
+    u"map drive letter X to host folder DIR (repeatable); Z: maps to / unless\n"
+    u"                      given otherwise";
+constexpr const char16_t kDriveWindowsJa[] =
+    u"subst と同じように、ドライブ名 X でフォルダ DIR を表す（繰り返し指定可）";
+constexpr const char16_t kDriveWindowsEn[] =
+    u"stand drive letter X for folder DIR, as subst does (repeatable)";
+
+// The window's, in a message box on Windows (it has no console to print on) and on the
+// terminal on Linux.
+constexpr const char16_t kWindowWindowsJa[] =
+    uR"(使い方: gdfconv-gui [オプション]
+
+変換ウィンドウを開きます。オプションは gdfconv convert と同じで、どちらも同じファイルを
+書きます:
+  --drive X=DIR       subst と同じように、ドライブ名 X でフォルダ DIR を表す（繰り返し指定可）
+  --system-dir DIR    VirizuV5.ini のあるフォルダ（既定: 32 ビットのプログラムから見た
+                      システムフォルダ）
+  --program-dir DIR   PATADD.txt を置く、プログラム自身のフォルダ（既定:
+                      gdfconv-gui.exe のあるフォルダ）
+  --help              この説明を表示する)";
+
+constexpr const char16_t kWindowWindowsEn[] =
+    uR"(Usage: gdfconv-gui [options]
+
+Opens the conversion window. The options are those of gdfconv convert, so that both write the
+same files:
+  --drive X=DIR       stand drive letter X for folder DIR, as subst does (repeatable)
+  --system-dir DIR    the folder of VirizuV5.ini (default: the system folder as a 32-bit
+                      program sees it)
+  --program-dir DIR   the program's own folder, where PATADD.txt is left (default: the folder
+                      of gdfconv-gui.exe)
+  --help              show this text)";
+
+constexpr const char16_t kWindowPosixJa[] =
+    uR"(使い方: gdfconv-gui [オプション]
+
+変換ウィンドウを開きます。ウィンドウはシステムディレクトリに当たるフォルダの VirizuV5.ini
+からパターンデータフォルダを読み、それがなければ開きません。ドライブ、フォルダ、ファイル
+の一覧は現在のフォルダから始まります。
+
+オプション（gdfconv convert と同じで、どちらも同じファイルを書きます）:
+  --drive X=DIR       ドライブ名 X をホストのフォルダ DIR に割り当てる（繰り返し指定可）。
+                      指定がなければ Z: は / に割り当てる
+  --system-dir DIR    システムディレクトリに当たるフォルダ。VirizuV5.ini をここから読む
+                      （既定 /etc/gdfconv）
+  --program-dir DIR   PATADD.txt を置く、プログラム自身のフォルダ（既定: gdfconv-gui の
+                      実行ファイルのあるフォルダ）
+  --help              この説明を表示する
+
+Qt 自身のオプション（-platform NAME など）も使えます。
+
+例:
+  gdfconv-gui --drive D=/srv/borings --system-dir ~/gdfconv-settings
+)";
+
+constexpr const char16_t kWindowPosixEn[] =
+    uR"(Usage: gdfconv-gui [options]
+
+Opens the conversion window. The window reads the pattern-data folder from VirizuV5.ini in the
+folder that stands for the system directory, and does not open without it. The drive, folder
+and file lists start on the current folder.
+
+Options (the same as for gdfconv convert, so that both write the same files):
+  --drive X=DIR       map drive letter X to host folder DIR (repeatable); Z: maps to / unless
+                      given otherwise
+  --system-dir DIR    the folder that stands for the system directory, where VirizuV5.ini is
+                      read (default /etc/gdfconv)
+  --program-dir DIR   the program's own folder, where PATADD.txt is left (default: the folder
+                      of the gdfconv-gui executable)
+  --help              show this text
+
+Qt's own options (-platform NAME, ...) are accepted as well.
+
+Example:
+  gdfconv-gui --drive D=/srv/borings --system-dir ~/gdfconv-settings
+)";
+
+}  // namespace help
+
 // In the order of MessageId; the catalogue test holds it to that.
 constexpr Entry kEntries[] = {
     {M::kConverting, messages::kConverting, messages::kConverting},
@@ -27,6 +596,32 @@ constexpr Entry kEntries[] = {
     {M::kCreateFolder, messages::kCreateFolder, messages::kCreateFolder},
     {M::kBadDrive, messages::kBadDrive, messages::kBadDrive},
     {M::kNoSetting, messages::kNoSetting, messages::kNoSetting},
+
+    {M::kHelpUsage, help::kUsageJa, help::kUsageEn},
+    {M::kHelpConvert, help::kConvertJa, help::kConvertEn},
+    {M::kHelpCheck, help::kCheckJa, help::kCheckEn},
+    {M::kHelpBatch, help::kBatchJa, help::kBatchEn},
+    {M::kHelpPreview, help::kPreviewJa, help::kPreviewEn},
+    {M::kHelpWindowWindows, help::kWindowWindowsJa, help::kWindowWindowsEn},
+    {M::kHelpWindowPosix, help::kWindowPosixJa, help::kWindowPosixEn},
+    {M::kHelpConvertPathsPosix, help::kConvertPathsPosixJa, help::kConvertPathsPosixEn},
+    {M::kHelpConvertPathsWindows, help::kConvertPathsWindowsJa, help::kConvertPathsWindowsEn},
+    {M::kHelpCheckPathsPosix, help::kCheckPathsPosixJa, help::kCheckPathsPosixEn},
+    {M::kHelpCheckPathsWindows, help::kCheckPathsWindowsJa, help::kCheckPathsWindowsEn},
+    {M::kHelpBatchPathsPosix, help::kBatchPathsPosixJa, help::kBatchPathsPosixEn},
+    {M::kHelpBatchPathsWindows, help::kBatchPathsWindowsJa, help::kBatchPathsWindowsEn},
+    {M::kHelpSystemDirPosix, help::kSystemDirPosixJa, help::kSystemDirPosixEn},
+    {M::kHelpSystemDirWindows, help::kSystemDirWindowsJa, help::kSystemDirWindowsEn},
+    {M::kHelpDrivePosix, help::kDrivePosixJa, help::kDrivePosixEn},
+    {M::kHelpDriveWindows, help::kDriveWindowsJa, help::kDriveWindowsEn},
+    {M::kHelpConvertExamplesPosix, help::kConvertExamplesPosix, help::kConvertExamplesPosix},
+    {M::kHelpConvertExamplesWindows, help::kConvertExamplesWindows, help::kConvertExamplesWindows},
+    {M::kHelpCheckExamplesPosix, help::kCheckExamplesPosix, help::kCheckExamplesPosix},
+    {M::kHelpCheckExamplesWindows, help::kCheckExamplesWindows, help::kCheckExamplesWindows},
+    {M::kHelpBatchExamplesPosix, help::kBatchExamplesPosix, help::kBatchExamplesPosix},
+    {M::kHelpBatchExamplesWindows, help::kBatchExamplesWindows, help::kBatchExamplesWindows},
+    {M::kHelpPreviewExamplesPosix, help::kPreviewExamplesPosix, help::kPreviewExamplesPosix},
+    {M::kHelpPreviewExamplesWindows, help::kPreviewExamplesWindows, help::kPreviewExamplesWindows},
 
     {M::kPathChecked, u"「{1}」はドライブのパス「{2}」として調べました。",
      u"\"{1}\" was checked as the drive path \"{2}\"."},

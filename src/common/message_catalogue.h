@@ -33,6 +33,35 @@ enum class MessageId {
   kBadDrive,
   kNoSetting,
 
+  // The help texts: the command line's usage and each command's --help, and the window's. A
+  // marker in them (@PATHS@, @SYSTEM_DIR@, @DRIVE@, @EXAMPLES@) stands for the words of the
+  // host below; the examples are commands, the same in both languages.
+  kHelpUsage,          ///< gdfconv --help
+  kHelpConvert,        ///< gdfconv convert --help
+  kHelpCheck,          ///< gdfconv check --help
+  kHelpBatch,          ///< gdfconv batch --help
+  kHelpPreview,        ///< gdfconv preview --help
+  kHelpWindowWindows,  ///< gdfconv-gui.exe --help, in a message box
+  kHelpWindowPosix,    ///< gdfconv-gui --help
+  kHelpConvertPathsPosix,
+  kHelpConvertPathsWindows,
+  kHelpCheckPathsPosix,
+  kHelpCheckPathsWindows,
+  kHelpBatchPathsPosix,
+  kHelpBatchPathsWindows,
+  kHelpSystemDirPosix,
+  kHelpSystemDirWindows,
+  kHelpDrivePosix,
+  kHelpDriveWindows,
+  kHelpConvertExamplesPosix,
+  kHelpConvertExamplesWindows,
+  kHelpCheckExamplesPosix,
+  kHelpCheckExamplesWindows,
+  kHelpBatchExamplesPosix,
+  kHelpBatchExamplesWindows,
+  kHelpPreviewExamplesPosix,
+  kHelpPreviewExamplesWindows,
+
   // Why a target path was refused, and what to do.
   kPathChecked,           ///< {1} the text as given, {2} the drive path that was checked
   kPathNoDrive,           ///< the path does not begin with a drive letter and ":"

@@ -12,22 +12,11 @@
 #include "app/win32/form1_win32.h"
 #include "common/command_line.h"
 #include "common/host_settings.h"
+#include "common/message_catalogue.h"
 
 namespace {
 
 const wchar_t* W(const gdf::Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
-
-// What --help shows, in a message box: the window has no console to print on.
-constexpr const char kUsage[] = R"(Usage: gdfconv-gui [options]
-
-Opens the conversion window. The options are those of gdfconv convert, so that both write the
-same files:
-  --drive X=DIR       stand drive letter X for folder DIR, as subst does (repeatable)
-  --system-dir DIR    the folder of VirizuV5.ini (default: the system folder as a 32-bit
-                      program sees it)
-  --program-dir DIR   the program's own folder, where PATADD.txt is left (default: the folder
-                      of gdfconv-gui.exe)
-  --help              show this text)";
 
 }  // namespace
 
@@ -53,8 +42,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     return 2;
   }
   if (line->help) {
-    MessageBoxW(nullptr, W(gdf::FromUtf8(kUsage)), W(gdf::app::kProgramTitle),
-                MB_OK | MB_ICONINFORMATION);
+    // In a message box, in Japanese as the window: the window has no console to print on.
+    const gdf::Text usage =
+        gdf::Render(gdf::Say(gdf::MessageId::kHelpWindowWindows), gdf::Language::kJapanese);
+    MessageBoxW(nullptr, W(usage), W(gdf::app::kProgramTitle), MB_OK | MB_ICONINFORMATION);
     return 0;
   }
   gdf::HostSettings& host = line->host;
