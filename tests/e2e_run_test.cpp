@@ -113,6 +113,12 @@ TEST(CommandHelp, SpeaksOfThisHostInTheUsersLanguage) {
       EXPECT_EQ(help->out.find("~/") == std::string::npos, kHostPathsAreWindowsPaths) << help->out;
     }
     EXPECT_EQ(english.out.find("使い方"), std::string::npos) << english.out;
+    // --lang chooses, also after --help.
+    std::vector<std::string> asked = c.args;
+    asked.insert(asked.end(), {"--lang", "ja"});
+    EXPECT_EQ(RunGdfconv(asked).out, japanese.out);
+    asked.back() = "en";
+    EXPECT_EQ(RunGdfconv(asked, {}, -1, -1, "ja_JP.UTF-8").out, english.out);
     for (const char* word : {"Usage", "Options:", "Exit status", "Examples:"}) {
       EXPECT_EQ(japanese.out.find(word), std::string::npos) << word << "\n" << japanese.out;
     }
