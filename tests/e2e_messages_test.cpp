@@ -310,6 +310,10 @@ TEST_F(EndToEndMessages, UsageErrorsInBothLanguages) {
       {{"batch", "--list", dir / "none.txt"},
        {"the list file " + dir / "none.txt" + " cannot be read"},
        {"一覧のファイル " + dir / "none.txt" + " を読めません"}},
+      {{"check", "--format", "xml", source},
+       {"gdfconv check: --format needs text or json", "(see gdfconv check --help)"},
+       {"gdfconv check: --format には text か json を指定してください"}},
+      {{"check"}, {"expected at least one SOURCE"}, {"SOURCE を一つ以上指定してください"}},
   };
   for (const auto& c : cases) {
     for (const char* lang : {kJapanese, kEnglish}) {

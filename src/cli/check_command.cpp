@@ -23,9 +23,8 @@ constexpr support::HostWords kCheckWords[] = {
     {"@EXAMPLES@", MessageId::kHelpCheckExamplesPosix, MessageId::kHelpCheckExamplesWindows},
 };
 
-int Usage(const std::string& why) {
-  std::cerr << "gdfconv check: " << why << "\n(see gdfconv check --help)\n";
-  return kExitUsage;
+int Usage(const CatalogueMessage& why, Language language) {
+  return support::UsageError("gdfconv check", why, language);
 }
 
 std::string CountShown(const SectionFound& section) {
@@ -71,23 +70,23 @@ void PrintCheck(std::ostream& out, const std::string& label, const SourceCheck& 
 int RunCheckCommand(const std::vector<std::string>& args) {
   const std::vector<OptionRule> options = {
       Valued("--format")
-          .Missing("--format needs text or json")
+          .Missing(Say(MessageId::kUsageFormat))
           .Checked([](const std::string& value) { return value == "text" || value == "json"; },
-                   "--format needs text or json"),
+                   Say(MessageId::kUsageFormat)),
       support::LanguageOption(),
   };
-  std::string error;
+  const Language language = LanguageOfArguments(args);
+  CatalogueMessage error;
   auto line = ParseCommandLine(args, options, Operands::kTaken, error);
-  if (!line) return Usage(error);
+  if (!line) return Usage(error, language);
   if (line->help) {
     std::cout << support::HelpForThisHost(MessageId::kHelpCheck, kCheckWords,
                                           LanguageOfArguments(args));
     return kExitConverted;
   }
   const std::string format = line->Value("--format").value_or("text");
-  const Language language = support::LanguageOf(*line);
   const std::vector<std::string>& sources = line->operands;
-  if (sources.empty()) return Usage("expected at least one SOURCE");
+  if (sources.empty()) return Usage(Say(MessageId::kUsageSomeSource), language);
   CompleteHostSettings(line->host);
   HostFileSystem fs(line->host.fileSystem);
 

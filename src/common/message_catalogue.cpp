@@ -1111,6 +1111,8 @@ constexpr Entry kEntries[] = {
     {M::kUsageListEmpty, u"{1} に変換元ファイルがありません", u"{1} lists no source"},
     {M::kUsagePreviewFolder, u"図のフォルダ {1} を作成できません",
      u"the preview folder {1} cannot be created"},
+    {M::kUsageFormat, u"--format には text か json を指定してください",
+     u"--format needs text or json"},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(MessageId::kCount),

@@ -294,6 +294,7 @@ enum class MessageId {
   kUsageListLineNotPair,  ///< {1} the list file, {2} the line, {3} its text
   kUsageListEmpty,        ///< {1} the list file
   kUsagePreviewFolder,    ///< {1} the folder
+  kUsageFormat,           ///< --format without text or json
 
   kCount  ///< the number of messages, not a message
 
