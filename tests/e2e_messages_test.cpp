@@ -341,6 +341,7 @@ TEST_F(EndToEndMessages, UsageErrorsInBothLanguages) {
 // terminal, in the picture and on the batch's page.
 TEST_F(EndToEndMessages, PreviewInBothLanguages) {
   test::WriteCp932(dir / "w.gdf", "$W2\n1,1/1\n2,5-12\n");
+  test::WriteCp932(dir / "count.gdf", "$S5\n");
   test::WriteCp932(dir / "up.gdf", "$A2\n2.0\n砂\n\n\n\n\n\n\n\n1.0\n新しい土\n\n\n\n\n\n\n\n");
   const struct {
     const char* source;
@@ -362,6 +363,13 @@ TEST_F(EndToEndMessages, PreviewInBothLanguages) {
        {"gdfconv preview: the run would fail: $W line 3: Record 2 has the date [5-12]",
         "gdfconv preview: 実行すると中断します：$W 3 行目: レコード 2 の日付 [5-12]"},
        {"failed: $W line 3: Record 2", "中断：$W 3 行目: レコード 2"}},
+      // What check finds comes into the picture in the language asked for.
+      {"count.gdf",
+       3,
+       {"wrote ", "を書き込みました"},
+       {"", ""},
+       {"source line 1: The count 5 promises more records than the 0",
+        "変換元ファイルの 1 行目：件数 5 に対して、タグ行の後にあるレコードは 0 しかありません。"}},
       {"none.gdf",
        1,
        {"wrote ", "を書き込みました"},
