@@ -80,7 +80,7 @@ TEST(ReportJson, FailedRunCarriesStageFileAndLine) {
   report.added.push_back({u"KISHITU.TXT", u"2006", u"砂,礫"});
   report.Fail(RunFailure{FailureKind::kReadPastEnd, u"$S", u"D:\\2003\\B-1.gdf", 120,
                          u"A read went past the end of the file."});
-  const Json parsed = ParseJson(RunReportJson(inputs, report));
+  const Json parsed = ParseJson(RunReportJson(inputs, report, Language::kEnglish));
   EXPECT_EQ(parsed["outcome"].string, "failed");
   EXPECT_FALSE(parsed["dryRun"].boolean);
   EXPECT_TRUE(parsed["completionText"].IsNull());
@@ -93,10 +93,25 @@ TEST(ReportJson, FailedRunCarriesStageFileAndLine) {
   EXPECT_EQ(parsed["added"][0]["name"].string, "砂,礫");
 }
 
+// The failure's reason is in the language of the command; the keys and kinds stay as they are.
+TEST(ReportJson, ReasonInTheCommandsLanguage) {
+  RunReport report;
+  report.Fail(RunFailure{FailureKind::kReadPastEnd, u"$S", u"D:\\2003\\B-1.gdf", 120,
+                         Say(MessageId::kReadPastEnd, {u"119"})});
+  for (const Language language : {Language::kEnglish, Language::kJapanese}) {
+    const Json parsed = ParseJson(RunReportJson({}, report, language));
+    EXPECT_EQ(parsed["failure"]["kind"].string, "readPastEnd");
+    EXPECT_EQ(parsed["failure"]["reason"].string,
+              ToUtf8(Render(Say(MessageId::kReadPastEnd, {u"119"}), language)));
+  }
+  EXPECT_NE(Render(Say(MessageId::kReadPastEnd, {u"119"}), Language::kJapanese),
+            Render(Say(MessageId::kReadPastEnd, {u"119"}), Language::kEnglish));
+}
+
 TEST(ReportJson, CompletedRunHasNoFailure) {
   RunReport report;
   report.Complete(u"変換が正常に終了しました。");
-  const Json parsed = ParseJson(RunReportJson({}, report));
+  const Json parsed = ParseJson(RunReportJson({}, report, Language::kEnglish));
   EXPECT_EQ(parsed["completionText"].string, "変換が正常に終了しました。");
   EXPECT_TRUE(parsed["failure"].IsNull());
   EXPECT_TRUE(parsed["refusal"].IsNull());

@@ -307,7 +307,8 @@ int RunBatchCommand(const std::vector<std::string>& args) {
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   PrintSummary(entries, seconds, quiet, dryRun, language);
 
-  if (reportFile.IsOpen() && !reportFile.Write(BatchReportJson(common, entries, dryRun), error)) {
+  if (reportFile.IsOpen() &&
+      !reportFile.Write(BatchReportJson(common, entries, dryRun, language), error)) {
     std::cerr << "gdfconv batch: " << support::Said(error, language) << "\n";
   }
   if (pictures && !pictures->Finish(dryRun, error)) {

@@ -132,7 +132,8 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     }
   }
   if (reportFile.IsOpen() &&
-      !reportFile.Write(RunReportJson(inputs, report, dryRun ? &*dryRun : nullptr), error)) {
+      !reportFile.Write(RunReportJson(inputs, report, language, dryRun ? &*dryRun : nullptr),
+                        error)) {
     std::cerr << "gdfconv convert: " << support::Said(error, language) << "\n";
   }
   if (dryRun) {

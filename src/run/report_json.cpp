@@ -116,7 +116,7 @@ const char* OutcomeName(RunOutcome outcome) {
 }
 
 void WriteRunReportJson(JsonWriter& json, const RunInputs& inputs, const RunReport& report,
-                        const DryRunResult* plan, bool dryRun) {
+                        Language language, const DryRunResult* plan, bool dryRun) {
   json.BeginObject();
   json.MemberBool("dryRun", dryRun || plan != nullptr);
   json.Key("inputs");
@@ -140,12 +140,12 @@ void WriteRunReportJson(JsonWriter& json, const RunInputs& inputs, const RunRepo
   } else {
     json.Null();
   }
-  // The program's own words after the refusal, in English: which check, where, what to do.
+  // The program's own words after the refusal: which check, where, what to do.
   json.Key("refusalExplanation");
   if (const Refusal* refusal = report.refusal()) {
     json.BeginArray();
     for (const CatalogueMessage& line : refusal->explanation) {
-      json.String(Render(line, Language::kEnglish));
+      json.String(Render(line, language));
     }
     json.EndArray();
   } else {
@@ -165,7 +165,7 @@ void WriteRunReportJson(JsonWriter& json, const RunInputs& inputs, const RunRepo
     } else {
       json.Null();
     }
-    json.Member("reason", failure.Reason(Language::kEnglish));
+    json.Member("reason", failure.Reason(language));
     json.EndObject();
   } else {
     json.Null();
@@ -195,11 +195,11 @@ void WriteRunReportJson(JsonWriter& json, const RunInputs& inputs, const RunRepo
   json.EndObject();
 }
 
-std::string RunReportJson(const RunInputs& inputs, const RunReport& report,
+std::string RunReportJson(const RunInputs& inputs, const RunReport& report, Language language,
                           const DryRunResult* dryRun) {
   std::string out;
   JsonWriter json(out);
-  WriteRunReportJson(json, inputs, report, dryRun);
+  WriteRunReportJson(json, inputs, report, language, dryRun);
   return out;
 }
 
@@ -257,7 +257,7 @@ void WriteSourceCheckJson(JsonWriter& json, const SourceCheck& check, TextView l
 }
 
 std::string BatchReportJson(const RunInputs& common, const std::vector<BatchEntry>& entries,
-                            bool dryRun) {
+                            bool dryRun, Language language) {
   std::string out;
   JsonWriter json(out);
   const BatchTally tally = TallyBatch(entries);
@@ -274,7 +274,7 @@ std::string BatchReportJson(const RunInputs& common, const std::vector<BatchEntr
     RunInputs inputs = common;
     inputs.sourceText = entry.job.sourceText;
     inputs.targetText = entry.job.targetText;
-    WriteRunReportJson(json, inputs, entry.report, nullptr, dryRun);
+    WriteRunReportJson(json, inputs, entry.report, language, nullptr, dryRun);
   }
   json.EndArray();
   json.EndObject();

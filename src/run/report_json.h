@@ -20,13 +20,14 @@ const char* FailureKindName(FailureKind kind);
 /// The name of an outcome in reports ("completed", "refused", "failed").
 const char* OutcomeName(RunOutcome outcome);
 
-/// Writes one run as a JSON object: inputs, outcome, files, table lines. With `plan` (a dry run)
-/// it adds what the run would do to each folder; `dryRun` marks a run of a batch done dry.
+/// Writes one run as a JSON object: inputs, outcome, files, table lines; the program's own words
+/// (a refusal's explanation, a failure's reason) in `language`. With `plan` (a dry run) it adds
+/// what the run would do to each folder; `dryRun` marks a run of a batch done dry.
 void WriteRunReportJson(JsonWriter& json, const RunInputs& inputs, const RunReport& report,
-                        const DryRunResult* plan = nullptr, bool dryRun = false);
+                        Language language, const DryRunResult* plan = nullptr, bool dryRun = false);
 
 /// The whole report document of one run.
-std::string RunReportJson(const RunInputs& inputs, const RunReport& report,
+std::string RunReportJson(const RunInputs& inputs, const RunReport& report, Language language,
                           const DryRunResult* dryRun = nullptr);
 
 /// Writes the check of one source data file as a JSON object; `label` names the file as the user
@@ -36,6 +37,6 @@ void WriteSourceCheckJson(JsonWriter& json, const SourceCheck& check, TextView l
 
 /// The report document of a batch: its tally, then every run as RunReportJson writes it.
 std::string BatchReportJson(const RunInputs& common, const std::vector<BatchEntry>& entries,
-                            bool dryRun);
+                            bool dryRun, Language language);
 
 }  // namespace gdf
