@@ -303,6 +303,8 @@ namespace {
 constexpr HostWords kSharedWords[] = {
     {"@SYSTEM_DIR@", MessageId::kHelpSystemDirPosix, MessageId::kHelpSystemDirWindows},
     {"@DRIVE@", MessageId::kHelpDrivePosix, MessageId::kHelpDriveWindows},
+    {"@LANG_DEFAULT@", MessageId::kHelpLanguageDefaultPosix,
+     MessageId::kHelpLanguageDefaultWindows},
 };
 
 void ReplaceAll(std::string& text, std::string_view marker, std::string_view words) {

@@ -91,7 +91,7 @@ struct HostWords {
   MessageId windows;
 };
 /// A help text of the catalogue for this host in a language: its own markers replaced, then the
-/// ones every command shares (@SYSTEM_DIR@, @DRIVE@).
+/// ones every command shares (@SYSTEM_DIR@, @DRIVE@, @LANG_DEFAULT@).
 std::string HelpForThisHost(MessageId help, std::span<const HostWords> words, Language language);
 
 /// Prints what a dry run found: how the run would end, then each folder with its files.

@@ -19,8 +19,9 @@ struct Entry {
 using M = MessageId;
 
 // The help texts: the command line's usage, each command's --help and the window's. A marker
-// (@PATHS@, @SYSTEM_DIR@, @DRIVE@, @EXAMPLES@) stands for words that differ between the hosts,
-// which the front end puts in; the examples are commands, the same in both languages.
+// (@PATHS@, @SYSTEM_DIR@, @DRIVE@, @LANG_DEFAULT@, @EXAMPLES@) stands for words that differ
+// between the hosts, which the front end puts in; the examples are commands, the same in both
+// languages.
 namespace help {
 
 constexpr const char16_t kUsageJa[] =
@@ -85,8 +86,7 @@ SOURCE と TARGET には、ウィンドウの２つのテキストボックス�
   --lock-wait SECONDS 同じパターンデータフォルダを使う別の変換を待つ秒数（既定 30）。
                       過ぎると終了ステータス 3 で失敗する
   --quiet             完了メッセージだけを表示する
-  --lang ja|en        プログラム独自のメッセージの言語（既定: LC_ALL、LC_MESSAGES、
-                      LANG のうち最初に設定されているものが「ja」で始まれば日本語）
+  --lang ja|en        プログラム独自のメッセージの言語（既定: @LANG_DEFAULT@）
   --dry-run           ファイルを一切書き込まずに実行と同じことをし、することを一覧する。
                       変換先フォルダとパターンデータフォルダの各ファイルについて、書くか、
                       追記するか、そのままかを、行数と追加するテーブル行とともに示す。
@@ -210,8 +210,7 @@ constexpr const char16_t kCheckJa[] =
 
 オプション:
   --format text|json  出力の形式（既定 text）
-  --lang ja|en        指摘の言語（既定: LC_ALL、LC_MESSAGES、LANG のうち最初に設定されて
-                      いるものが「ja」で始まれば日本語）
+  --lang ja|en        指摘の言語（既定: @LANG_DEFAULT@）
   --drive X=DIR       @DRIVE@
   --help              この説明を表示する
 
@@ -313,8 +312,7 @@ constexpr const char16_t kBatchJa[] =
                       並べ、各図の上にファイルの結果を示す index.html も書く（gdfconv
                       preview --help を参照）
   --quiet             集計の行だけを表示する
-  --lang ja|en        プログラム独自のメッセージの言語（既定: LC_ALL、LC_MESSAGES、
-                      LANG のうち最初に設定されているものが「ja」で始まれば日本語）
+  --lang ja|en        プログラム独自のメッセージの言語（既定: @LANG_DEFAULT@）
   --help              この説明を表示する
 
 終了ステータス:
@@ -430,8 +428,7 @@ G81.TXT、R72.TXT の値と X12.TXT の注記も示します。値はレコー�
   --system-dir DIR    @SYSTEM_DIR@
   --program-dir DIR   プログラム自身のフォルダ
   --drive X=DIR       @DRIVE@
-  --lang ja|en        プログラム独自のメッセージの言語（既定: LC_ALL、LC_MESSAGES、
-                      LANG のうち最初に設定されているものが「ja」で始まれば日本語）
+  --lang ja|en        プログラム独自のメッセージの言語（既定: @LANG_DEFAULT@）
   --help              この説明を表示する
 
 終了ステータス:
@@ -514,6 +511,17 @@ constexpr const char16_t kDriveWindowsJa[] =
     u"subst と同じように、ドライブ名 X でフォルダ DIR を表す（繰り返し指定可）";
 constexpr const char16_t kDriveWindowsEn[] =
     u"stand drive letter X for folder DIR, as subst does (repeatable)";
+
+// The language of the program's own messages when --lang does not say it. Only the Japanese
+// texts name it through the marker: the English ones have always named the variables of Linux.
+constexpr const char16_t kLanguageDefaultPosixJa[] =
+    u"LC_ALL、LC_MESSAGES、\n"
+    u"                      LANG のうち最初に設定されているものが「ja」で始まれば日本語";
+constexpr const char16_t kLanguageDefaultPosixEn[] =
+    u"Japanese when the first of LC_ALL, LC_MESSAGES and LANG that is set begins with \"ja\"";
+constexpr const char16_t kLanguageDefaultWindowsJa[] = u"Windows の表示言語が日本語なら日本語";
+constexpr const char16_t kLanguageDefaultWindowsEn[] =
+    u"Japanese when the display language of Windows is Japanese";
 
 // The window's, in a message box on Windows (it has no console to print on) and on the
 // terminal on Linux.
@@ -614,6 +622,9 @@ constexpr Entry kEntries[] = {
     {M::kHelpSystemDirWindows, help::kSystemDirWindowsJa, help::kSystemDirWindowsEn},
     {M::kHelpDrivePosix, help::kDrivePosixJa, help::kDrivePosixEn},
     {M::kHelpDriveWindows, help::kDriveWindowsJa, help::kDriveWindowsEn},
+    {M::kHelpLanguageDefaultPosix, help::kLanguageDefaultPosixJa, help::kLanguageDefaultPosixEn},
+    {M::kHelpLanguageDefaultWindows, help::kLanguageDefaultWindowsJa,
+     help::kLanguageDefaultWindowsEn},
     {M::kHelpConvertExamplesPosix, help::kConvertExamplesPosix, help::kConvertExamplesPosix},
     {M::kHelpConvertExamplesWindows, help::kConvertExamplesWindows, help::kConvertExamplesWindows},
     {M::kHelpCheckExamplesPosix, help::kCheckExamplesPosix, help::kCheckExamplesPosix},

@@ -34,8 +34,8 @@ enum class MessageId {
   kNoSetting,
 
   // The help texts: the command line's usage and each command's --help, and the window's. A
-  // marker in them (@PATHS@, @SYSTEM_DIR@, @DRIVE@, @EXAMPLES@) stands for the words of the
-  // host below; the examples are commands, the same in both languages.
+  // marker in them (@PATHS@, @SYSTEM_DIR@, @DRIVE@, @LANG_DEFAULT@, @EXAMPLES@) stands for the
+  // words of the host below; the examples are commands, the same in both languages.
   kHelpUsage,          ///< gdfconv --help
   kHelpConvert,        ///< gdfconv convert --help
   kHelpCheck,          ///< gdfconv check --help
@@ -53,6 +53,8 @@ enum class MessageId {
   kHelpSystemDirWindows,
   kHelpDrivePosix,
   kHelpDriveWindows,
+  kHelpLanguageDefaultPosix,
+  kHelpLanguageDefaultWindows,
   kHelpConvertExamplesPosix,
   kHelpConvertExamplesWindows,
   kHelpCheckExamplesPosix,
