@@ -73,12 +73,6 @@ TEST(CommandLineTest, TheLanguageIsKnownBeforeTheArgumentsAreRead) {
   for (const auto& c : cases) {
     EXPECT_EQ(LanguageOfArguments(c.args), c.expected) << (c.args.empty() ? "" : c.args.back());
   }
-  // A usage error said as text is said in that language, even when the error comes first.
-  std::string said;
-  EXPECT_FALSE(ParseCommandLine({"--frob", "--lang=ja"}, Options(), Operands::kTaken, said));
-  EXPECT_EQ(said, "オプション '--frob' はありません");
-  EXPECT_FALSE(ParseCommandLine({"--lang", "en", "--report"}, Options(), Operands::kTaken, said));
-  EXPECT_EQ(said, "--report needs a value");
 }
 
 }  // namespace

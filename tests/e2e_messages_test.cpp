@@ -361,8 +361,8 @@ TEST_F(EndToEndMessages, PreviewInBothLanguages) {
        3,
        {"wrote ", "を書き込みました"},
        {"gdfconv preview: the run would fail: $W line 3: Record 2 has the date [5-12]",
-        "gdfconv preview: 実行すると中断します：$W 3 行目: レコード 2 の日付 [5-12]"},
-       {"failed: $W line 3: Record 2", "中断：$W 3 行目: レコード 2"}},
+        "gdfconv preview: 実行すると中断します：$W 3 行目：レコード 2 の日付 [5-12]"},
+       {"failed: $W line 3: Record 2", "中断：$W 3 行目：レコード 2"}},
       // What check finds comes into the picture in the language asked for.
       {"count.gdf",
        3,
@@ -375,7 +375,7 @@ TEST_F(EndToEndMessages, PreviewInBothLanguages) {
        {"wrote ", "を書き込みました"},
        {"", ""},
        {"refused: 変換元ファイルが選択されていません。 There is no source data file",
-        "拒否：変換元ファイルが選択されていません。 変換元ファイル「"}},
+        "拒否：変換元ファイルが選択されていません。変換元ファイル「"}},
   };
   for (const auto& c : cases) {
     for (const char* lang : {kEnglish, kJapanese}) {

@@ -86,12 +86,6 @@ OptionRule LanguageOption() {
                Say(MessageId::kUsageLanguage));
 }
 
-Language LanguageOf(const CommandLine& line) {
-  const auto value = line.Value("--lang");
-  if (!value) return UserLanguage();
-  return *value == "ja" ? Language::kJapanese : Language::kEnglish;
-}
-
 int UsageError(const std::string& command, const CatalogueMessage& why, Language language) {
   std::cerr << command << ": " << Said(why, language) << "\n"
             << Said(Say(MessageId::kUsageSeeHelp, {FromUtf8(command)}), language) << "\n";

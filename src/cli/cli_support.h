@@ -24,8 +24,6 @@ bool IsSeconds(const std::string& text);
 
 /// "--lang ja|en", which every command takes: the language of the program's own messages.
 OptionRule LanguageOption();
-/// The language that the command line asks for, else the user's.
-Language LanguageOf(const CommandLine& line);
 
 /// Prints a usage error of `command` ("gdfconv convert") and where its options are explained;
 /// returns the exit status of a usage error.

@@ -9,21 +9,12 @@ OptionRule OptionRule::Missing(CatalogueMessage error) const {
   return copy;
 }
 
-OptionRule OptionRule::Missing(const std::string& error) const {
-  return Missing(CatalogueMessage(FromUtf8(error)));
-}
-
 OptionRule OptionRule::Checked(std::function<bool(const std::string&)> check,
                                CatalogueMessage error) const {
   OptionRule copy = *this;
   copy.valid = std::move(check);
   copy.invalidValue = std::move(error);
   return copy;
-}
-
-OptionRule OptionRule::Checked(std::function<bool(const std::string&)> check,
-                               const std::string& error) const {
-  return Checked(std::move(check), CatalogueMessage(FromUtf8(error)));
 }
 
 OptionRule OptionRule::Into(std::string otherName) const {
@@ -110,15 +101,6 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
     }
     ++i;
   }
-  return line;
-}
-
-std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
-                                            const std::vector<OptionRule>& options,
-                                            Operands operands, std::string& error) {
-  CatalogueMessage said;
-  auto line = ParseCommandLine(args, options, operands, said);
-  if (!line) error = ToUtf8(Render(said, LanguageOfArguments(args)));
   return line;
 }
 

@@ -37,11 +37,8 @@ struct OptionRule {
 
   /// The same option with its own usage error for a missing value.
   OptionRule Missing(CatalogueMessage error) const;
-  /// The same, with a usage error that has no message of its own (the same in both languages).
-  OptionRule Missing(const std::string& error) const;
   /// The same option with a check of its value and the usage error when the check fails.
   OptionRule Checked(std::function<bool(const std::string&)> check, CatalogueMessage error) const;
-  OptionRule Checked(std::function<bool(const std::string&)> check, const std::string& error) const;
   /// The same option keeping its value under another option's name (a second spelling).
   OptionRule Into(std::string otherName) const;
 };
@@ -75,10 +72,6 @@ struct CommandLine {
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
                                             const std::vector<OptionRule>& options,
                                             Operands operands, CatalogueMessage& error);
-/// The same, with the usage error said in the language of the arguments (LanguageOfArguments).
-std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
-                                            const std::vector<OptionRule>& options,
-                                            Operands operands, std::string& error);
 
 /// The language that "--lang ja" or "--lang en" among `args` asks for (the last one, as the
 /// parser keeps it), else the user's. Known before the arguments are read, so that a usage

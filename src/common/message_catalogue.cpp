@@ -777,6 +777,7 @@ constexpr Entry kEntries[] = {
      u"the target folder does not exist (answered No)"},
     {M::kBatchFailed, u"中断しました", u"failed"},
     {M::kBatchAtLine, u" {1} 行目", u" line {1}"},
+    {M::kStageThenReason, u"{1}：{2}", u"{1}: {2}"},
     {M::kBatchConverted, u"変換済み", u"converted"},
     {M::kBatchRefused, u"拒否", u"refused"},
     {M::kBatchWrittenAndAdded, u"ファイル {1} 個を書き込み、表に {2} 行を追加",

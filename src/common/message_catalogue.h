@@ -139,7 +139,8 @@ enum class MessageId {
   // The batch's summary.
   kBatchAnsweredNo,
   kBatchFailed,
-  kBatchAtLine,  ///< {1} the source line
+  kBatchAtLine,      ///< {1} the source line
+  kStageThenReason,  ///< {1} the stage (and line), {2} the reason
   kBatchConverted,
   kBatchRefused,
   kBatchWrittenAndAdded,  ///< {1} files written, {2} table lines added

@@ -357,7 +357,10 @@ Text OutcomeReason(const RunReport& report, Language language) {
     Text reason = refusal->message;
     for (const CatalogueMessage& line : refusal->explanation) {
       const Text said = Render(line, language);
-      if (said != reason) reason += (reason.empty() ? u"" : u" ") + said;
+      // Japanese sentences end in "。" and follow one another without a blank.
+      if (said == reason) continue;
+      if (!reason.empty() && language == Language::kEnglish) reason.push_back(u' ');
+      reason += said;
     }
     return reason;
   }
@@ -367,7 +370,8 @@ Text OutcomeReason(const RunReport& report, Language language) {
   if (failure->sourceLine > 0) {
     reason += Render(Say(MessageId::kBatchAtLine, {Count(failure->sourceLine)}), language);
   }
-  return reason + (reason.empty() ? u"" : u": ") + failure->Reason(language);
+  if (reason.empty()) return failure->Reason(language);
+  return Render(Say(MessageId::kStageThenReason, {reason, failure->Reason(language)}), language);
 }
 
 }  // namespace gdf
