@@ -111,6 +111,11 @@ TEST(CommandHelp, SpeaksOfThisHostInTheUsersLanguage) {
       const std::string examples = (inJapanese ? "\n例:\n" : "\nExamples:\n") + c.examples;
       EXPECT_NE(help->out.find(examples), std::string::npos) << help->out;
       EXPECT_EQ(help->out.find("~/") == std::string::npos, kHostPathsAreWindowsPaths) << help->out;
+      // Where the default language comes from: the locale variables, or Windows' own setting.
+      if (help->out.find("--lang") != std::string::npos) {
+        EXPECT_EQ(help->out.find("LC_MESSAGES") == std::string::npos, kHostPathsAreWindowsPaths)
+            << help->out;
+      }
     }
     EXPECT_EQ(english.out.find("使い方"), std::string::npos) << english.out;
     // --lang chooses, also after --help.

@@ -131,8 +131,7 @@ Options:
   --lock-wait SECONDS how long to wait for another conversion that uses the same
                       pattern-data folder (default 30); then the run fails with exit 3
   --quiet             print only the completion text
-  --lang ja|en        the language of the program's own messages (default: Japanese when the
-                      first of LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
+  --lang ja|en        the language of the program's own messages (default: @LANG_DEFAULT@)
   --dry-run           do everything the run would do without writing any file, and list what
                       it would do: each file of the target folder and of the pattern-data folder
                       written, grown or left alone, with line counts and the table lines it
@@ -242,8 +241,7 @@ and every problem with its line and severity:
 
 Options:
   --format text|json  the form of the output (default text)
-  --lang ja|en        the language of the findings (default: Japanese when the first of
-                      LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
+  --lang ja|en        the language of the findings (default: @LANG_DEFAULT@)
   --drive X=DIR       @DRIVE@
   --help              show this text
 
@@ -361,8 +359,7 @@ Options:
                       shows them all, each file's outcome above its picture (see gdfconv
                       preview --help)
   --quiet             print only the summary line
-  --lang ja|en        the language of the program's own messages (default: Japanese when the
-                      first of LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
+  --lang ja|en        the language of the program's own messages (default: @LANG_DEFAULT@)
   --help              show this text
 
 Exit status:
@@ -467,8 +464,7 @@ Options:
   --system-dir DIR    @SYSTEM_DIR@
   --program-dir DIR   the program's own folder
   --drive X=DIR       map drive letter X to host folder DIR (repeatable)
-  --lang ja|en        the language of the program's own messages (default: Japanese when the
-                      first of LC_ALL, LC_MESSAGES and LANG that is set begins with "ja")
+  --lang ja|en        the language of the program's own messages (default: @LANG_DEFAULT@)
   --help              show this text
 
 Exit status:
@@ -512,16 +508,17 @@ constexpr const char16_t kDriveWindowsJa[] =
 constexpr const char16_t kDriveWindowsEn[] =
     u"stand drive letter X for folder DIR, as subst does (repeatable)";
 
-// The language of the program's own messages when --lang does not say it. Only the Japanese
-// texts name it through the marker: the English ones have always named the variables of Linux.
+// The language of the program's own messages when --lang does not say it.
 constexpr const char16_t kLanguageDefaultPosixJa[] =
     u"LC_ALL、LC_MESSAGES、\n"
     u"                      LANG のうち最初に設定されているものが「ja」で始まれば日本語";
 constexpr const char16_t kLanguageDefaultPosixEn[] =
-    u"Japanese when the first of LC_ALL, LC_MESSAGES and LANG that is set begins with \"ja\"";
+    u"Japanese when the\n"
+    u"                      first of LC_ALL, LC_MESSAGES and LANG that is set begins with \"ja\"";
 constexpr const char16_t kLanguageDefaultWindowsJa[] = u"Windows の表示言語が日本語なら日本語";
 constexpr const char16_t kLanguageDefaultWindowsEn[] =
-    u"Japanese when the display language of Windows is Japanese";
+    u"Japanese when the\n"
+    u"                      display language of Windows is Japanese";
 
 // The window's, in a message box on Windows (it has no console to print on) and on the
 // terminal on Linux.
