@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
 #include <functional>
 #include <thread>
 
@@ -132,8 +133,8 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
   std::string attributeBuffer(attributeSize, '\0');
   auto* attributes = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(attributeBuffer.data());
   if (!::InitializeProcThreadAttributeList(attributes, 1, 0, &attributeSize) ||
-      !::UpdateProcThreadAttribute(attributes, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST,
-                                   childHandles, sizeof childHandles, nullptr, nullptr)) {
+      !::UpdateProcThreadAttribute(attributes, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, childHandles,
+                                   sizeof childHandles, nullptr, nullptr)) {
     throw std::runtime_error(LastErrorText("the handle list"));
   }
 
@@ -145,10 +146,17 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
   startup.StartupInfo.hStdError = errWrite.get();
   startup.lpAttributeList = attributes;
   PROCESS_INFORMATION process{};
-  const BOOL started = ::CreateProcessW(
-      path.c_str(), line.data(), nullptr, nullptr, TRUE,
-      EXTENDED_STARTUPINFO_PRESENT | CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT, nullptr,
-      nullptr, &startup.StartupInfo, &process);
+  BOOL started = FALSE;
+  // Under wine on a loaded machine a start now and then fails with ERROR_INTERNAL_ERROR before
+  // the program runs at all; such a start is tried again, a few times.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    started = ::CreateProcessW(
+        path.c_str(), line.data(), nullptr, nullptr, TRUE,
+        EXTENDED_STARTUPINFO_PRESENT | CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT, nullptr,
+        nullptr, &startup.StartupInfo, &process);
+    if (started || ::GetLastError() != ERROR_INTERNAL_ERROR) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
   ::DeleteProcThreadAttributeList(attributes);
   if (!started) throw std::runtime_error(LastErrorText("CreateProcessW") + " for " + program);
   ::CloseHandle(process.hThread);
