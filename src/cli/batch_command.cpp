@@ -126,15 +126,7 @@ std::string Elapsed(double seconds) {
 }
 
 std::string OutcomeWord(RunOutcome outcome, Language language) {
-  switch (outcome) {
-    case RunOutcome::kCompleted:
-      return support::Said(Say(MessageId::kBatchConverted), language);
-    case RunOutcome::kRefused:
-      return support::Said(Say(MessageId::kBatchRefused), language);
-    case RunOutcome::kFailed:
-      break;
-  }
-  return support::Said(Say(MessageId::kBatchFailed), language);
+  return support::Said(Say(gdf::OutcomeWord(outcome)), language);
 }
 
 // Progress: a bar redrawn on a terminal, else a line per file.

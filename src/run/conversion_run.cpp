@@ -349,6 +349,18 @@ Text DescribeFailure(const RunFailure& failure, Language language) {
   return RenderLines(ExplainFailure(failure, language), language);
 }
 
+MessageId OutcomeWord(RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::kCompleted:
+      return MessageId::kBatchConverted;
+    case RunOutcome::kRefused:
+      return MessageId::kBatchRefused;
+    case RunOutcome::kFailed:
+      break;
+  }
+  return MessageId::kBatchFailed;
+}
+
 Text OutcomeReason(const RunReport& report, Language language) {
   if (const Refusal* refusal = report.refusal()) {
     if (refusal->kind == RefusalKind::kFolderDeclined) {

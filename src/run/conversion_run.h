@@ -53,4 +53,7 @@ Text DescribeFailure(const RunFailure& failure, Language language = Language::kE
 /// line and reason of the failure.
 Text OutcomeReason(const RunReport& report, Language language = Language::kEnglish);
 
+/// The word for how a run ended, in a batch's lines and on its page.
+MessageId OutcomeWord(RunOutcome outcome);
+
 }  // namespace gdf

@@ -490,18 +490,6 @@ const char* OutcomeClass(RunOutcome outcome) {
   return "failed";
 }
 
-MessageId OutcomeWord(RunOutcome outcome) {
-  switch (outcome) {
-    case RunOutcome::kCompleted:
-      return MessageId::kBatchConverted;
-    case RunOutcome::kRefused:
-      return MessageId::kBatchRefused;
-    case RunOutcome::kFailed:
-      break;
-  }
-  return MessageId::kBatchFailed;
-}
-
 }  // namespace
 
 std::string EscapeXml(TextView text) {
