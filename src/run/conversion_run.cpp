@@ -366,15 +366,12 @@ Text OutcomeReason(const RunReport& report, Language language) {
     if (refusal->kind == RefusalKind::kFolderDeclined) {
       return Render(Say(MessageId::kBatchAnsweredNo), language);
     }
-    Text reason = refusal->message;
+    std::vector<CatalogueMessage> sentences;
+    if (!refusal->message.empty()) sentences.emplace_back(refusal->message);
     for (const CatalogueMessage& line : refusal->explanation) {
-      const Text said = Render(line, language);
-      // Japanese sentences end in "。" and follow one another without a blank.
-      if (said == reason) continue;
-      if (!reason.empty() && language == Language::kEnglish) reason.push_back(u' ');
-      reason += said;
+      if (Render(line, language) != refusal->message) sentences.push_back(line);
     }
-    return reason;
+    return RenderSentences(sentences, language);
   }
   const RunFailure* failure = report.failure();
   if (failure == nullptr) return {};
