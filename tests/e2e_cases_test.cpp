@@ -6,7 +6,8 @@
 //   *.gdf             the source data files; each is converted on its own, from a fresh start
 //   pattern/          the pattern-data folder before (empty when missing)
 //   expected/out/     the target folder after, whole (empty when missing)
-//   expected/pattern/ the pattern-data folder after, whole (unchanged when missing)
+//   expected/pattern/ the pattern-data folder after, whole (unchanged when missing); the time,
+//                     computer and user of each line of its GDFCONV.LOG are "*"
 //   expected/program/ the program's folder after, whole: PATADD.txt (empty when missing)
 //   expected/stdout   the standard output, whole (not compared when missing); with several
 //                     sources, expected/SOURCE.stdout for each
@@ -35,17 +36,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The files below a folder (relative path -> bytes); empty when the folder is missing.
+// The files below a folder (relative path -> bytes; the log of additions without its times and
+// places); empty when the folder is missing.
 std::map<std::string, std::string> FilesIn(const fs::path& folder) {
-  std::map<std::string, std::string> files;
-  if (!fs::is_directory(folder)) return files;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    if (entry.is_regular_file()) {
-      files[fs::relative(entry.path(), folder).generic_string()] =
-          test::ReadBytes(entry.path().string());
-    }
-  }
-  return files;
+  return test::FilesUnder(folder);
 }
 
 // Where two folders' files differ, one line each; empty when they are the same.

@@ -103,7 +103,8 @@ TEST_F(FaultSweep, UnwritableFoldersFailCleanly) {
   // Permission bits do not stop root, who runs CI: then these runs go as an unprivileged user,
   // for whom the folders are readable.
   const int user = ::geteuid() == 0 ? 65534 : -1;
-  ::chmod(dir.path().c_str(), 0777);  // the program folder, where PATADD.txt is left
+  ::chmod(dir.path().c_str(), 0777);         // the program folder, where PATADD.txt is left
+  ::chmod((dir / "pattern").c_str(), 0777);  // a share that everyone may write
   fs::remove_all(dir.path() / "out");
   fs::create_directories(dir.path() / "out");
   ::chmod((dir / "out").c_str(), 0555);
@@ -113,11 +114,19 @@ TEST_F(FaultSweep, UnwritableFoldersFailCleanly) {
   CheckTables(-1);
 
   ::chmod((dir / "out").c_str(), 0777);
+  // A read-only pattern-data folder cannot be locked: the run refuses before it writes anything.
   ::chmod((dir / "pattern").c_str(), 0555);
+  fs::remove(dir / "pattern/GDFCONV.LCK");
+  fs::remove_all(dir.path() / "out");
+  fs::create_directories(dir.path() / "out");
   const auto readOnlyPattern = Convert(-1, user);
-  EXPECT_EQ(readOnlyPattern.exitCode, 3) << readOnlyPattern.err;
-  EXPECT_NE(readOnlyPattern.err.find("Permission denied"), std::string::npos)
+  EXPECT_EQ(readOnlyPattern.exitCode, 1) << readOnlyPattern.err;
+  EXPECT_NE(readOnlyPattern.err.find("cannot be made or opened (Permission denied)"),
+            std::string::npos)
       << readOnlyPattern.err;
+  EXPECT_NE(readOnlyPattern.err.find("Ask your administrator"), std::string::npos)
+      << readOnlyPattern.err;
+  EXPECT_TRUE(fs::is_empty(dir.path() / "out"));
   CheckTables(-1);
   for (const auto& [table, fields] : kFaultTables) {
     EXPECT_EQ(test::ReadBytes(dir / ("pattern/" + table)), before[table]) << table;

@@ -1,6 +1,6 @@
 // windows_platform_test.cpp - What the Windows file system must do beyond the rules both hosts
 // share: bytes kept as they are, Japanese and long names, files held by other programs, names
-// Windows forbids, read-only files, the folder lock, and where the settings file is looked for.
+// Windows forbids, read-only files, and where the settings file is looked for.
 // Built into the Windows tests only.
 #ifdef _WIN32
 #include <windows.h>
@@ -164,25 +164,6 @@ TEST_F(WindowsPlatformTest, AReadOnlyFileIsNotWritten) {
   EXPECT_NE(error.find("access is denied"), std::string::npos) << error;
   SetFileAttributesW(host.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(fs->ReadAll(u"D:\\X1.TXT", error).value_or("<none>"), "old\r\n");
-}
-
-TEST_F(WindowsPlatformTest, FolderLockIsExclusiveAndWritesNothing) {
-  LockError error;
-  auto first = fs->LockFolder(u"D:\\", 0, error);
-  ASSERT_TRUE(first) << error.text;
-  EXPECT_FALSE(fs->LockFolder(u"D:\\", 100, error));
-  EXPECT_EQ(error.kind, LockFailure::kBusy);
-  first.reset();
-  EXPECT_TRUE(fs->LockFolder(u"D:\\", 0, error)) << error.text;
-  // The lock stands for the folder whatever names it, and leaves nothing in it.
-  FileSystemSettings other;
-  other.drives[u'P'] = HostPathText(dir.path());
-  HostFileSystem second(other);
-  auto held = fs->LockFolder(u"D:\\", 0, error);
-  ASSERT_TRUE(held) << error.text;
-  EXPECT_FALSE(second.LockFolder(u"p:\\.", 0, error));
-  held.reset();
-  EXPECT_TRUE(fs->List(u"D:\\").empty());
 }
 
 TEST_F(WindowsPlatformTest, DrivesAndCurrentFolders) {

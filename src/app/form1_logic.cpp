@@ -120,6 +120,11 @@ class Form1Logic::RunUi : public FrontEnd {
   explicit RunUi(Form1Logic& form) : form_(form) {}
 
   void SetStatusText(const Text& text) override { form_.view_.SetStatusText(text); }
+  // The run does not return to the window while it waits: the notice is painted at once.
+  void Notify(const CatalogueMessage& notice) override {
+    form_.view_.SetStatusText(Render(notice, Language::kJapanese));
+    form_.view_.ProcessPendingEvents();
+  }
   void ProcessPendingEvents() override { form_.view_.ProcessPendingEvents(); }
   void ShowMessage(const Message& message) override {
     form_.view_.ShowMessage(InJapanese(message));

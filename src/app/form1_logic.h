@@ -15,6 +15,7 @@
 #include "common/front_end.h"
 #include "common/platform.h"
 #include "common/text.h"
+#include "run/conversion_run.h"
 #include "run/report.h"
 
 namespace gdf::app {
@@ -67,9 +68,10 @@ class Form1View {
 
 /// What the handlers need of the host besides the file system.
 struct WindowSettings {
-  std::string systemDirHost;         ///< the host folder that stands for the system directory
-  Text programFolder;                ///< the program's own folder as a drive path, ending with "\"
-  int lockWaitMilliseconds = 30000;  ///< how long a run waits for another on the same tables
+  std::string systemDirHost;  ///< the host folder that stands for the system directory
+  Text programFolder;         ///< the program's own folder as a drive path, ending with "\"
+  /// How long a run waits for another on the same tables.
+  int lockWaitMilliseconds = kDefaultLockWaitSeconds * 1000;
 };
 
 /// Whether a file name matches a pattern of "*" and "?" ("*.gdf"), without regard to case;

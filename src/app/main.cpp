@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
 
   const std::vector<std::string> args(argv + 1, argv + argc);
   gdf::CatalogueMessage error;
-  auto line = gdf::ParseCommandLine(args, {}, gdf::Operands::kRefused, error);
+  auto line = gdf::ParseCommandLine(args, {gdf::LockWaitOption()}, gdf::Operands::kRefused, error);
   if (!line) return Usage(error);
   gdf::HostSettings& host = line->host;
   gdf::CompleteHostSettings(host);
@@ -49,6 +49,8 @@ int main(int argc, char** argv) {
   gdf::app::WindowSettings settings;
   settings.systemDirHost = host.systemDir;
   settings.programFolder = gdf::ProgramFolderText(fs, host);
+  settings.lockWaitMilliseconds =
+      gdf::LockWaitMilliseconds(*line).value_or(settings.lockWaitMilliseconds);
 
   gdf::app::Form1 form(fs, settings);
   if (!form.Form_Load()) return 1;

@@ -35,15 +35,9 @@ int Usage(const CatalogueMessage& why, Language language) {
 }
 
 const std::vector<OptionRule> kBatchOptions = {
-    Valued("--pattern-dir"),
-    Valued("--target-root"),
-    Valued("--list"),
-    Valued("--report"),
-    Valued("--preview-dir"),
-    Valued("--lock-wait").Checked(support::IsSeconds, Say(MessageId::kUsageLockWait)),
-    Switch("--yes", "-y"),
-    Switch("--quiet", "-q"),
-    Switch("--dry-run", "-n"),
+    Valued("--pattern-dir"),   Valued("--target-root"), Valued("--list"),
+    Valued("--report"),        Valued("--preview-dir"), LockWaitOption(),
+    Switch("--yes", "-y"),     Switch("--quiet", "-q"), Switch("--dry-run", "-n"),
     support::LanguageOption(),
 };
 
@@ -94,12 +88,19 @@ int PrintRefusal(const BatchRefusal& refusal, const std::string& listFile, Langu
 // the summary), and a question about a folder that the batch did not name is answered as told.
 class QuietFrontEnd : public FrontEnd {
  public:
-  explicit QuietFrontEnd(bool yes) : yes_(yes) {}
+  explicit QuietFrontEnd(bool yes, Language language = Language::kEnglish, bool quiet = true)
+      : yes_(yes), language_(language), quiet_(quiet) {}
   void ShowMessage(const Message&) override {}
   bool AskYesNo(const Text&, const Text&) override { return yes_; }
+  // A run that waits for the pattern-data folder says so, and for whom, unless quiet.
+  void Notify(const CatalogueMessage& notice) override {
+    if (!quiet_) std::cerr << support::Said(notice, language_) << std::endl;
+  }
 
  private:
   bool yes_;
+  Language language_;
+  bool quiet_;
 };
 
 // A target root that path validation refuses would refuse every file: say once why, and what
@@ -271,7 +272,7 @@ int RunBatchCommand(const std::vector<std::string>& args) {
   RunInputs common;
   common.patternFolder = *patternFolder;
   common.programFolder = support::ProgramFolderText(disk, host);
-  common.lockWaitMilliseconds = std::stoi(line->Value("--lock-wait").value_or("30")) * 1000;
+  common.lockWaitMilliseconds = LockWaitMilliseconds(*line).value_or(common.lockWaitMilliseconds);
 
   support::ReportFile reportFile;
   if (const auto reportPath = line->Value("--report")) {
@@ -287,7 +288,7 @@ int RunBatchCommand(const std::vector<std::string>& args) {
     }
   }
 
-  QuietFrontEnd ui(request.createTargetRoot);
+  QuietFrontEnd ui(request.createTargetRoot, language, quiet);
   Progress progress(StandardErrorIsTerminal(), quiet, language);
   const auto start = std::chrono::steady_clock::now();
   std::optional<BatchPreviewWriter> pictures;

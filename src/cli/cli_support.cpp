@@ -71,14 +71,6 @@ CatalogueMessage Describe(const PlannedFile& file) {
 
 }  // namespace
 
-bool IsSeconds(const std::string& text) {
-  try {
-    return std::stoi(text) >= 0;
-  } catch (const std::exception&) {
-    return false;
-  }
-}
-
 OptionRule LanguageOption() {
   return Valued("--lang")
       .Missing(Say(MessageId::kUsageLanguage))
@@ -259,6 +251,11 @@ void PrintDryRun(std::ostream& out, const DryRunResult& result, Language languag
       PrintLines(out, ExplainFailure(*report.failure(), language), language);
       out << say(Say(MessageId::kDryRunBeforeFailure)) << "\n";
       break;
+  }
+  if (result.folderLock == DryRunLock::kShared) {
+    out << say(Say(MessageId::kDryRunReadShared)) << "\n";
+  } else if (result.folderLock == DryRunLock::kNoLockFile) {
+    out << say(Say(MessageId::kDryRunReadWithoutLock, {kLockFileName})) << "\n";
   }
   std::vector<Text> created;  // outermost first
   for (const PlannedFolder& folder : result.folders) {

@@ -19,9 +19,6 @@
 
 namespace gdf::cli::support {
 
-/// Whether `text` is a number of seconds that a run may wait (--lock-wait).
-bool IsSeconds(const std::string& text);
-
 /// "--lang ja|en", which every command takes: the language of the program's own messages.
 OptionRule LanguageOption();
 

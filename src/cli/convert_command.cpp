@@ -31,10 +31,7 @@ const std::vector<OptionRule> kConvertOptions = {
     Switch("--dry-run", "-n"),
     Valued("--report").Missing(Say(MessageId::kUsageNeedsFileName, {u"--report"})),
     Valued("--preview").Missing(Say(MessageId::kUsageNeedsFileName, {u"--preview"})),
-    // Only "--lock-wait SECONDS", not "--lock-wait=SECONDS", as the command has always taken it.
-    Valued("--lock-wait", OptionValue::kNext)
-        .Missing(Say(MessageId::kUsageLockWait))
-        .Checked(support::IsSeconds, Say(MessageId::kUsageLockWait)),
+    LockWaitOption(),
     Valued("--pattern-dir"),
     support::LanguageOption(),
 };
@@ -94,7 +91,7 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   inputs.sourceText = *source;
   inputs.targetText = *target;
   inputs.patternFolder = *patternFolder;
-  inputs.lockWaitMilliseconds = std::stoi(line->Value("--lock-wait").value_or("30")) * 1000;
+  inputs.lockWaitMilliseconds = LockWaitMilliseconds(*line).value_or(inputs.lockWaitMilliseconds);
   inputs.programFolder = support::ProgramFolderText(fs, host);
 
   const QuestionPolicy policy = line->Has("--yes")          ? QuestionPolicy::kYes

@@ -14,6 +14,10 @@ void TerminalFrontEnd::ShowMessage(const Message& message) {
   showedMessage_ = true;
 }
 
+void TerminalFrontEnd::Notify(const CatalogueMessage& notice) {
+  if (!quiet_) std::cerr << ToUtf8(Render(notice, language_)) << std::endl;
+}
+
 bool TerminalFrontEnd::AskYesNo(const Text& question, const Text&) {
   if (policy_ == QuestionPolicy::kYes) {
     if (!quiet_) {

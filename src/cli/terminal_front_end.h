@@ -21,6 +21,8 @@ class TerminalFrontEnd : public FrontEnd {
       : policy_(policy), language_(language), quiet_(quiet) {}
 
   void SetStatusText(const Text& text) override { status_ = text; }
+  /// Printed on stderr in the user's language, unless quiet.
+  void Notify(const CatalogueMessage& notice) override;
   void ShowMessage(const Message& message) override;
   bool AskYesNo(const Text& question, const Text& caption) override;
 

@@ -104,6 +104,34 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
   return line;
 }
 
+std::optional<int> ParseLockWaitSeconds(std::string_view text) {
+  if (text.empty() || text.size() > 4) return std::nullopt;
+  int seconds = 0;
+  for (const char digit : text) {
+    if (digit < '0' || digit > '9') return std::nullopt;
+    seconds = seconds * 10 + (digit - '0');
+  }
+  if (seconds > kMostLockWaitSeconds) return std::nullopt;
+  return seconds;
+}
+
+OptionRule LockWaitOption() {
+  const CatalogueMessage usage = Say(MessageId::kUsageLockWait, {Count(kMostLockWaitSeconds)});
+  // Only "--lock-wait SECONDS", not "--lock-wait=SECONDS", as the command has always taken it.
+  return Valued("--lock-wait", OptionValue::kNext)
+      .Missing(usage)
+      .Checked([](const std::string& value) { return ParseLockWaitSeconds(value).has_value(); },
+               usage);
+}
+
+std::optional<int> LockWaitMilliseconds(const CommandLine& line) {
+  const auto value = line.Value("--lock-wait");
+  if (!value) return std::nullopt;
+  const auto seconds = ParseLockWaitSeconds(*value);
+  if (!seconds) return std::nullopt;
+  return *seconds * 1000;
+}
+
 Language LanguageOfArguments(const std::vector<std::string>& args) {
   std::optional<Language> asked;
   for (std::size_t i = 0; i < args.size(); ++i) {

@@ -73,6 +73,16 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                                             const std::vector<OptionRule>& options,
                                             Operands operands, CatalogueMessage& error);
 
+/// The longest wait for the pattern-data folder that "--lock-wait" takes, in seconds.
+inline constexpr int kMostLockWaitSeconds = 3600;
+/// The seconds of "--lock-wait SECONDS": a whole number of digits from 0 to kMostLockWaitSeconds;
+/// nothing for any other text.
+std::optional<int> ParseLockWaitSeconds(std::string_view text);
+/// "--lock-wait SECONDS", as the command line and the windows take it.
+OptionRule LockWaitOption();
+/// The wait that "--lock-wait" asked for, in milliseconds; nothing when it was not given.
+std::optional<int> LockWaitMilliseconds(const CommandLine& line);
+
 /// The language that "--lang ja" or "--lang en" among `args` asks for (the last one, as the
 /// parser keeps it), else the user's. Known before the arguments are read, so that a usage
 /// error is said in it; a "--lang" with another value is no choice.

@@ -277,9 +277,28 @@ std::unique_ptr<OutputFile> DryRunFileSystem::Open(TextView path, OpenMode mode,
   return std::make_unique<MemoryOutputFile>(node.content);
 }
 
-std::unique_ptr<FolderLock> DryRunFileSystem::LockFolder(TextView folder, int waitMilliseconds,
-                                                         LockError& error) {
-  return real_.LockFolder(folder, waitMilliseconds, error);
+namespace {
+
+// A dry run of a folder that has no lock file: nothing to hold, and nothing to write.
+class NoFolderLock : public FolderLock {
+ public:
+  bool WriteHolder(std::string_view, std::string&) override { return true; }
+};
+
+}  // namespace
+
+std::unique_ptr<FolderLock> DryRunFileSystem::LockFolder(TextView folder, LockMode,
+                                                         int waitMilliseconds, LockError& error) {
+  // Shared, so that the plan describes a folder that nobody changes meanwhile; and no lock file
+  // is made where there is none.
+  auto lock = real_.LockFolder(folder, LockMode::kShared, waitMilliseconds, error);
+  if (lock) {
+    folderLock_ = DryRunLock::kShared;
+    return lock;
+  }
+  if (error.kind != LockFailure::kNoLockFile) return nullptr;
+  folderLock_ = DryRunLock::kNoLockFile;
+  return std::make_unique<NoFolderLock>();
 }
 
 std::vector<FileChange> DryRunFileSystem::Changes() const {

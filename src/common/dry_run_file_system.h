@@ -4,8 +4,8 @@
 // writes nothing; afterwards it tells what the run would have changed.
 //
 // Paths are matched as the file system below resolves them (drive letters, Windows rules, names
-// without regard to case). The pattern-data folder's lock is taken on the folder below, so that
-// a dry run waits for a real run on the same tables as another real run would.
+// without regard to case). The pattern-data folder's lock is taken shared on the folder below, so
+// that a dry run waits for a real run on the same tables and reads them whole.
 #pragma once
 
 #include <cstdint>
@@ -44,6 +44,13 @@ struct FileChange {
 /// last line without a line end is a line).
 std::int32_t CountLines(std::string_view bytes);
 
+/// How a dry run held the lock of the folder it read.
+enum class DryRunLock {
+  kNotTaken,    ///< the run stopped before it took a lock
+  kShared,      ///< shared, as a reader, through a read-only handle
+  kNoLockFile,  ///< the folder has no lock file, so the run read it without a lock
+};
+
 class DryRunFileSystem : public FileSystem {
  public:
   /// Reads through to `real`, which is never written.
@@ -72,8 +79,11 @@ class DryRunFileSystem : public FileSystem {
   std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
   /// Asks the disk: what the run could write there.
   bool CanWrite(TextView path, std::string& error) override { return real_.CanWrite(path, error); }
-  std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
+  /// Takes the lock shared where the folder has a lock file, and holds none where it has not.
+  std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode, int waitMilliseconds,
                                          LockError& error) override;
+  /// How the run held the pattern-data folder's lock.
+  DryRunLock FolderLockTaken() const { return folderLock_; }
 
   /// Every path that differs from the disk below, in the order the paths were first touched. A
   /// file that was made and removed again (a work file) is not listed.
@@ -114,6 +124,7 @@ class DryRunFileSystem : public FileSystem {
   using KeyMap = std::unordered_map<Text, Value, KeyHash, std::equal_to<>>;
 
   FileSystem& real_;
+  DryRunLock folderLock_ = DryRunLock::kNotTaken;
   std::vector<Node> nodes_;        // in the order first touched
   KeyMap<std::size_t> nodeByKey_;  // key -> index in nodes_
   // Where each full path ("D:\...") was found on the disk below. The disk is only read, so it

@@ -34,6 +34,12 @@ class FrontEnd {
   virtual ~FrontEnd() = default;
   /// Sets the status line (`Label3`).
   virtual void SetStatusText(const Text&) {}
+  /// Tells the user what the run is doing while it goes on (that it waits for the pattern-data
+  /// folder, and for whom): a window shows it on its status line, in Japanese as it speaks; the
+  /// command line prints it.
+  virtual void Notify(const CatalogueMessage& notice) {
+    SetStatusText(Render(notice, Language::kJapanese));
+  }
   /// Lets the front end process its pending events once, so that the status line is painted.
   virtual void ProcessPendingEvents() {}
   /// Shows a modal message box with an OK button and waits for it.
@@ -54,6 +60,7 @@ class ForwardingFrontEnd : public FrontEnd {
  public:
   explicit ForwardingFrontEnd(FrontEnd& inner) : inner_(inner) {}
   void SetStatusText(const Text& text) override { inner_.SetStatusText(text); }
+  void Notify(const CatalogueMessage& notice) override { inner_.Notify(notice); }
   void ProcessPendingEvents() override { inner_.ProcessPendingEvents(); }
   void ShowMessage(const Message& message) override { inner_.ShowMessage(message); }
   bool AskYesNo(const Text& question, const Text& caption) override {

@@ -752,6 +752,16 @@ constexpr Entry kEntries[] = {
     {M::kDryRunWouldFail, u"実行すると中断します。", u"The run would fail."},
     {M::kDryRunBeforeFailure, u"中断までに書き込むもの：",
      u"What it would write before the failure:"},
+    {M::kDryRunReadShared,
+     u"パターンデータフォルダは共有ロックをかけて読んだので、読む間にほかの変換が変えることは"
+     u"ありませんでした。",
+     u"The pattern-data folder was read under a shared lock: no conversion changed it "
+     u"meanwhile."},
+    {M::kDryRunReadWithoutLock,
+     u"パターンデータフォルダにはロックファイル {1} がないため、ロックをかけずに読みました（作"
+     u"成もしていません）。",
+     u"The pattern-data folder has no lock file {1}, so it was read without a lock (and none was "
+     u"made)."},
     {M::kDryRunWouldCreateFolders, u"フォルダを作成します（{1} 個）：{2}",
      u"It would create the {1?folder|folders} {2}."},
     {M::kFolderTarget, u"変換先フォルダ {1}", u"Target folder {1}"},
@@ -822,12 +832,43 @@ constexpr Entry kEntries[] = {
     {M::kCannotCreateFolder, u"フォルダを作成できません：{1}。",
      u"The folder cannot be created: {1}."},
     {M::kPatternFolderBusy,
-     u"別の変換がパターンデータフォルダを使用中です（{1} 秒待ちました）。終わってからもう一度実"
-     u"行してください。",
-     u"Another conversion is using the pattern-data folder; it was still busy after {1} "
-     u"seconds. Try again when it has finished."},
-    {M::kPatternFolderCannotOpen, u"パターンデータフォルダを開けません：{1}。",
-     u"The pattern-data folder cannot be opened: {1}."},
+     u"別のプログラムがパターンデータフォルダをロックしたままです（{1} 秒待ちました）。終わって"
+     u"からもう一度変換してください。",
+     u"Another program kept the pattern-data folder locked for the whole wait of {1} seconds. "
+     u"Convert again when it has finished."},
+    {M::kPatternFolderBusyHolder,
+     u"{2} の {3} が {4} から変換中のため、パターンデータフォルダを使えませんでした（{1} 秒待ち"
+     u"ました）。その変換が終わってから、もう一度変換してください。",
+     u"{3} on {2} has been converting into the pattern-data folder since {4} and still was after "
+     u"{1} seconds. Convert again when that conversion has finished."},
+    {M::kPatternFolderCannotLock,
+     u"パターンデータフォルダ {1} をロックできません（{2}）。ほかのパソコンの変換と重ならない"
+     u"ようにできないため、何も書かずに中止しました。",
+     u"The pattern-data folder {1} cannot be locked ({2}). Without the lock, conversions on other "
+     u"computers could overwrite each other's additions, so nothing was written."},
+    {M::kPatternFolderLockAdvice,
+     u"管理者に、このフォルダの共有でバイト範囲ロックが使えるようにしてもらってください"
+     u"（CIFS の nobrl、NFS の local_lock=posix や local_lock=all の付いたマウントでは使えま"
+     u"せん）。",
+     u"Ask your administrator for a share of this folder that keeps byte-range locks (a CIFS "
+     u"mount with nobrl, or an NFS mount with local_lock=posix or local_lock=all, does not)."},
+    {M::kPatternFolderNoLockFile,
+     u"パターンデータフォルダ {1} のロックファイル {2} を作成できません（{3}）。ロックなしでは"
+     u"ほかのパソコンの変換と重なるおそれがあるため、何も書かずに中止しました。",
+     u"The lock file {2} of the pattern-data folder {1} cannot be made or opened ({3}). Without "
+     u"the lock, conversions on other computers could overwrite each other's additions, so "
+     u"nothing was written."},
+    {M::kPatternFolderWriteAdvice,
+     u"管理者に、このフォルダへの書き込みの権限を付けてもらってください。",
+     u"Ask your administrator for the right to write into this folder."},
+    {M::kWaitingForHolder, u"{1} の {2} が {3} から変換中です。終わるまで待ちます（最大 {4} 秒）。",
+     u"{2} on {1} has been converting since {3}. Waiting until it finishes (at most {4} "
+     u"seconds)."},
+    {M::kWaitingForOtherProgram,
+     u"別のプログラムがパターンデータフォルダをロックしています。終わるまで待ちます（最大 {1} "
+     u"秒）。",
+     u"Another program holds the lock of the pattern-data folder. Waiting until it lets go (at "
+     u"most {1} seconds)."},
     {M::kCannotCreateNameTable, u"空の名前表を作成できません：{1}。",
      u"The empty name table cannot be created: {1}."},
     {M::kCountBeyondRange, u"タグ行 {1} の件数が 32767 を超えています：{2}。",
@@ -1090,8 +1131,8 @@ constexpr Entry kEntries[] = {
     {M::kUsageNeedsValue, u"{1} には値が必要です", u"{1} needs a value"},
     {M::kUsageNeedsFileName, u"{1} にはファイル名が必要です", u"{1} needs a file name"},
     {M::kUsageLanguage, u"--lang には ja か en を指定してください", u"--lang needs ja or en"},
-    {M::kUsageLockWait, u"--lock-wait には秒数を指定してください",
-     u"--lock-wait needs a number of seconds"},
+    {M::kUsageLockWait, u"--lock-wait には 0 から {1} までの整数の秒数を指定してください",
+     u"--lock-wait takes a whole number of seconds from 0 to {1}"},
     {M::kUsageDrive, u"--drive には LETTER=FOLDER を指定してください（例 --drive D=/srv/borings）",
      u"--drive takes LETTER=FOLDER, for example --drive D=/srv/borings"},
     {M::kUsageSourceAndTarget, u"SOURCE と TARGET を指定してください",

@@ -122,6 +122,8 @@ enum class MessageId {
   kDryRunWouldBeRefused,  ///< {1} the refusal
   kDryRunWouldFail,
   kDryRunBeforeFailure,
+  kDryRunReadShared,          ///< the pattern-data folder was read under a shared lock
+  kDryRunReadWithoutLock,     ///< {1} the lock file that the folder does not have
   kDryRunWouldCreateFolders,  ///< {1} how many, {2} the folders
   kFolderTarget,              ///< {1} the folder
   kFolderPatternData,         ///< {1} the folder
@@ -167,23 +169,29 @@ enum class MessageId {
   kUtf8Source,      ///< {1} the first line with a multi-byte character, {2} its text
   kReadPastEnd,     ///< {1} the last line of the file
   kSubscriptOutOfRange,
-  kCannotCreateFolder,       ///< {1} the system's reason
-  kPatternFolderBusy,        ///< {1} seconds waited
-  kPatternFolderCannotOpen,  ///< {1} the system's reason
-  kCannotCreateNameTable,    ///< {1} the system's reason
-  kCountBeyondRange,         ///< {1} the tag, {2} the count as written
-  kTooManyLayers,            ///< {1} the number of named layers
-  kTooManyRecords,           ///< {1} the number of records
-  kTooManyNotes,             ///< {1} the number of notes
-  kTooManyReadings,          ///< {1} the number of readings
-  kDateWithoutSlash,         ///< {1} the record, {2} the date
-  kValueNeedsQuotes,         ///< {1} the value, {2} the table
-  kAddedNamesFull,           ///< {1} the name
-  kTableCannotBeReplaced,    ///< {1} the system's reason
-  kCannotCreateMarker,       ///< {1} the system's reason
-  kCodeBeyond16,             ///< {1} the code, {2} its key (may be empty)
-  kColumnTooManyEntries,     ///< {1} the column, {2} the number of entries
-  kValueBreaksTableLine,     ///< {1} a value that a name table line cannot hold as it stands
+  kCannotCreateFolder,        ///< {1} the system's reason
+  kPatternFolderBusy,         ///< {1} seconds waited
+  kPatternFolderBusyHolder,   ///< {1} seconds waited, {2} computer, {3} user, {4} since (10:02)
+  kPatternFolderCannotLock,   ///< {1} the folder, {2} the system's reason
+  kPatternFolderLockAdvice,   ///< what to ask the administrator for a folder that cannot be locked
+  kPatternFolderNoLockFile,   ///< {1} the folder, {2} the lock file, {3} the system's reason
+  kPatternFolderWriteAdvice,  ///< what to ask the administrator for a folder that cannot be written
+  kWaitingForHolder,          ///< {1} computer, {2} user, {3} since (10:02), {4} seconds at most
+  kWaitingForOtherProgram,    ///< {1} seconds at most
+  kCannotCreateNameTable,     ///< {1} the system's reason
+  kCountBeyondRange,          ///< {1} the tag, {2} the count as written
+  kTooManyLayers,             ///< {1} the number of named layers
+  kTooManyRecords,            ///< {1} the number of records
+  kTooManyNotes,              ///< {1} the number of notes
+  kTooManyReadings,           ///< {1} the number of readings
+  kDateWithoutSlash,          ///< {1} the record, {2} the date
+  kValueNeedsQuotes,          ///< {1} the value, {2} the table
+  kAddedNamesFull,            ///< {1} the name
+  kTableCannotBeReplaced,     ///< {1} the system's reason
+  kCannotCreateMarker,        ///< {1} the system's reason
+  kCodeBeyond16,              ///< {1} the code, {2} its key (may be empty)
+  kColumnTooManyEntries,      ///< {1} the column, {2} the number of entries
+  kValueBreaksTableLine,      ///< {1} a value that a name table line cannot hold as it stands
 
   // What a check says of a source data file: its findings, and the words of its report.
   kCheckNotCp932From,          ///< {1} the byte offset
@@ -283,7 +291,7 @@ enum class MessageId {
   kUsageNeedsValue,        ///< {1} the option
   kUsageNeedsFileName,     ///< {1} the option
   kUsageLanguage,          ///< --lang without ja or en
-  kUsageLockWait,          ///< --lock-wait without a number of seconds
+  kUsageLockWait,          ///< --lock-wait without seconds in range; {1} the most
   kUsageDrive,             ///< --drive without LETTER=FOLDER
   kUsageSourceAndTarget,   ///< convert without SOURCE and TARGET
   kUsageOneSource,         ///< preview without one SOURCE

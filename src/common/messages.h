@@ -6,9 +6,6 @@ namespace gdf::messages {
 
 /// Status line while a run converts (the two sentences are separated by U+3000).
 inline constexpr char16_t kConverting[] = u"只今変換中！　しばらくお待ちください。";
-/// Status line while a run waits for another conversion to let go of the pattern-data folder.
-inline constexpr char16_t kWaitingForPatternFolder[] =
-    u"ほかの変換がパターンデータフォルダを使用中です。終わるまでお待ちください。";
 /// Status line after a run that ended normally.
 inline constexpr char16_t kCompleted[] = u"変換が正常に終了しました。";
 /// The target path is not acceptable.

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/text.h"
@@ -60,22 +61,42 @@ class OutputFile {
   virtual bool Close(std::string& error) = 0;
 };
 
-/// An advisory lock held on a folder; released when destroyed.
+/// How the lock of a pattern-data folder is taken.
+enum class LockMode {
+  kExclusive,  ///< to change the folder: the lock file is made when it is missing
+  kShared,     ///< to read it only (a dry run): through a read-only handle, where the file exists
+};
+
+/// The lock file of a folder, and the one byte of it that is locked. The byte lies far beyond
+/// any content, because a Windows lock keeps every other handle from the bytes it covers. The
+/// file is never renamed or deleted; the lock lives on the open file, so that the system (or the
+/// file server, after its session timeout) frees it when its holder ends, however it ends.
+inline constexpr char16_t kLockFileName[] = u"GDFCONV.LCK";
+inline constexpr std::int64_t kLockByteOffset = 0x40000000;
+
+/// A lock held on a folder's lock file; given back when destroyed.
 class FolderLock {
  public:
   virtual ~FolderLock() = default;
+  /// Makes `line` the whole content of the lock file, so that a run that waits can name the
+  /// holder; the content is emptied again when the lock is given back. A shared lock writes
+  /// nothing.
+  virtual bool WriteHolder(std::string_view line, std::string& error) = 0;
 };
 
 /// Why a folder's lock was not had.
 enum class LockFailure {
   kBusy,        ///< another holder kept it for the whole wait
-  kCannotOpen,  ///< the folder cannot be opened or locked at all
+  kCannotOpen,  ///< the lock file cannot be made or opened (no folder, a read-only share, rights)
+  kCannotLock,  ///< the folder's file system keeps no byte-range locks that others would see
+  kNoLockFile,  ///< a shared lock of a folder that has no lock file: there is nothing to lock
 };
 
-/// A lock that was not had: why, and the system's own words for it.
+/// A lock that was not had: why, the system's own words for it, and who holds it.
 struct LockError {
   LockFailure kind = LockFailure::kCannotOpen;  ///< why
   std::string text;                             ///< the system's words ("no such drive", ...)
+  std::string holderLine;  ///< busy: the first line of the lock file, as its holder wrote it
 };
 
 /// The file system behind Windows paths.
@@ -145,11 +166,12 @@ class FileSystem {
     return file && file->Close(error);
   }
 
-  /// Takes the exclusive advisory lock of a folder, waiting up to `waitMilliseconds` for another
-  /// holder to let it go; nothing, with `error` set, when it cannot be had. The lock lasts as long
-  /// as the returned object.
-  virtual std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
-                                                 LockError& error) = 0;
+  /// Locks the byte `kLockByteOffset` of the folder's lock file `kLockFileName`, exclusive or
+  /// shared, trying again with a growing pause until `waitMilliseconds` have passed; nothing,
+  /// with `error` set, when it cannot be had. The lock lasts as long as the returned object, and
+  /// a second lock of the same folder in the same process waits as another process would.
+  virtual std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode,
+                                                 int waitMilliseconds, LockError& error) = 0;
 };
 
 /// Settings of the host file system: the drive map.
@@ -185,7 +207,7 @@ class WindowsFileSystem : public FileSystem {
   bool Rename(TextView from, TextView to, std::string& error) override;
   std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
   std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
-  std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
+  std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode, int waitMilliseconds,
                                          LockError& error) override;
 
  private:
@@ -221,7 +243,7 @@ class PosixFileSystem : public FileSystem {
   std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
   std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
   bool CanWrite(TextView path, std::string& error) override;
-  std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
+  std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode, int waitMilliseconds,
                                          LockError& error) override;
 
  private:
@@ -270,6 +292,25 @@ bool IsHostFile(const std::string& hostPath);
 
 /// The host path joined with one more name, with the host's separator.
 std::string JoinHostPath(const std::string& folder, const std::string& name);
+
+/// Who this process is, as the lock file and the pattern-data folder's log name it.
+struct ProcessIdentity {
+  std::string computer;        ///< the computer's name ("PC-TANAKA")
+  std::string user;            ///< the user's name ("tanaka")
+  std::int64_t processId = 0;  ///< the process id
+};
+ProcessIdentity ThisProcessIdentity();
+
+/// The local date and time now, "2026-12-09 10:02:05".
+std::string LocalDateTimeNow();
+
+#ifndef _WIN32
+/// Why the mount that holds `hostPath` keeps byte-range locks to this computer alone (a CIFS
+/// mount with "nobrl", an NFS mount with "local_lock=posix" or "all"), read from the text of
+/// /proc/self/mountinfo; nothing when the locks reach the file server, or the mount is local.
+std::optional<std::string> MountWithLocalLocksOnly(std::string_view mountInfo,
+                                                   const std::string& hostPath);
+#endif
 
 /// Whether standard input is a terminal (a console on Windows) that a person can answer on.
 bool StandardInputIsTerminal();

@@ -1,20 +1,17 @@
 // posix_platform.cpp - Drive letters over host folders, with Windows path rules on POSIX.
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <thread>
 
 #include "common/drive_path.h"
 #include "common/platform.h"
@@ -107,15 +104,6 @@ class PosixOutputFile : public OutputFile {
     }
     return true;
   }
-
- private:
-  int fd_;
-};
-
-class PosixFolderLock : public FolderLock {
- public:
-  explicit PosixFolderLock(int fd) : fd_(fd) {}
-  ~PosixFolderLock() override { ::close(fd_); }  // closing releases the lock
 
  private:
   int fd_;
@@ -372,37 +360,6 @@ std::unique_ptr<OutputFile> PosixFileSystem::Open(TextView path, OpenMode mode,
     return nullptr;
   }
   return std::make_unique<PosixOutputFile>(fd);
-}
-
-std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(TextView folder, int waitMilliseconds,
-                                                        LockError& error) {
-  const auto host = ToHost(folder);
-  if (!host) {
-    error = {LockFailure::kCannotOpen, file_reason::kNoSuchDrive};
-    return nullptr;
-  }
-  // The lock is taken on the folder itself, so that no file is added to it.
-  const int fd = ::open(host->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) {
-    error = {LockFailure::kCannotOpen, ErrnoText()};
-    return nullptr;
-  }
-  const auto deadline =
-      std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMilliseconds);
-  for (;;) {
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return std::make_unique<PosixFolderLock>(fd);
-    if (errno != EWOULDBLOCK && errno != EINTR) {
-      error = {LockFailure::kCannotOpen, ErrnoText()};
-      ::close(fd);
-      return nullptr;
-    }
-    if (std::chrono::steady_clock::now() >= deadline) {
-      error = {LockFailure::kBusy, "another conversion holds it"};
-      ::close(fd);
-      return nullptr;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
 }
 
 std::optional<std::pair<char16_t, std::string>> ParseDriveMapping(const std::string& text) {

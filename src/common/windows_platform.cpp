@@ -12,10 +12,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
+#include <map>
 #include <mutex>
 #include <set>
 #include <streambuf>
@@ -218,102 +218,85 @@ class WindowsOutputFile : public OutputFile {
   bool append_;
 };
 
-// The lock of a folder is a named mutex that stands for the folder itself, whatever path names
-// it (a drive letter, --drive, a case): its name is made of the volume's serial number and the
-// folder's file index. Nothing is written into the folder, and the lock goes with the process
-// that holds it, also when that process ends without letting it go.
-class WindowsFolderLock : public FolderLock {
- public:
-  WindowsFolderLock(HANDLE mutex, std::wstring name) : mutex_(mutex), name_(std::move(name)) {}
-  ~WindowsFolderLock() override;
-
- private:
-  HANDLE mutex_;
-  std::wstring name_;
-};
-
-// A mutex may be taken again by the thread that holds it; within one process the names held are
-// kept here as well, so that a second lock of the same folder waits as in another process.
+// The pattern-data folder's lock: one byte of the lock file, locked with LockFileEx, which an SMB
+// client passes to the file server, so that every computer on the share, Windows or not, sees it.
+// The lock goes with the handle: Windows frees it when its holder ends, however it ends, and the
+// file server when the holder's computer is gone and its session times out.
+//
+// Within one process the lock files held are kept here as well (by volume and file index), so
+// that a second lock of the same folder waits as in another process, whatever the file system
+// says of two handles of one process.
 struct HeldInProcess {
   std::mutex guard;
-  std::condition_variable released;
-  std::set<std::wstring> names;
+  // Volume and file index -> how it is held here: -1 exclusive, else the shared holders.
+  std::map<std::pair<DWORD, std::uint64_t>, int> files;
 };
 HeldInProcess& Held() {
   static HeldInProcess held;
   return held;
 }
 
-WindowsFolderLock::~WindowsFolderLock() {
-  ReleaseMutex(mutex_);
-  CloseHandle(mutex_);
-  HeldInProcess& held = Held();
-  {
+class WindowsFolderLock : public FolderLock {
+ public:
+  WindowsFolderLock(HANDLE file, LockMode mode, std::pair<DWORD, std::uint64_t> identity)
+      : file_(file), mode_(mode), identity_(identity) {}
+  ~WindowsFolderLock() override {
+    // The holder's line goes with the holder.
+    if (mode_ == LockMode::kExclusive && wroteHolder_) {
+      LARGE_INTEGER start{};
+      if (SetFilePointerEx(file_, start, nullptr, FILE_BEGIN) && SetEndOfFile(file_)) {
+        FlushFileBuffers(file_);
+      }
+    }
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(kLockByteOffset & 0xffffffff);
+    at.OffsetHigh = static_cast<DWORD>(kLockByteOffset >> 32);
+    UnlockFileEx(file_, 0, 1, 0, &at);
+    CloseHandle(file_);
+    HeldInProcess& held = Held();
     const std::lock_guard<std::mutex> lock(held.guard);
-    held.names.erase(name_);
+    const auto entry = held.files.find(identity_);
+    if (entry != held.files.end() && (entry->second <= 1)) {
+      held.files.erase(entry);
+    } else if (entry != held.files.end()) {
+      --entry->second;
+    }
   }
-  held.released.notify_all();
-}
+  bool WriteHolder(std::string_view line, std::string& error) override {
+    if (mode_ != LockMode::kExclusive) return true;
+    wroteHolder_ = true;
+    OVERLAPPED at{};
+    DWORD written = 0;
+    if (!WriteFile(file_, line.data(), static_cast<DWORD>(line.size()), &written, &at) ||
+        written != line.size()) {
+      error = LastErrorText();
+      return false;
+    }
+    LARGE_INTEGER end{};
+    end.QuadPart = static_cast<LONGLONG>(line.size());
+    if (!SetFilePointerEx(file_, end, nullptr, FILE_BEGIN) || !SetEndOfFile(file_)) {
+      error = LastErrorText();
+      return false;
+    }
+    return true;
+  }
 
-std::unique_ptr<FolderLock> LockFolderIdentity(const Text& host, int waitMilliseconds,
-                                               LockError& error) {
-  const HANDLE folder =
-      CreateFileW(W(LongForm(host)), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (folder == INVALID_HANDLE_VALUE) {
-    error = {LockFailure::kCannotOpen, LastErrorText()};
-    return nullptr;
-  }
-  BY_HANDLE_FILE_INFORMATION info{};
-  const bool known = GetFileInformationByHandle(folder, &info);
-  CloseHandle(folder);
-  if (!known) {
-    error = {LockFailure::kCannotOpen, LastErrorText()};
-    return nullptr;
-  }
-  wchar_t buffer[96];
-  std::swprintf(buffer, 96, L"Global\\gdfconv-folder-%08lx-%08lx%08lx",
-                static_cast<unsigned long>(info.dwVolumeSerialNumber),
-                static_cast<unsigned long>(info.nFileIndexHigh),
-                static_cast<unsigned long>(info.nFileIndexLow));
-  const std::wstring name = buffer;
-  const auto deadline =
-      std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMilliseconds);
-  HeldInProcess& held = Held();
-  {
-    std::unique_lock<std::mutex> lock(held.guard);
-    if (!held.released.wait_until(lock, deadline, [&] { return held.names.count(name) == 0; })) {
-      error = {LockFailure::kBusy, "another conversion holds it"};
-      return nullptr;
-    }
-    held.names.insert(name);
-  }
-  const auto giveBack = [&] {
-    {
-      const std::lock_guard<std::mutex> lock(held.guard);
-      held.names.erase(name);
-    }
-    held.released.notify_all();
-  };
-  const HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
-  if (mutex == nullptr) {
-    error = {LockFailure::kCannotOpen, LastErrorText()};
-    giveBack();
-    return nullptr;
-  }
-  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-      deadline - std::chrono::steady_clock::now());
-  const DWORD waited =
-      WaitForSingleObject(mutex, static_cast<DWORD>(std::max<long long>(0, left.count())));
-  // An abandoned mutex was held by a process that ended without letting it go: it is ours now.
-  if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) {
-    return std::make_unique<WindowsFolderLock>(mutex, name);
-  }
-  CloseHandle(mutex);
-  error = waited == WAIT_TIMEOUT ? LockError{LockFailure::kBusy, "another conversion holds it"}
-                                 : LockError{LockFailure::kCannotOpen, LastErrorText()};
-  giveBack();
-  return nullptr;
+ private:
+  HANDLE file_;
+  LockMode mode_;
+  std::pair<DWORD, std::uint64_t> identity_;
+  bool wroteHolder_ = false;
+};
+
+// The first line of the lock file, read through the handle that tried to lock it.
+std::string HolderLine(HANDLE file) {
+  char buffer[512];
+  OVERLAPPED at{};
+  DWORD got = 0;
+  if (!ReadFile(file, buffer, sizeof buffer, &got, &at) || got == 0) return {};
+  std::string line(buffer, got);
+  const std::size_t end = line.find_first_of("\r\n");
+  return end == std::string::npos ? line : line.substr(0, end);
 }
 
 }  // namespace
@@ -637,19 +620,82 @@ std::unique_ptr<OutputFile> WindowsFileSystem::Open(TextView path, OpenMode mode
   return std::make_unique<WindowsOutputFile>(file, mode == OpenMode::kAppend);
 }
 
-std::unique_ptr<FolderLock> WindowsFileSystem::LockFolder(TextView folder, int waitMilliseconds,
-                                                          LockError& error) {
+std::unique_ptr<FolderLock> WindowsFileSystem::LockFolder(TextView folder, LockMode mode,
+                                                          int waitMilliseconds, LockError& error) {
   const auto host = ToHost(folder);
   if (!host) {
-    error = {LockFailure::kCannotOpen, file_reason::kNoSuchDrive};
+    error = {LockFailure::kCannotOpen, file_reason::kNoSuchDrive, {}};
     return nullptr;
   }
   const Text hostFolder = FromUtf8(*host);
   if (!IsFolderAttributes(Attributes(hostFolder))) {
-    error = {LockFailure::kCannotOpen, ErrorText(ERROR_PATH_NOT_FOUND)};
+    error = {LockFailure::kCannotOpen, ErrorText(ERROR_PATH_NOT_FOUND), {}};
     return nullptr;
   }
-  return LockFolderIdentity(hostFolder, waitMilliseconds, error);
+  const Text path = LongForm(hostFolder + u"\\" + kLockFileName);
+  // Made when missing, never created exclusively, so that two first runs cannot race; shared
+  // for reading, writing and deleting, so that it never stands in anybody's way but by its lock.
+  const bool exclusive = mode == LockMode::kExclusive;
+  const HANDLE file =
+      CreateFileW(W(path), exclusive ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                  exclusive ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD code = GetLastError();
+    const bool none = !exclusive && (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND);
+    error = {none ? LockFailure::kNoLockFile : LockFailure::kCannotOpen, ErrorText(code), {}};
+    return nullptr;
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(file, &info)) {
+    error = {LockFailure::kCannotOpen, LastErrorText(), {}};
+    CloseHandle(file);
+    return nullptr;
+  }
+  const std::pair<DWORD, std::uint64_t> identity{
+      info.dwVolumeSerialNumber,
+      (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+  HeldInProcess& held = Held();
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMilliseconds);
+  auto pause = std::chrono::milliseconds(2);
+  for (;;) {
+    DWORD code = ERROR_LOCK_VIOLATION;
+    {
+      const std::lock_guard<std::mutex> lock(held.guard);
+      const auto entry = held.files.find(identity);
+      if (entry == held.files.end() || (!exclusive && entry->second > 0)) {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(kLockByteOffset & 0xffffffff);
+        at.OffsetHigh = static_cast<DWORD>(kLockByteOffset >> 32);
+        const DWORD flags = LOCKFILE_FAIL_IMMEDIATELY | (exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
+        if (LockFileEx(file, flags, 0, 1, 0, &at)) {
+          if (exclusive) {
+            held.files[identity] = -1;
+          } else {
+            ++held.files[identity];
+          }
+          return std::make_unique<WindowsFolderLock>(file, mode, identity);
+        }
+        code = GetLastError();
+      }
+    }
+    if (code != ERROR_LOCK_VIOLATION && code != ERROR_SHARING_VIOLATION &&
+        code != ERROR_IO_PENDING) {
+      error = {LockFailure::kCannotLock, ErrorText(code), {}};
+      CloseHandle(file);
+      return nullptr;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= deadline) {
+      error = {LockFailure::kBusy, ErrorText(code), HolderLine(file)};
+      CloseHandle(file);
+      return nullptr;
+    }
+    std::this_thread::sleep_for(
+        std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
+    pause = std::min(pause * 2, std::chrono::milliseconds(100));
+  }
 }
 
 std::optional<std::pair<char16_t, std::string>> ParseDriveMapping(const std::string& text) {
@@ -804,6 +850,26 @@ void PrepareStream(std::ostream& stream, DWORD which, FILE* file) {
 void PrepareStandardStreams() {
   PrepareStream(std::cout, STD_OUTPUT_HANDLE, stdout);
   PrepareStream(std::cerr, STD_ERROR_HANDLE, stderr);
+}
+
+ProcessIdentity ThisProcessIdentity() {
+  ProcessIdentity who;
+  wchar_t buffer[256];
+  DWORD size = 256;
+  if (GetComputerNameW(buffer, &size)) who.computer = ToUtf8(FromWide(buffer, size));
+  size = 256;
+  if (GetUserNameW(buffer, &size) && size > 0) who.user = ToUtf8(FromWide(buffer, size - 1));
+  who.processId = static_cast<std::int64_t>(GetCurrentProcessId());
+  return who;
+}
+
+std::string LocalDateTimeNow() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", now.wYear, now.wMonth, now.wDay,
+                now.wHour, now.wMinute, now.wSecond);
+  return text;
 }
 
 std::string UserLanguageTag() {

@@ -11,6 +11,7 @@
 #include "common/path_validation.h"
 #include "common/routines.h"
 #include "run/header_stage.h"
+#include "run/pattern_folder_guard.h"
 #include "run/run_context.h"
 #include "sections/section.h"
 #include "sections/section_table.h"
@@ -58,31 +59,30 @@ std::optional<CatalogueMessage> ProgramFolderProblem(const Text& programFolder, 
   return Say(MessageId::kProgramFolderNotWritable, {folder, FromUtf8(error)});
 }
 
-// Step 5: whether every level of the validated target exists, creating the missing ones when
-// the user agrees. Returns false when the user declines.
-bool EnsureTargetFolder(const Text& validated, FileSystem& fs, FrontEnd& ui) {
+// The levels of the validated target that do not exist, from the top.
+std::vector<Text> MissingTargetLevels(const Text& validated, const FileSystem& fs) {
   const std::int16_t n = CountDelimiters(validated, u"\\");
   std::vector<Text> pieces(static_cast<std::size_t>(n) + 2);
   SplitByDelimiters(validated, u"\\", pieces);
-  const auto walk = [&](auto&& atMissing) {
-    Text prefix = pieces[1];
-    for (std::size_t i = 2; i <= static_cast<std::size_t>(n) + 1; ++i) {
-      prefix += u"\\" + pieces[i];
-      if (!fs.Exists(prefix, ListAttribute::kDirectory) && !atMissing(prefix)) return false;
-    }
-    return true;
-  };
-  if (walk([](const Text&) { return false; })) return true;
-  if (!ui.AskYesNo(messages::kCreateFolder, {})) return false;
-  walk([&](const Text& prefix) {
+  std::vector<Text> missing;
+  Text prefix = pieces[1];
+  for (std::size_t i = 2; i <= static_cast<std::size_t>(n) + 1; ++i) {
+    prefix += u"\\" + pieces[i];
+    if (!fs.Exists(prefix, ListAttribute::kDirectory)) missing.push_back(prefix);
+  }
+  return missing;
+}
+
+// Creates the missing levels of the target, which the user has agreed to.
+void CreateTargetLevels(const std::vector<Text>& missing, FileSystem& fs) {
+  for (const Text& level : missing) {
+    if (fs.Exists(level, ListAttribute::kDirectory)) continue;
     std::string error;
-    if (!fs.CreateFolder(prefix, error)) {
+    if (!fs.CreateFolder(level, error)) {
       throw RunError(FailureKind::kCannotWrite,
-                     Say(MessageId::kCannotCreateFolder, {FromUtf8(error)}), prefix);
+                     Say(MessageId::kCannotCreateFolder, {FromUtf8(error)}), level);
     }
-    return true;
-  });
-  return true;
+  }
 }
 
 // The source file and every section that the run converts, read before anything is written.
@@ -104,27 +104,6 @@ void InStage(TextView stage, TextView file, Step&& step) {
     if (failure.file.empty()) failure.file = Text(file);
     throw;
   }
-}
-
-// Takes the pattern-data folder's lock. When another conversion holds it, the status line says
-// so while the run waits for it, and the converting text returns once the lock is had.
-std::unique_ptr<FolderLock> LockPatternFolder(const RunInputs& inputs, FileSystem& fs,
-                                              FrontEnd& ui) {
-  LockError error;
-  auto lock = fs.LockFolder(inputs.patternFolder, 0, error);
-  if (!lock && error.kind == LockFailure::kBusy && inputs.lockWaitMilliseconds > 0) {
-    ui.SetStatusText(messages::kWaitingForPatternFolder);
-    error = {};
-    lock = fs.LockFolder(inputs.patternFolder, inputs.lockWaitMilliseconds, error);
-    if (lock) ui.SetStatusText(messages::kConverting);
-  }
-  if (lock) return lock;
-  const bool busy = error.kind == LockFailure::kBusy;
-  throw RunError(RunFailure{
-      busy ? FailureKind::kLocked : FailureKind::kCannotOpen, kStagePatternFolder,
-      inputs.patternFolder, 0,
-      busy ? Say(MessageId::kPatternFolderBusy, {Count(inputs.lockWaitMilliseconds / 1000)})
-           : Say(MessageId::kPatternFolderCannotOpen, {FromUtf8(error.text)})});
 }
 
 // Whether the source path names a file: a path that ends with a separator names a folder (a
@@ -214,28 +193,33 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
     return Refuse(std::move(report), ui, RefusalKind::kProgramFolderNotWritable, {}, {*problem});
   }
 
-  bool pointerSet = false;
+  // Whether the target folder is there, asked before anything is locked or written: the
+  // pattern-data folder is not held while the question waits for its answer.
+  const std::vector<Text> missingLevels = MissingTargetLevels(validated, fs);
+  if (!missingLevels.empty() && !ui.AskYesNo(messages::kCreateFolder, {})) {
+    return Refuse(std::move(report), ui, RefusalKind::kFolderDeclined, messages::kCreateFolder,
+                  {Say(MessageId::kFolderDeclined)});
+  }
+  ui.SetPointer(Pointer::kHourglass);
+
+  std::unique_ptr<PatternFolderGuard> guard;
   try {
-    // Step 5.
-    bool folderReady = false;
-    InStage(kStageTargetFolder, validated,
-            [&] { folderReady = EnsureTargetFolder(validated, fs, ui); });
-    if (!folderReady) {
-      return Refuse(std::move(report), ui, RefusalKind::kFolderDeclined, messages::kCreateFolder,
-                    {Say(MessageId::kFolderDeclined)});
-    }
-
-    // Step 6, before the run may wait for the pattern-data folder and reads the source.
-    ui.SetPointer(Pointer::kHourglass);
-    pointerSet = true;
-
-    // Another run on the same pattern-data folder would interleave its table additions with
-    // ours: hold the folder's lock for the whole conversion.
-    const std::unique_ptr<FolderLock> lock = LockPatternFolder(inputs, fs, ui);
-
     // The source is read whole and every section that will be converted is read before any
-    // file is written, so that a file that promises more than it holds writes nothing.
+    // file is written, so that a file that promises more than it holds writes nothing; and
+    // before the lock, so that a broken source keeps nobody waiting.
     ReadSource read = ReadWholeSource(inputs, fs);
+
+    // Another run, on this PC or another, would interleave its table additions with ours: hold
+    // the folder's lock from before the first table is read until the last change is flushed.
+    std::vector<CatalogueMessage> cannotLock;
+    guard = PatternFolderGuard::Take(inputs, fs, ui, cannotLock);
+    if (!guard) {
+      ui.ShowMessage({{}, MessageIcon::kExclamation, std::nullopt, cannotLock});
+      ui.SetPointer(Pointer::kDefault);
+      return Refuse(std::move(report), ui, RefusalKind::kPatternFolderCannotLock, {},
+                    std::move(cannotLock));
+    }
+    InStage(kStageTargetFolder, validated, [&] { CreateTargetLevels(missingLevels, fs); });
 
     RunContext context(fs, report);
     context.recordBase = inputs.targetText + u"\\";
@@ -259,7 +243,10 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
       if (section == nullptr) continue;
       InStage(FromAscii(entry.first.tag), {}, [&] { section->Write(context); });
     }
+    InStage(kStagePatternFolder, {}, [&] { guard->Settle(report); });
   } catch (const RunError& error) {
+    if (guard) guard->SettleAfterFailure(report);
+    guard.reset();
     const RunFailure& failure = error.failure();
     if (failure.kind == FailureKind::kCannotWrite &&
         StartsWith(failure.file, inputs.targetText + u"\\")) {
@@ -267,9 +254,10 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
     }
     report.Fail(failure);
     ui.SetStatusText(u"");
-    if (pointerSet) ui.SetPointer(Pointer::kDefault);
+    ui.SetPointer(Pointer::kDefault);
     return report;
   }
+  guard.reset();
 
   // Step 10.
   ui.SetStatusText(messages::kCompleted);

@@ -11,13 +11,17 @@
 
 namespace gdf {
 
+/// How long a run waits for another run on the same pattern-data folder unless told otherwise.
+inline constexpr int kDefaultLockWaitSeconds = 30;
+
 /// What a run starts from.
 struct RunInputs {
-  Text sourceText;                   ///< the text of `Text1`: the source data file path
-  Text targetText;                   ///< the text of `Text2`: the target folder path
-  Text patternFolder;                ///< `PatternFolder`, ending with "\"
-  Text programFolder;                ///< the program's own folder, ending with "\"
-  int lockWaitMilliseconds = 30000;  ///< how long to wait for another run on the same tables
+  Text sourceText;     ///< the text of `Text1`: the source data file path
+  Text targetText;     ///< the text of `Text2`: the target folder path
+  Text patternFolder;  ///< `PatternFolder`, ending with "\"
+  Text programFolder;  ///< the program's own folder, ending with "\"
+  /// How long to wait for another run on the same tables.
+  int lockWaitMilliseconds = kDefaultLockWaitSeconds * 1000;
 };
 
 /// Runs one conversion: the checks, then the header stage and every section in order. Talks

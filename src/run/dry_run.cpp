@@ -126,7 +126,15 @@ DryRunResult RunDryConversion(const RunInputs& inputs, FileSystem& real, FrontEn
   DryRunResult result;
   result.report = RunConversion(inputs, overlay, answering);
   result.folderQuestionAsked = answering.Asked();
+  result.folderLock = overlay.FolderLockTaken();
   result.changes = overlay.Changes();
+  if (result.folderLock == DryRunLock::kNoLockFile) {
+    // The real run makes the lock file that the dry run went without.
+    Text lockFile = inputs.patternFolder;
+    if (!lockFile.empty() && lockFile.back() != u'\\') lockFile += u'\\';
+    result.changes.insert(result.changes.begin(),
+                          FileChange{lockFile + kLockFileName, ChangeKind::kCreated, -1, 0, 0, 0});
+  }
   result.folders = PlanFolders(inputs, result.report, result.changes, real);
   return result;
 }

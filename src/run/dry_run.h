@@ -53,9 +53,10 @@ struct PlannedFolder {
 
 /// The outcome of a dry run.
 struct DryRunResult {
-  RunReport report;                    ///< the report the real run would give
-  bool folderQuestionAsked = false;    ///< whether the run would ask to create the target folder
-  std::vector<FileChange> changes;     ///< every change, in the order made
+  RunReport report;                  ///< the report the real run would give
+  bool folderQuestionAsked = false;  ///< whether the run would ask to create the target folder
+  DryRunLock folderLock = DryRunLock::kNotTaken;  ///< how the pattern-data folder was held
+  std::vector<FileChange> changes;                ///< every change, in the order made
   std::vector<PlannedFolder> folders;  ///< target, pattern-data, then any other changed folder
 };
 

@@ -30,6 +30,7 @@ enum class RefusalKind {
   kFolderDeclined,            ///< the target folder is missing and the answer was No
   kTargetIsFile,              ///< a level of the target path is a file, not a folder
   kProgramFolderNotWritable,  ///< PATADD.txt could not be created in the program folder
+  kPatternFolderCannotLock,   ///< the pattern-data folder's lock file cannot be made or locked
 };
 
 /// A refusal: the check, and the message it showed.

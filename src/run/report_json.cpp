@@ -44,6 +44,10 @@ void WriteAddedLine(JsonWriter& json, const AddedTableLine& line) {
 
 void WritePlan(JsonWriter& json, const DryRunResult& dryRun) {
   json.MemberBool("folderQuestionAsked", dryRun.folderQuestionAsked);
+  json.Key("patternFolderLock");
+  json.Utf8String(dryRun.folderLock == DryRunLock::kShared       ? "shared"
+                  : dryRun.folderLock == DryRunLock::kNoLockFile ? "no lock file"
+                                                                 : "not taken");
   json.Key("folders");
   json.BeginArray();
   for (const PlannedFolder& folder : dryRun.folders) {

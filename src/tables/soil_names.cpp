@@ -321,11 +321,19 @@ void SoilNameTables::Commit() {
     s.notes.clear();
   };
 
+  // The marker before the first table line: a run stopped in between may leave a marker without
+  // growth, which is harmless, but never growth without a marker.
+  s.EnsureMarker();
   // XKISHITU.TXT first, so that KISHITU.TXT never holds a code that it lacks.
   if (s.added.changed) {
     const Text work = s.context.TablePath(kXKishituWork);
     std::string error;
     const std::string bytes = s.AddedBytes();
+    // A work file left by a run that was killed goes before this run writes its own.
+    if (fs.Exists(work, ListAttribute::kNormal) && !fs.Delete(work, error)) {
+      throw RunError(FailureKind::kCannotWrite,
+                     Say(MessageId::kTableCannotBeReplaced, {FromUtf8(error)}), work);
+    }
     auto file = fs.Open(work, OpenMode::kTruncate, error);
     const bool written = file && file->Write(bytes, error) && file->Sync(error) &&
                          file->Close(error) && fs.Rename(work, s.added.path, error);
@@ -355,7 +363,6 @@ void SoilNameTables::Commit() {
     s.main.appended.clear();
   }
   reportNotes(true);
-  s.EnsureMarker();
 }
 
 Text ClassifySoilName(SoilNameTables& tables, TextView layerName, TextView attribute) {

@@ -291,15 +291,20 @@ TEST_F(Form1LogicTest, TheHourglassComesBeforeTheWaitForAnotherConversion) {
   test::WriteCp932(dir / "work/b.gdf", "no tags here\n");
   LockError error;
   {
-    const auto held = fs->LockFolder(u"D:\\pattern\\", 0, error);
+    // Held by a run on another PC, whose line names it.
+    const auto held = fs->LockFolder(u"D:\\pattern\\", LockMode::kExclusive, 0, error);
     ASSERT_NE(held, nullptr) << error.text;
+    std::string why;
+    ASSERT_TRUE(held->WriteHolder("PC-TANAKA,tanaka,77,2026-12-09 10:02:05\r\n", why));
     Execute(u"D:\\work\\b.gdf", u"D:\\work");
   }
-  ASSERT_GE(view.log.size(), 6u);
-  EXPECT_EQ(std::vector<Text>(view.log.begin(), view.log.begin() + 6),
+  // The notice is painted at once: the run does not return to the window while it waits.
+  ASSERT_GE(view.log.size(), 7u);
+  EXPECT_EQ(std::vector<Text>(view.log.begin(), view.log.begin() + 7),
             (std::vector<Text>{u"status " + Text(messages::kConverting), u"events", u"hourglass",
-                               u"status " + Text(messages::kWaitingForPatternFolder), u"status ",
-                               u"default pointer"}));
+                               u"status PC-TANAKA の tanaka が 10:02 から変換中です。終わるまで"
+                               u"待ちます（最大 1 秒）。",
+                               u"events", u"status ", u"default pointer"}));
   ASSERT_EQ(view.messages.size(), 1u);
   EXPECT_EQ(view.messages[0].icon, MessageIcon::kCritical);
   EXPECT_NE(view.messages[0].text.find(u"ファイルを書き込んでいません"), Text::npos);

@@ -81,6 +81,17 @@ bool FaultyFileSystem::Refused(TextView path) const {
   return false;
 }
 
+std::unique_ptr<FolderLock> FaultyFileSystem::LockFolder(TextView folder, LockMode mode,
+                                                         int waitMilliseconds, LockError& error) {
+  Text lockFile(folder);
+  if (!lockFile.empty() && lockFile.back() != u'\\') lockFile += u'\\';
+  if (mode == LockMode::kExclusive && Refused(lockFile + kLockFileName)) {
+    error = {LockFailure::kCannotOpen, kRefusedText, {}};
+    return nullptr;
+  }
+  return real_.LockFolder(folder, mode, waitMilliseconds, error);
+}
+
 bool FaultyFileSystem::CreateFolder(TextView path, std::string& error) {
   if (state_->Fail()) {
     error = kFullText;

@@ -49,10 +49,9 @@ class FaultyFileSystem : public FileSystem {
   std::optional<std::string> ReadAll(TextView path, std::string& error) const override {
     return real_.ReadAll(path, error);
   }
-  std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
-                                         LockError& error) override {
-    return real_.LockFolder(folder, waitMilliseconds, error);
-  }
+  /// A refused folder cannot be locked for a change, as on a read-only share.
+  std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode, int waitMilliseconds,
+                                         LockError& error) override;
 
   bool CreateFolder(TextView path, std::string& error) override;
   bool Delete(TextView path, std::string& error) override;

@@ -94,6 +94,33 @@ std::string ReadCp932(const std::string& path) {
   return out;
 }
 
+std::string MaskedLog(const std::string& log) {
+  std::string out;
+  std::size_t at = 0;
+  while (at < log.size()) {
+    std::size_t end = log.find('\n', at);
+    end = end == std::string::npos ? log.size() : end + 1;
+    const std::string line = log.substr(at, end - at);
+    std::size_t third = line.find('\t');
+    for (int i = 0; i < 2 && third != std::string::npos; ++i) third = line.find('\t', third + 1);
+    out += third == std::string::npos ? line : "*\t*\t*" + line.substr(third);
+    at = end;
+  }
+  return out;
+}
+
+std::map<std::string, std::string> FilesUnder(const std::filesystem::path& folder) {
+  std::map<std::string, std::string> files;
+  if (!std::filesystem::is_directory(folder)) return files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    if (!entry.is_regular_file()) continue;
+    std::string bytes = ReadBytes(entry.path().string());
+    if (entry.path().filename() == "GDFCONV.LOG") bytes = MaskedLog(bytes);
+    files[std::filesystem::relative(entry.path(), folder).generic_string()] = std::move(bytes);
+  }
+  return files;
+}
+
 bool Exists(const std::string& path) { return std::filesystem::exists(Utf8Path(path)); }
 
 std::string SourceDir() { return GDFCONV_SOURCE_DIR; }

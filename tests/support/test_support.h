@@ -43,6 +43,12 @@ std::string ReadCp932(const std::string& path);
 std::string Cp932Lines(const std::string& text);
 /// Whether a path exists.
 bool Exists(const std::string& path);
+/// The bytes of a pattern-data folder's log with the time, computer and user of each line (its
+/// first three fields) put as "*", so that logs of runs at other times and places compare.
+std::string MaskedLog(const std::string& log);
+/// Every file under a folder (paths relative to it, with "/") with its bytes, GDFCONV.LOG masked;
+/// empty when the folder is missing.
+std::map<std::string, std::string> FilesUnder(const std::filesystem::path& folder);
 
 /// Runs the gdfconv binary with `args`, standard input from `input` (not a terminal). With a
 /// `fileSizeLimit` of 0 or more, no file the process writes may grow beyond that many bytes

@@ -35,7 +35,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   LocalFree(arguments);
   // The window speaks Japanese, and so does its usage error.
   gdf::CatalogueMessage error;
-  auto line = gdf::ParseCommandLine(args, {}, gdf::Operands::kRefused, error);
+  auto line = gdf::ParseCommandLine(args, {gdf::LockWaitOption()}, gdf::Operands::kRefused, error);
   if (!line) {
     MessageBoxW(nullptr, W(gdf::Render(error, gdf::Language::kJapanese)),
                 W(gdf::app::kProgramTitle), MB_OK | MB_ICONERROR);
@@ -55,6 +55,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   gdf::app::WindowSettings settings;
   settings.systemDirHost = host.systemDir;
   settings.programFolder = gdf::ProgramFolderText(fs, host);
+  settings.lockWaitMilliseconds =
+      gdf::LockWaitMilliseconds(*line).value_or(settings.lockWaitMilliseconds);
 
   auto form = std::make_unique<gdf::app::Win32Form1>(fs, settings);
   if (!form->Create(instance)) return 1;
