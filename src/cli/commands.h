@@ -37,4 +37,7 @@ int RunBatchCommand(const std::vector<std::string>& args);
 /// `gdfconv preview [options] SOURCE -o FILE.svg`.
 int RunPreviewCommand(const std::vector<std::string>& args);
 
+/// `gdfconv tables [options]`: the health of a pattern-data folder, or with --log its additions.
+int RunTablesCommand(const std::vector<std::string>& args);
+
 }  // namespace gdf::cli

@@ -32,6 +32,7 @@ int Main(std::vector<std::string> args) {
   if (command == "check") return gdf::cli::RunCheckCommand(args);
   if (command == "batch") return gdf::cli::RunBatchCommand(args);
   if (command == "preview") return gdf::cli::RunPreviewCommand(args);
+  if (command == "tables") return gdf::cli::RunTablesCommand(args);
   const gdf::Language language = gdf::LanguageOfArguments(args);
   std::cerr << "gdfconv: "
             << gdf::ToUtf8(gdf::Render(

@@ -39,6 +39,8 @@ constexpr const char16_t kUsageJa[] =
   gdfconv batch [オプション] --target-root DIR SOURCE...
   gdfconv batch [オプション] --list FILE    多数の変換元ファイルを、それぞれ専用の
                                             フォルダに変換する
+  gdfconv tables [オプション]               パターンデータフォルダの参照表を点検する
+                                            （--log で追加の記録を一覧）
   gdfconv --help                            この説明を表示する
   gdfconv COMMAND --help                    コマンドのオプションと例を表示する
 
@@ -58,6 +60,8 @@ Usage:
                                             writing nothing but the picture
   gdfconv batch [options] --target-root DIR SOURCE...
   gdfconv batch [options] --list FILE       convert many source files, each into its own folder
+  gdfconv tables [options]                  check the health of a pattern-data folder's tables
+                                            (--log: who added what)
   gdfconv --help                            show this text
   gdfconv COMMAND --help                    the options of a command, with examples
 
@@ -590,6 +594,93 @@ Example:
   gdfconv-gui --drive D=/srv/borings --system-dir ~/gdfconv-settings
 )";
 
+constexpr const char16_t kTablesJa[] =
+    uR"(使い方: gdfconv tables [オプション]
+        gdfconv tables --log [--since YYYY-MM-DD] [オプション]
+
+パターンデータフォルダの参照表を、変換と同じ読み方ですべて読み、変換や作図システムを誤らせる
+ものを行番号つきで一覧します。読めない行、２つの名前に付いたコード、２つのコードに付いた名前、
+XKISHITU.TXT にあって KISHITU.TXT にない名前、範囲外のコード、CR LF で終わらない行や途中で
+切れた最後の行、CP932 でないバイト、残った作業ファイル、ロックを持っている変換です。
+過去のボーリングのレコードファイルがコードを使っているので、コードを変える修正はしません。
+見つけたものごとに、どうすればよいかを示します。GDFCONV.LOG に記録があれば、その行を
+追加した人、パソコン、変換元ファイルも示します。
+
+--log では、GDFCONV.LOG に記録された追加を一覧します（誰が、いつ、どの変換元ファイルから、
+どの表に、どのコードと名前を追加したか）。
+
+オプション:
+  --pattern-dir DIR   パターンデータフォルダ。省略時は、システムフォルダの VirizuV5.ini に
+                      書かれたフォルダ
+  --system-dir DIR    @SYSTEM_DIR@
+  --drive X=DIR       @DRIVE@
+  --format text|json  出力の形式（既定 text）
+  --log               追加の記録を一覧する
+  --since YYYY-MM-DD  --log で、この日以降の追加だけを一覧する
+  --lang ja|en        メッセージの言語（既定: @LANG_DEFAULT@）
+  --help              この説明を表示する
+
+終了ステータス: 0 問題なし（--log では常に 0）、1 直すべきものがある、2 使い方の誤り。
+
+事務所での使い方: パターンデータフォルダはファイルサーバーの共有フォルダに置き、どのパソコン
+からも同じフォルダを指定します。変換は、表を読む前から最後の変更をディスクに書き終えるまで、
+フォルダの GDFCONV.LCK の１バイトにロックをかけます（Windows の LockFileEx、Linux の fcntl）。
+SMB や NFS のサーバーはこのロックをパソコンの間で守るので、Windows と Linux のパソコンが同時に
+変換しても、同じコードが２つの名前に付くことはありません。ロックを守らないマウント（CIFS の
+nobrl、NFS の local_lock=posix や local_lock=all）では変換を拒否します。
+
+例:
+@EXAMPLES@)";
+
+constexpr const char16_t kTablesEn[] =
+    uR"(Usage: gdfconv tables [options]
+       gdfconv tables --log [--since YYYY-MM-DD] [options]
+
+Reads every lookup table of the pattern-data folder as a run reads it and lists, with line
+numbers, what would mislead a run or the drawing system: lines that do not parse, a code given to
+two names, a name under two codes, XKISHITU.TXT names that KISHITU.TXT lacks, codes outside their
+table's range, lines without CR LF or a partial last line, bytes that are not CP932, leftover
+work files, and the run that holds the lock. It repairs nothing that changes a code, because the
+record files of past borings refer to the codes; for each finding it says what to do, and, where
+GDFCONV.LOG knows, who added the line, on which computer and from which source file.
+
+With --log it lists the additions that GDFCONV.LOG records: who added which code and name to
+which table, when, and from which source file.
+
+Options:
+  --pattern-dir DIR   the pattern-data folder; without it the folder named in VirizuV5.ini in
+                      the system folder
+  --system-dir DIR    @SYSTEM_DIR@
+  --drive X=DIR       @DRIVE@
+  --format text|json  the form of the output (default text)
+  --log               list the additions
+  --since YYYY-MM-DD  with --log, only the additions of that day and later
+  --lang ja|en        the language of the messages (default: @LANG_DEFAULT@)
+  --help              show this text
+
+Exit status: 0 healthy (always 0 with --log), 1 something to mend, 2 usage error.
+
+In an office: keep the pattern-data folder on a file server's share and give every PC the same
+folder. A run locks one byte of GDFCONV.LCK in the folder from before it reads the first table
+until its last change is on the disk (LockFileEx on Windows, fcntl on Linux). SMB and NFS
+servers keep such locks between computers, so Windows and Linux PCs that convert at once never
+give one code to two names. Mounts that keep locks to one computer (CIFS with nobrl, NFS with
+local_lock=posix or local_lock=all) cannot be made safe: a run refuses them.
+
+Examples:
+@EXAMPLES@)";
+
+constexpr const char16_t kTablesExamplesPosix[] =
+    uR"(  gdfconv tables --pattern-dir /srv/share/pattern
+  gdfconv tables --pattern-dir /srv/share/pattern --format json > health.json
+  gdfconv tables --pattern-dir /srv/share/pattern --log --since 2026-12-01
+)";
+
+constexpr const char16_t kTablesExamplesWindows[] =
+    uR"(  gdfconv tables --pattern-dir \\server\share\pattern
+  gdfconv tables --log --since 2026-12-01
+)";
+
 }  // namespace help
 
 // In the order of MessageId; the catalogue test holds it to that.
@@ -607,6 +698,7 @@ constexpr Entry kEntries[] = {
     {M::kHelpCheck, help::kCheckJa, help::kCheckEn},
     {M::kHelpBatch, help::kBatchJa, help::kBatchEn},
     {M::kHelpPreview, help::kPreviewJa, help::kPreviewEn},
+    {M::kHelpTables, help::kTablesJa, help::kTablesEn},
     {M::kHelpWindowWindows, help::kWindowWindowsJa, help::kWindowWindowsEn},
     {M::kHelpWindowPosix, help::kWindowPosixJa, help::kWindowPosixEn},
     {M::kHelpConvertPathsPosix, help::kConvertPathsPosixJa, help::kConvertPathsPosixEn},
@@ -630,6 +722,8 @@ constexpr Entry kEntries[] = {
     {M::kHelpBatchExamplesWindows, help::kBatchExamplesWindows, help::kBatchExamplesWindows},
     {M::kHelpPreviewExamplesPosix, help::kPreviewExamplesPosix, help::kPreviewExamplesPosix},
     {M::kHelpPreviewExamplesWindows, help::kPreviewExamplesWindows, help::kPreviewExamplesWindows},
+    {M::kHelpTablesExamplesPosix, help::kTablesExamplesPosix, help::kTablesExamplesPosix},
+    {M::kHelpTablesExamplesWindows, help::kTablesExamplesWindows, help::kTablesExamplesWindows},
 
     {M::kPathChecked, u"「{1}」はドライブのパス「{2}」として調べました。",
      u"\"{1}\" was checked as the drive path \"{2}\"."},
@@ -743,6 +837,97 @@ constexpr Entry kEntries[] = {
     {M::kAnsweredNoWithoutTerminal, u"尋ねる端末がありません。作成するには --yes を付けてください",
      u"no terminal to ask; pass --yes to create it"},
 
+    {M::kTableMissing, u"表がありません。", u"The table is not there."},
+    {M::kTableNotCp932, u"CP932（シフト JIS）でないバイトがあります。",
+     u"The line holds bytes that are not CP932 (Shift-JIS)."},
+    {M::kTableBareLineEnd, u"行末が CR LF ではありません（LF または CR だけです）。",
+     u"The line ends with LF or CR alone, not CR LF."},
+    {M::kTablePartialLastLine,
+     u"最後の行に行末がありません。書き込みの途中で切れた行かもしれません。",
+     u"The last line has no line end: it may have been cut off while it was written."},
+    {M::kTableFieldCount, u"項目が {1} 個あります。この表の行は {2} 個です。",
+     u"The line reads as {1} {1?field|fields}; a line of this table has {2}."},
+    {M::kTableCodeOutOfRange, u"コード {1}（{2}）は表の範囲外なので、検索で見つかりません。",
+     u"The code {1} ({2}) lies outside the table's range: no search finds it."},
+    {M::kTableCodeTwice,
+     u"コード {1} が２つの名前に付いています：この行の「{2}」と {3} 行目の「{4}」。",
+     u"The code {1} is given to two names: \"{2}\" here and \"{4}\" on line {3}."},
+    {M::kTableNameTwice,
+     u"名前「{1}」に２つのコードが付いています：この行の {2} と {3} 行目の {4}。検索で見つかる"
+     u"のは {4} だけです。",
+     u"The name \"{1}\" stands under two codes: {2} here and {4} on line {3}. The search finds "
+     u"only {4}."},
+    {M::kTableAddedNotInMain, u"追加された名前 {1}（{2}）が KISHITU.TXT にありません。",
+     u"The added name {1} ({2}) is not in KISHITU.TXT."},
+    {M::kTableMainNotInAdded, u"追加コード {1}（{2}）が XKISHITU.TXT にありません。",
+     u"The added code {1} ({2}) is missing from XKISHITU.TXT."},
+    {M::kTableWorkFileLeft, u"作業ファイル XKISHITU.TMP が残っています。",
+     u"The work file XKISHITU.TMP was left behind."},
+    {M::kTableMissingAdvice,
+     u"バックアップから戻してください。この表がないと、使う変換は中断します。",
+     u"Restore it from a backup: a run that needs it stops."},
+    {M::kTableNotCp932Advice,
+     u"CP932（シフト JIS）で保存し直してください。作図システムは名前を読み違えます。",
+     u"Save the file again as CP932 (Shift-JIS); the drawing system misreads the name."},
+    {M::kTableBareLineEndAdvice, u"Windows の行末（CR LF）で保存し直してください。",
+     u"Save the file again with Windows line ends (CR LF)."},
+    {M::kTablePartialLastLineAdvice,
+     u"行を確かめ、切れていれば直すか消してください。次に追加する変換は、この行の後に行末を"
+     u"補ってから書きます。",
+     u"Check the line and complete or delete it if it was cut off; the next run that adds a "
+     u"line ends this one first."},
+    {M::kTableFieldCountAdvice,
+     u"項目が {2} 個になるように直してください。「,」を含む名前は二重引用符で囲みます。"
+     u"このままでは、変換は後の行を項目がずれたまま読みます。",
+     u"Correct the line to {2} fields (a name with \",\" goes between double quotes); until "
+     u"then a run reads the following lines shifted."},
+    {M::kTableCodeOutOfRangeAdvice,
+     u"どのレコードファイルもこのコードを使っていなければ、コードを直してください。使っていれば"
+     u"そのままにします。",
+     u"Correct the code only if no record file uses it; otherwise leave it."},
+    {M::kTableCodeTwiceAdvice,
+     u"コード {1} はそのままにし、{3} 行目より後の行を追加した人に、どのボーリングの名前か確認して"
+     u"ください。その行を KISHITU.TXT と XKISHITU.TXT から消して、そのボーリングを変換し直すと、"
+     u"名前に新しいコードが付きます。それまでは、そのボーリングの柱状図には別の名前が出ます。",
+     u"Keep code {1} as it is, and ask whoever added the later line which boring the name belongs "
+     u"to. Remove that line from KISHITU.TXT and XKISHITU.TXT and convert the boring again: the "
+     u"name then gets a code of its own. Until then its log shows the other name."},
+    {M::kTableNameTwiceAdvice,
+     u"変換はこの名前に {4} を使うので、新しい変換には何もしなくてかまいません。{2} を使う"
+     u"レコードファイルも、この行があれば同じ名前で描かれます。この行は消さないでください。",
+     u"Runs give this name {4}, so nothing is needed for new conversions. Record files that hold "
+     u"{2} still show the name as long as this line stays: do not remove it."},
+    {M::kTableAddedNotInMainAdvice,
+     u"何もしなくてかまいません。この名前に出会った変換が KISHITU.TXT に追加します。",
+     u"Nothing to do: the next run that meets the name adds it to KISHITU.TXT."},
+    {M::kTableMainNotInAddedAdvice,
+     u"次に追加される名前に、コード {1} がもう一度付くおそれがあります。KISHITU.TXT のこの行を"
+     u"XKISHITU.TXT にも、コードの順に、4000 以上の行より前に加えてください。",
+     u"The next added name may get code {1} again. Add this line of KISHITU.TXT to XKISHITU.TXT "
+     u"too, in code order, before the lines of 4000 and more."},
+    {M::kTableWorkFileLeftAdvice,
+     u"XKISHITU.TXT を書き直している途中で止まった変換が残したものです。次の変換が消すので、"
+     u"何もしなくてかまいません。",
+     u"A run that was stopped while it rewrote XKISHITU.TXT left it; the next run removes it. "
+     u"Nothing to do."},
+    {M::kTableAddedBy, u"追加：{3}、{2} の {1}、変換元 {4}（GDFCONV.LOG {5} 行目）",
+     u"added by {1} on {2} at {3} from {4} (GDFCONV.LOG line {5})"},
+    {M::kTablesSummary,
+     u"パターンデータフォルダ {1}：表 {2} 個、{3} 行、直すべきもの {4} 件、注記 {5} 件",
+     u"Pattern-data folder {1}: {2} {2?table|tables}, {3} {3?line|lines}, {4} {4?fault|faults}, "
+     u"{5} {5?note|notes}"},
+    {M::kTablesHealthy, u"問題はありません。", u"The folder is healthy."},
+    {M::kTablesLockHeldBy,
+     u"ロック：{1} の {2} が {3} から変換中です。表は変更の途中かもしれません。",
+     u"Lock: {2} on {1} has been converting since {3}; the tables may be changing."},
+    {M::kTablesLockHeldOther,
+     u"ロック：別のプログラムがロックしています。表は変更の途中かもしれません。",
+     u"Lock: another program holds it; the tables may be changing."},
+    {M::kTablesFault, u"要修正", u"fault"},
+    {M::kTablesNote, u"注記", u"note"},
+    {M::kTablesWhatToDo, u"対処：{1}", u"what to do: {1}"},
+    {M::kTablesLogEmpty, u"記録された追加はありません。", u"The log records no addition."},
+    {M::kTablesLogCount, u"追加 {1} 件", u"{1} {1?addition|additions}"},
     {M::kDryRunNothingWritten, u"試行（--dry-run）：何も書き込んでいません。",
      u"Dry run: nothing was written."},
     {M::kDryRunWouldAsk, u"実行すると「{1}」と尋ねます。ここでは「はい」と答えたものとします。",
@@ -1163,6 +1348,8 @@ constexpr Entry kEntries[] = {
      u"the preview folder {1} cannot be created"},
     {M::kUsageFormat, u"--format には text か json を指定してください",
      u"--format needs text or json"},
+    {M::kUsageSince, u"--since には日付を YYYY-MM-DD の形で指定してください",
+     u"--since takes a date as YYYY-MM-DD"},
 };
 
 static_assert(std::size(kEntries) == static_cast<std::size_t>(MessageId::kCount),

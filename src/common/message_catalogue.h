@@ -41,6 +41,7 @@ enum class MessageId {
   kHelpCheck,          ///< gdfconv check --help
   kHelpBatch,          ///< gdfconv batch --help
   kHelpPreview,        ///< gdfconv preview --help
+  kHelpTables,         ///< gdfconv tables --help
   kHelpWindowWindows,  ///< gdfconv-gui.exe --help, in a message box
   kHelpWindowPosix,    ///< gdfconv-gui --help
   kHelpConvertPathsPosix,
@@ -63,6 +64,8 @@ enum class MessageId {
   kHelpBatchExamplesWindows,
   kHelpPreviewExamplesPosix,
   kHelpPreviewExamplesWindows,
+  kHelpTablesExamplesPosix,
+  kHelpTablesExamplesWindows,
 
   // Why a target path was refused, and what to do.
   kPathChecked,           ///< {1} the text as given, {2} the drive path that was checked
@@ -114,6 +117,40 @@ enum class MessageId {
   kPlainText,                  ///< {1} a text that has no entry of its own
   kAnsweredByYesOption,        ///< the folder question answered Yes by --yes
   kAnsweredNoWithoutTerminal,  ///< the folder question answered No: no terminal to ask
+
+  // The health of a pattern-data folder: each finding, then what to do about it.
+  kTableMissing,          ///< the table is not there
+  kTableNotCp932,         ///< the line holds bytes that are not code page 932
+  kTableBareLineEnd,      ///< the line ends with LF or CR alone
+  kTablePartialLastLine,  ///< the last line has no line end
+  kTableFieldCount,       ///< {1} fields found, {2} fields of a line
+  kTableCodeOutOfRange,   ///< {1} the code, {2} the name
+  kTableCodeTwice,        ///< {1} the code, {2} the name, {3} the other line, {4} its name
+  kTableNameTwice,        ///< {1} the name, {2} the code, {3} the other line, {4} its code
+  kTableAddedNotInMain,   ///< {1} the code, {2} the name
+  kTableMainNotInAdded,   ///< {1} the code, {2} the name
+  kTableWorkFileLeft,     ///< XKISHITU.TMP is there
+  kTableMissingAdvice,
+  kTableNotCp932Advice,
+  kTableBareLineEndAdvice,
+  kTablePartialLastLineAdvice,
+  kTableFieldCountAdvice,  ///< {2} fields of a line
+  kTableCodeOutOfRangeAdvice,
+  kTableCodeTwiceAdvice,  ///< {1} the code, {3} the other line
+  kTableNameTwiceAdvice,  ///< {2} the code, {4} the code the search finds
+  kTableAddedNotInMainAdvice,
+  kTableMainNotInAddedAdvice,  ///< {1} the code
+  kTableWorkFileLeftAdvice,
+  kTableAddedBy,   ///< {1} user, {2} computer, {3} time, {4} source, {5} log line
+  kTablesSummary,  ///< {1} folder, {2} tables, {3} lines, {4} faults, {5} notes
+  kTablesHealthy,
+  kTablesLockHeldBy,  ///< {1} computer, {2} user, {3} since
+  kTablesLockHeldOther,
+  kTablesFault,     ///< the word before a fault
+  kTablesNote,      ///< the word before a note
+  kTablesWhatToDo,  ///< {1} the advice
+  kTablesLogEmpty,  ///< the log holds no addition (since the date)
+  kTablesLogCount,  ///< {1} additions listed
 
   // The dry run's plan.
   kDryRunNothingWritten,
@@ -306,6 +343,7 @@ enum class MessageId {
   kUsageListEmpty,        ///< {1} the list file
   kUsagePreviewFolder,    ///< {1} the folder
   kUsageFormat,           ///< --format without text or json
+  kUsageSince,            ///< --since without a date YYYY-MM-DD
 
   kCount  ///< the number of messages, not a message
 
