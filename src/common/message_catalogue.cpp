@@ -886,12 +886,14 @@ constexpr Entry kEntries[] = {
      u"そのままにします。",
      u"Correct the code only if no record file uses it; otherwise leave it."},
     {M::kTableCodeTwiceAdvice,
-     u"コード {1} はそのままにし、{3} 行目より後の行を追加した人に、どのボーリングの名前か確認して"
-     u"ください。その行を KISHITU.TXT と XKISHITU.TXT から消して、そのボーリングを変換し直すと、"
-     u"名前に新しいコードが付きます。それまでは、そのボーリングの柱状図には別の名前が出ます。",
-     u"Keep code {1} as it is, and ask whoever added the later line which boring the name belongs "
-     u"to. Remove that line from KISHITU.TXT and XKISHITU.TXT and convert the boring again: the "
-     u"name then gets a code of its own. Until then its log shows the other name."},
+     u"コード {1} は変えないでください。これまでのボーリングは、{3} 行目の名前でこのコードを使って"
+     u"います。この行を追加した人に、どのボーリングの名前か確認してください。この行を KISHITU.TXT "
+     u"と XKISHITU.TXT から消して、そのボーリングを変換し直すと、名前に新しいコードが付きます。"
+     u"それまでは、そのボーリングの柱状図には {3} 行目の名前が出ます。",
+     u"Keep code {1} as it is: earlier borings use it with the name of line {3}. Ask whoever added "
+     u"this line which boring the name belongs to, remove the line from KISHITU.TXT and "
+     u"XKISHITU.TXT, and convert that boring again: the name then gets a code of its own. Until "
+     u"then that boring's log shows the name of line {3}."},
     {M::kTableNameTwiceAdvice,
      u"変換はこの名前に {4} を使うので、新しい変換には何もしなくてかまいません。{2} を使う"
      u"レコードファイルも、この行があれば同じ名前で描かれます。この行は消さないでください。",
