@@ -6,8 +6,11 @@
 #ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
+#include <chrono>
 #include <filesystem>
 #include <future>
 #include <map>
@@ -147,6 +150,50 @@ TEST_F(FaultSweep, UnwritableFoldersFailCleanly) {
     EXPECT_EQ(test::ReadBytes(dir / ("pattern/" + table)), before[table]) << table;
   }
   EXPECT_EQ(test::Exists(dir / "PATADD.txt"), markerBefore);
+}
+
+// A run killed at any moment: every table holds whole lines with what it held before, and
+// KISHITU.TXT never grows without PATADD.txt (the marker comes before the first table line).
+TEST_F(FaultSweep, AKillAtAnyMomentLeavesWholeLinesAndNeverGrowthWithoutTheMarker) {
+  // A KISHITU.TXT of 15 000 lines makes the run long enough to be stopped in every stage.
+  std::string filler;
+  for (int i = 0; i < 15000; ++i) {
+    filler += std::to_string(5000 + i % 500) + ",既存の名" + std::to_string(i) + ",X,X,    ,0000\n";
+  }
+  test::WriteCp932(dir / "pattern/KISHITU.TXT", "1001,砂,S,S,    ,0000\n" + filler);
+  fs::copy(dir / "pattern", dir / "base", fs::copy_options::recursive);
+  for (const auto& [table, fields] : kFaultTables) {
+    before[table] = test::ReadBytes(dir / ("pattern/" + table));
+  }
+  const auto convert = [&](long killAfter) {
+    return test::RunProcess(GDFCONV_BINARY,
+                            {"convert", "--yes", "--quiet", "--pattern-dir", dir / "pattern",
+                             "--program-dir", dir.path().string(), dir / "b.gdf", dir / "out"},
+                            {}, test::ProcessLimits{-1, -1, killAfter});
+  };
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_EQ(convert(-1).exitCode, 0);
+  const long whole = static_cast<long>(std::chrono::duration_cast<std::chrono::microseconds>(
+                                           std::chrono::steady_clock::now() - start)
+                                           .count());
+  constexpr int kMoments = 300;
+  int killed = 0;
+  for (int i = 0; i < kMoments; ++i) {
+    fs::remove_all(dir / "pattern");
+    fs::remove_all(dir / "out");
+    fs::remove(dir / "PATADD.txt");
+    fs::copy(dir / "base", dir / "pattern", fs::copy_options::recursive);
+    const auto result = convert(whole * i / kMoments);
+    killed += result.exitCode == 128 + SIGKILL ? 1 : 0;
+    const std::string when = "killed after " + std::to_string(whole * i / kMoments) + " us";
+    CheckTables(i);
+    if (test::ReadBytes(dir / "pattern/KISHITU.TXT") != before["KISHITU.TXT"]) {
+      EXPECT_TRUE(test::Exists(dir / "PATADD.txt"))
+          << "KISHITU.TXT grew without PATADD.txt, " << when;
+    }
+    if (HasFailure()) return;
+  }
+  EXPECT_GT(killed, kMoments / 2);
 }
 
 #endif

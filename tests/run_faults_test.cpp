@@ -125,6 +125,26 @@ TEST_F(RunFaults, EveryChangeFailingInTurnLosesNothing) {
   EXPECT_EQ(Snapshot(dir.path()), complete);
 }
 
+TEST_F(RunFaults, AKillAtEveryChangeLeavesWholeLinesAndNeverGrowthWithoutTheMarker) {
+  ASSERT_EQ(Run().outcome(), RunOutcome::kCompleted);
+  const std::int64_t changes = faulty.Changes();
+  const std::string kishitu = "pattern/KISHITU.TXT";
+  for (std::int64_t k = 1; k <= changes; ++k) {
+    Lay();
+    faulty.KillAtChange(k);
+    Run();
+    const std::string when = "killed at change " + std::to_string(k);
+    ASSERT_TRUE(faulty.Struck()) << when;
+    CheckTables(when);
+    const auto after = Snapshot(dir.path());
+    if (after.at(kishitu) != before.at(kishitu)) {
+      EXPECT_TRUE(after.count("PATADD.txt")) << when << ": KISHITU.TXT grew without PATADD.txt";
+    }
+    if (HasFailure()) return;
+  }
+  faulty.KillAtChange(0);
+}
+
 TEST_F(RunFaults, RefusedFoldersFailTheRunAndKeepTheTables) {
   const struct {
     const char16_t* folder;

@@ -13,14 +13,15 @@ class FaultyOutputFile : public OutputFile {
       : real_(std::move(real)), state_(std::move(state)) {}
 
   bool Write(std::string_view bytes, std::string& error) override {
-    if (state_->struck) {
+    if (state_->struck && !state_->killed) {
       ++state_->changes;
       error = kFullText;  // the disk stays full
       return false;
     }
     if (state_->Fail()) {
+      // A full disk takes the first half of the bytes; a killed process writes nothing more.
       std::string ignored;
-      real_->Write(bytes.substr(0, bytes.size() / 2), ignored);
+      if (!state_->killed) real_->Write(bytes.substr(0, bytes.size() / 2), ignored);
       error = kFullText;
       return false;
     }
@@ -55,7 +56,7 @@ class FaultyOutputFile : public OutputFile {
 
 bool FaultyFileSystem::State::Fail() {
   ++changes;
-  if (failAt == 0 || changes != failAt) return false;
+  if (failAt == 0 || changes < failAt || (changes > failAt && !killed)) return false;
   struck = true;
   return true;
 }
@@ -65,6 +66,12 @@ FaultyFileSystem::FaultyFileSystem(FileSystem& real) : real_(real) {}
 void FaultyFileSystem::FailChange(std::int64_t k) {
   state_->failAt = k == 0 ? 0 : state_->changes + k;
   state_->struck = false;
+  state_->killed = false;
+}
+
+void FaultyFileSystem::KillAtChange(std::int64_t k) {
+  FailChange(k);
+  state_->killed = k != 0;
 }
 
 void FaultyFileSystem::RefuseFolder(TextView folder) {

@@ -23,6 +23,9 @@ class FaultyFileSystem : public FileSystem {
   /// write puts the first half of its bytes to the file first; from then on every write fails,
   /// as on a full disk.
   void FailChange(std::int64_t k);
+  /// Stops every change from the k-th from now on (1 for the next one; 0 for none), as a process
+  /// killed just before it: nothing of it or after it reaches the disk, not even half a write.
+  void KillAtChange(std::int64_t k);
   /// Refuses every change in a folder and below it, as for a folder without write permission.
   void RefuseFolder(TextView folder);
   /// The changes counted so far (the unhindered run's count is the sweep's end).
@@ -65,6 +68,7 @@ class FaultyFileSystem : public FileSystem {
     std::int64_t changes = 0;
     std::int64_t failAt = 0;  // 0: never
     bool struck = false;
+    bool killed = false;  // from failAt on, every change is stopped whole
     // Counts one change; true when it is to fail.
     bool Fail();
   };

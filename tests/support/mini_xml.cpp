@@ -81,11 +81,16 @@ class Parser {
     const std::size_t end = text_.find(';', pos_);
     if (end == std::string::npos || end - pos_ > 10) Fail("unterminated entity");
     const std::string name = text_.substr(pos_ + 1, end - pos_ - 1);
-    if (name == "amp") out += '&';
-    else if (name == "lt") out += '<';
-    else if (name == "gt") out += '>';
-    else if (name == "quot") out += '"';
-    else if (name == "apos") out += '\'';
+    if (name == "amp")
+      out += '&';
+    else if (name == "lt")
+      out += '<';
+    else if (name == "gt")
+      out += '>';
+    else if (name == "quot")
+      out += '"';
+    else if (name == "apos")
+      out += '\'';
     else if (name.size() > 1 && name[0] == '#') {
       const bool hex = name[1] == 'x';
       const std::string digits = name.substr(hex ? 2 : 1);

@@ -20,11 +20,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #endif
 
 namespace gdf::test {
@@ -246,6 +248,12 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     }
     ::execv(argv[0], argv.data());
     ::_exit(127);
+  }
+  if (limits.killAfterMicroseconds >= 0) {
+    // A child that has ended is a zombie until it is waited for: the signal cannot reach
+    // another process.
+    std::this_thread::sleep_for(std::chrono::microseconds(limits.killAfterMicroseconds));
+    ::kill(pid, SIGKILL);
   }
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {

@@ -23,6 +23,9 @@ struct ProcessLimits {
   /// With 0 or more, a child of root runs as that user and group id, so that permission bits
   /// hold for it.
   int user = -1;
+  /// With 0 or more, the child is killed with SIGKILL that many microseconds after it started,
+  /// unless it has ended by then.
+  long killAfterMicroseconds = -1;
 };
 
 /// Whether this system can apply ProcessLimits.
