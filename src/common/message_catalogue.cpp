@@ -1021,13 +1021,14 @@ constexpr Entry kEntries[] = {
     {M::kPatternFolderBusy,
      u"別のプログラムがパターンデータフォルダをロックしたままです（{1} 秒待ちました）。終わって"
      u"からもう一度変換してください。",
-     u"Another program kept the pattern-data folder locked for the whole wait of {1} seconds. "
+     u"Another program kept the pattern-data folder locked for the whole wait of {1} "
+     u"{1?second|seconds}. "
      u"Convert again when it has finished."},
     {M::kPatternFolderBusyHolder,
      u"{2} の {3} が {4} から変換中のため、パターンデータフォルダを使えませんでした（{1} 秒待ち"
      u"ました）。その変換が終わってから、もう一度変換してください。",
      u"{3} on {2} has been converting into the pattern-data folder since {4} and still was after "
-     u"{1} seconds. Convert again when that conversion has finished."},
+     u"{1} {1?second|seconds}. Convert again when that conversion has finished."},
     {M::kPatternFolderCannotLock,
      u"パターンデータフォルダ {1} をロックできません（{2}）。ほかのパソコンの変換と重ならない"
      u"ようにできないため、何も書かずに中止しました。",
@@ -1050,12 +1051,12 @@ constexpr Entry kEntries[] = {
      u"Ask your administrator for the right to write into this folder."},
     {M::kWaitingForHolder, u"{1} の {2} が {3} から変換中です。終わるまで待ちます（最大 {4} 秒）。",
      u"{2} on {1} has been converting since {3}. Waiting until it finishes (at most {4} "
-     u"seconds)."},
+     u"{4?second|seconds})."},
     {M::kWaitingForOtherProgram,
      u"別のプログラムがパターンデータフォルダをロックしています。終わるまで待ちます（最大 {1} "
      u"秒）。",
      u"Another program holds the lock of the pattern-data folder. Waiting until it lets go (at "
-     u"most {1} seconds)."},
+     u"most {1} {1?second|seconds})."},
     {M::kCannotCreateNameTable, u"空の名前表を作成できません：{1}。",
      u"The empty name table cannot be created: {1}."},
     {M::kCountBeyondRange, u"タグ行 {1} の件数が 32767 を超えています：{2}。",

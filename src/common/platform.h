@@ -206,6 +206,7 @@ class WindowsFileSystem : public FileSystem {
   bool Delete(TextView path, std::string& error) override;
   bool Rename(TextView from, TextView to, std::string& error) override;
   std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
+  bool CanWrite(TextView path, std::string& error) override;
   std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
   std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode, int waitMilliseconds,
                                          LockError& error) override;

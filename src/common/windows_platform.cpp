@@ -154,6 +154,10 @@ void NoCriticalErrorBoxes() {
   SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previous);
 }
 
+// How often, and after what pause, an open that meets a sharing violation is tried again.
+constexpr int kSharingRetries = 25;
+constexpr DWORD kSharingPauseMilliseconds = 20;
+
 class WindowsOutputFile : public OutputFile {
  public:
   WindowsOutputFile(HANDLE handle, bool append) : handle_(handle), append_(append) {}
@@ -593,6 +597,29 @@ std::optional<std::string> WindowsFileSystem::ReadAll(TextView path, std::string
   return content;
 }
 
+bool WindowsFileSystem::CanWrite(TextView path, std::string& error) {
+  const auto host = ToHost(path);
+  if (!host) {
+    error = file_reason::kNoSuchDrive;
+    return false;
+  }
+  const Text longPath = LongForm(FromUtf8(*host));
+  const DWORD attributes = GetFileAttributesW(W(longPath));
+  if (attributes == INVALID_FILE_ATTRIBUTES) return FileSystem::CanWrite(path, error);
+  // An existing file: opened for writing, and shared every way, so that the check stands in
+  // nobody's way; one that another program has open for writing can be written.
+  const HANDLE file = CreateFileW(W(longPath), GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    if (GetLastError() == ERROR_SHARING_VIOLATION) return true;
+    error = PathErrorText(longPath);
+    return false;
+  }
+  CloseHandle(file);
+  return true;
+}
+
 std::unique_ptr<OutputFile> WindowsFileSystem::Open(TextView path, OpenMode mode,
                                                     std::string& error) {
   const auto host = ToHost(path);
@@ -605,9 +632,19 @@ std::unique_ptr<OutputFile> WindowsFileSystem::Open(TextView path, OpenMode mode
     error = file_reason::kIsAFolder;
     return nullptr;
   }
-  // Others may read the file while it is written, but nobody may write it meanwhile.
-  const HANDLE file = CreateFileW(W(longPath), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Others may read the file while it is written, but nobody may write it meanwhile. A file
+  // that another program has open for a moment (a run that checks whether it can write the
+  // marker, a virus scanner) is tried again for a while before the open fails.
+  HANDLE file = INVALID_HANDLE_VALUE;
+  for (int attempt = 0;; ++attempt) {
+    file = CreateFileW(W(longPath), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION ||
+        attempt == kSharingRetries) {
+      break;
+    }
+    Sleep(kSharingPauseMilliseconds);
+  }
   if (file == INVALID_HANDLE_VALUE) {
     error = PathErrorText(longPath);
     return nullptr;
