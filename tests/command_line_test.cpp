@@ -3,6 +3,7 @@
 // "--lang" is known before the arguments are read.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,38 @@ TEST(CommandLineTest, TheLanguageIsKnownBeforeTheArgumentsAreRead) {
   for (const auto& c : cases) {
     EXPECT_EQ(LanguageOfArguments(c.args), c.expected) << (c.args.empty() ? "" : c.args.back());
   }
+}
+
+// The windows read their options as the command line does: "--lock-wait" takes whole seconds
+// from 0 to 3600 and nothing else, in the table that both windows give the parser.
+TEST(CommandLineTest, LockWaitTakesWholeSecondsFromZeroTo3600InTheWindowsToo) {
+  const std::vector<OptionRule> window = {LockWaitOption()};
+  const CatalogueMessage usage = Say(MessageId::kUsageLockWait, {u"3600"});
+  const struct {
+    const char* value;
+    std::optional<int> milliseconds;  // none: a usage error
+  } cases[] = {
+      {"0", 0},      {"1", 1000},     {"3600", 3600000},   {"0030", 30000}, {"3601", {}},
+      {"12abc", {}}, {"3000000", {}}, {"-1", {}},          {"+5", {}},      {"1.5", {}},
+      {"", {}},      {" 5", {}},      {"99999999999", {}},
+  };
+  for (const auto& c : cases) {
+    CatalogueMessage error;
+    const auto line = ParseCommandLine({"--lock-wait", c.value}, window, Operands::kRefused, error);
+    if (!c.milliseconds) {
+      EXPECT_FALSE(line) << c.value;
+      EXPECT_EQ(error, usage) << c.value;
+      continue;
+    }
+    ASSERT_TRUE(line) << c.value;
+    EXPECT_EQ(LockWaitMilliseconds(*line), c.milliseconds) << c.value;
+  }
+  CatalogueMessage error;
+  const auto none = ParseCommandLine({}, window, Operands::kRefused, error);
+  ASSERT_TRUE(none);
+  EXPECT_FALSE(LockWaitMilliseconds(*none));  // the run's own default then
+  EXPECT_FALSE(ParseCommandLine({"--lock-wait"}, window, Operands::kRefused, error));
+  EXPECT_EQ(error, usage);
 }
 
 }  // namespace

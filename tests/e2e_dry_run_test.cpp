@@ -145,6 +145,49 @@ TEST_F(DryRun, WritesNothingAndListsWhatTheRunThenDoes) {
   }
 }
 
+// A dry run, a preview and a check write nothing, not even the lock file: where the folder has
+// one, a dry run takes it shared (and waits for a run that changes the folder); where it has
+// none, the plan says that the folder was read without a lock, and that the run would make one.
+TEST_F(DryRun, TakesTheLockSharedWhereThereIsALockFileAndMakesNone) {
+  const std::string source = work / "src/B-1.gdf";
+  const std::string lockFile = work / "pattern/GDFCONV.LCK";
+  const Snapshot before = Take();
+  const auto dry = Convert(source, work / "out/B-1", reports / "dry.json", true);
+  ASSERT_EQ(dry.exitCode, 0) << dry.err;
+  EXPECT_NE(dry.out.find("The pattern-data folder has no lock file GDFCONV.LCK, so it was read "
+                         "without a lock (and none was made)."),
+            std::string::npos)
+      << dry.out;
+  EXPECT_NE(dry.out.find("GDFCONV.LCK   new"), std::string::npos) << dry.out;
+  EXPECT_EQ(Read(reports / "dry.json")["plan"]["patternFolderLock"].string, "no lock file");
+  const auto preview = RunGdfconv({"preview", "--pattern-dir", work / "pattern", "--program-dir",
+                                   work / "program", source, "-o", reports / "b.svg"});
+  EXPECT_EQ(preview.exitCode, 0) << preview.err;
+  EXPECT_EQ(RunGdfconv({"check", source}).exitCode, 0);
+  EXPECT_EQ(Take(), before);
+
+  ASSERT_EQ(Convert(source, work / "out/B-1", reports / "real.json", false).exitCode, 0);
+  ASSERT_TRUE(test::Exists(lockFile));
+  const Snapshot withLockFile = Take();
+  const auto fs = test::DrivesOver({{u'D', work.path().string()}});
+  {
+    LockError error;
+    const auto held = fs->LockFolder(u"D:\\pattern", LockMode::kExclusive, 0, error);
+    ASSERT_TRUE(held) << error.text;
+    auto waiting =
+        RunGdfconv({"convert", "--dry-run", "--lock-wait", "1", "--pattern-dir", work / "pattern",
+                    "--program-dir", work / "program", source, work / "out/B-1"});
+    EXPECT_EQ(waiting.exitCode, 3) << waiting.out << waiting.err;
+  }
+  const auto shared = Convert(source, work / "out/B-1", reports / "shared.json", true);
+  ASSERT_EQ(shared.exitCode, 0) << shared.err;
+  EXPECT_NE(shared.out.find("The pattern-data folder was read under a shared lock"),
+            std::string::npos)
+      << shared.out;
+  EXPECT_EQ(Read(reports / "shared.json")["plan"]["patternFolderLock"].string, "shared");
+  EXPECT_EQ(Take(), withLockFile);
+}
+
 TEST_F(DryRun, FailureAndRefusalAreThoseOfTheRun) {
   test::WriteCp932(work / "src/short.gdf", "$Z0\n$A2\n1.0\n砂\n");
   const struct {
