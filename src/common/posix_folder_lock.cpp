@@ -38,7 +38,7 @@ class PosixFolderLock : public FolderLock {
   PosixFolderLock(int fd, LockMode mode) : fd_(fd), mode_(mode) {}
   ~PosixFolderLock() override {
     // The holder's line goes with the holder; closing the file gives the lock back.
-    if (mode_ == LockMode::kExclusive && wroteHolder_ && ::ftruncate(fd_, 0) == 0) ::fsync(fd_);
+    if (mode_ == LockMode::kExclusive && wroteHolder_) ::ftruncate(fd_, 0);
     ::close(fd_);
   }
   bool WriteHolder(std::string_view line, std::string& error) override {

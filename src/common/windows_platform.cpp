@@ -248,9 +248,7 @@ class WindowsFolderLock : public FolderLock {
     // The holder's line goes with the holder.
     if (mode_ == LockMode::kExclusive && wroteHolder_) {
       LARGE_INTEGER start{};
-      if (SetFilePointerEx(file_, start, nullptr, FILE_BEGIN) && SetEndOfFile(file_)) {
-        FlushFileBuffers(file_);
-      }
+      if (SetFilePointerEx(file_, start, nullptr, FILE_BEGIN)) SetEndOfFile(file_);
     }
     OVERLAPPED at{};
     at.Offset = static_cast<DWORD>(kLockByteOffset & 0xffffffff);
