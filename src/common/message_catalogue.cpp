@@ -87,7 +87,8 @@ SOURCE と TARGET には、ウィンドウの２つのテキストボックス�
   --drive X=DIR       @DRIVE@
   --yes               変換先フォルダがないとき、作成するかの問いに「はい」と答える
                       （省略時は、端末なら問い、端末でなければ「いいえ」と答える）
-  --lock-wait SECONDS 同じパターンデータフォルダを使う別の変換を待つ秒数（既定 30）。
+  --lock-wait SECONDS 同じパターンデータフォルダを変換中のほかのパソコンやプログラムを待つ
+                      秒数（0～3600、既定 30）。待つ間は、誰を待っているかを表示する。
                       過ぎると終了ステータス 3 で失敗する
   --quiet             完了メッセージだけを表示する
   --lang ja|en        プログラム独自のメッセージの言語（既定: @LANG_DEFAULT@）
@@ -132,8 +133,9 @@ Options:
   --drive X=DIR       @DRIVE@
   --yes               answer Yes when asked whether to create a missing target folder
                       (without it the question is asked on a terminal, else answered No)
-  --lock-wait SECONDS how long to wait for another conversion that uses the same
-                      pattern-data folder (default 30); then the run fails with exit 3
+  --lock-wait SECONDS how long to wait for another PC or program that is converting into
+                      the same pattern-data folder (0 to 3600, default 30), saying whom it
+                      waits for; then the run fails with exit 3
   --quiet             print only the completion text
   --lang ja|en        the language of the program's own messages (default: @LANG_DEFAULT@)
   --dry-run           do everything the run would do without writing any file, and list what
@@ -305,7 +307,8 @@ constexpr const char16_t kBatchJa[] =
   --drive X=DIR       @DRIVE@
   --yes               ない変換先ルートを作成し、一覧の変換先がないときは「はい」と答える
                       （省略時はそのファイルを拒否する）
-  --lock-wait SECONDS 各実行が同じパターンデータフォルダを使う別の変換を待つ秒数（既定 30）
+  --lock-wait SECONDS 各変換が、同じパターンデータフォルダを変換中のほかのパソコンや
+                      プログラムを待つ秒数（0～3600、既定 30）
   --dry-run           ファイルを一切書き込まずにすべてを行う。後のファイルは、前の
                       ファイルが追加するはずのテーブル行を見る
   --report FILE.json  すべての実行の報告を JSON で FILE.json（ホストのパス）に書く
@@ -353,8 +356,8 @@ Options:
   --drive X=DIR       map drive letter X to host folder DIR (repeatable)
   --yes               create a missing target root, and answer Yes for missing targets of a
                       list (without it such a file is refused)
-  --lock-wait SECONDS how long each run waits for another conversion on the same pattern-data
-                      folder (default 30)
+  --lock-wait SECONDS how long each run waits for another PC or program that is converting
+                      into the same pattern-data folder (0 to 3600, default 30)
   --dry-run           do everything without writing any file; later files see the table lines
                       that earlier ones would add
   --report FILE.json  write the report of every run as JSON to FILE.json (host path)
@@ -536,6 +539,8 @@ constexpr const char16_t kWindowWindowsJa[] =
                       システムフォルダ）
   --program-dir DIR   PATADD.txt を置く、プログラム自身のフォルダ（既定:
                       gdfconv-gui.exe のあるフォルダ）
+  --lock-wait SECONDS パターンデータフォルダを変換中のほかのパソコンを待つ秒数
+                      （0～3600、既定 30）
   --help              この説明を表示する)";
 
 constexpr const char16_t kWindowWindowsEn[] =
@@ -548,6 +553,8 @@ same files:
                       program sees it)
   --program-dir DIR   the program's own folder, where PATADD.txt is left (default: the folder
                       of gdfconv-gui.exe)
+  --lock-wait SECONDS how long to wait for another PC that is converting into the pattern-data
+                      folder (0 to 3600, default 30)
   --help              show this text)";
 
 constexpr const char16_t kWindowPosixJa[] =
@@ -564,6 +571,8 @@ constexpr const char16_t kWindowPosixJa[] =
                       （既定 /etc/gdfconv）
   --program-dir DIR   PATADD.txt を置く、プログラム自身のフォルダ（既定: gdfconv-gui の
                       実行ファイルのあるフォルダ）
+  --lock-wait SECONDS パターンデータフォルダを変換中のほかのパソコンを待つ秒数
+                      （0～3600、既定 30）
   --help              この説明を表示する
 
 Qt 自身のオプション（-platform NAME など）も使えます。
@@ -586,6 +595,8 @@ Options (the same as for gdfconv convert, so that both write the same files):
                       read (default /etc/gdfconv)
   --program-dir DIR   the program's own folder, where PATADD.txt is left (default: the folder
                       of the gdfconv-gui executable)
+  --lock-wait SECONDS how long to wait for another PC that is converting into the pattern-data
+                      folder (0 to 3600, default 30)
   --help              show this text
 
 Qt's own options (-platform NAME, ...) are accepted as well.
