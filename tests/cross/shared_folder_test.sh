@@ -5,7 +5,7 @@
 # but the folder: Linux processes, and two wine prefixes, each with a wine server of its own, as
 # two Windows PCs.
 #   many-pcs        RUNS conversions at once (default 102: a third on Linux, a third on each
-#                   PC), each adding names of its own to a folder whose tables hold about
+#                   PC; with WINE_ONLY=1 half on each PC), each adding names of its own to a folder whose tables hold about
 #                   20 000 lines. Every run must exit 0; afterwards every name of every run is
 #                   in its tables exactly once, under a code that no other line holds, every line
 #                   is whole, and `gdfconv tables` finds the folder healthy.
@@ -20,6 +20,7 @@
 set -euo pipefail
 mode=$1 linux=$2 windows=$3 wine_run=$4 hold=$5 source_dir=$6
 runs=${RUNS:-102}
+wine_only=${WINE_ONLY:-}  # set: the runs go to the two PCs only, none to Linux
 if [ ! -f "$windows" ]; then
   echo "the Windows program is not built ($windows): no PC to run"
   exit 77
@@ -141,7 +142,11 @@ many_pcs() {
   local started=$SECONDS where
   for ((i = 0; i < runs; i++)); do
     mark=$(printf '%03d' "$i")
-    case $((i % 3)) in 0) where=linux ;; 1) where=pc1 ;; *) where=pc2 ;; esac
+    if [ -n "$wine_only" ]; then
+      where=pc$((i % 2 + 1))
+    else
+      case $((i % 3)) in 0) where=linux ;; 1) where=pc1 ;; *) where=pc2 ;; esac
+    fi
     (
       status=0
       gdfconv_on "$where" --quiet --lock-wait 900 "D:\\src\\r$mark.gdf" "D:\\out\\r$mark" \
@@ -150,7 +155,9 @@ many_pcs() {
     ) &
   done
   wait
-  echo "$runs runs at once (Linux, PC 1 and PC 2 by turns) on tables of $lines lines: $((SECONDS - started)) s"
+  local who="Linux, PC 1 and PC 2"
+  [ -z "$wine_only" ] || who="PC 1 and PC 2"
+  echo "$runs runs at once ($who by turns) on tables of $lines lines: $((SECONDS - started)) s"
 
   for ((i = 0; i < runs; i++)); do
     mark=$(printf '%03d' "$i")
