@@ -253,14 +253,18 @@ TEST_F(EndToEndMessages, QuietPrintsOnlyTheCompletionText) {
 }
 
 TEST_F(EndToEndMessages, AFailureWhileWritingDoesNotClaimThatNothingWasWritten) {
-  fs::create_directories(dir.path() / "out/X1.TXT");  // a record file that is a folder
+  // The work file of the name tables is a folder: the new name stops the run while X1.TXT is
+  // being written.
+  fs::create_directories(dir.path() / "pattern/XKISHITU.TMP");
   const struct {
     const char* lang;
     std::string said;
     std::string untrue;
   } cases[] = {
-      {kEnglish, "X1.TXT\", which was being written, may be incomplete.", "No file was written"},
-      {kJapanese, "X1.TXT」は不完全かもしれません。", "ファイルは何も書き込まれていません"},
+      {kEnglish, "X1.TXT (being written when the run stopped: it may be incomplete)",
+       "No file was written"},
+      {kJapanese, "X1.TXT（書き込み中に中断したため、不完全かもしれません）",
+       "ファイルは何も書き込まれていません"},
   };
   for (const auto& c : cases) {
     const auto result = RunGdfconv({"convert", "--lang", c.lang, "--pattern-dir", dir / "pattern",

@@ -727,16 +727,22 @@ constexpr Entry kEntries[] = {
     {M::kNothingWritten,
      u"ファイルは何も書き込まれていません。パターンデータフォルダの表も変更されていません。",
      u"No file was written, and no table of the pattern-data folder was changed."},
-    {M::kFilesWrittenBefore, u"中断までに書き込まれたファイル（{1} 個）：",
-     u"{1} {1?file was|files were} written before the stop:"},
+    {M::kFilesWrittenBefore, u"中断までに書き込まれた、または変更されたファイル（{1} 個）：",
+     u"{1} {1?file was|files were} written or changed before the stop:"},
     {M::kWrittenFile, u"  {1}（{2} 行）", u"  {1} ({2} {2?line|lines})"},
+    {M::kChangedFileCreated, u"  {1}（新しく作成）", u"  {1} (created)"},
+    {M::kChangedFileGrown, u"  {1}（行を追加）", u"  {1} (lines added)"},
+    {M::kChangedFileReplaced, u"  {1}（書き換え）", u"  {1} (written over)"},
+    {M::kChangedFileDeleted, u"  {1}（削除）", u"  {1} (deleted)"},
+    {M::kChangedFileIncomplete, u"  {1}（書き込み中に中断したため、不完全かもしれません）",
+     u"  {1} (being written when the run stopped: it may be incomplete)"},
     {M::kTableLinesAdded, u"パターンデータフォルダの表に追加された行（{1} 行）：",
      u"{1} {1?line was|lines were} added to the tables of the pattern-data folder:"},
+    {M::kTableLinesAddedCount, u"パターンデータフォルダの表に {1} 行が追加されています。",
+     u"{1} {1?line was|lines were} added to the tables of the pattern-data folder."},
     {M::kAddedTableLine, u"  {1}: {2},{3}", u"  {1}: {2},{3}"},
     {M::kNoTableChanged, u"パターンデータフォルダの表は変更されていません。",
      u"No table of the pattern-data folder was changed."},
-    {M::kFileMayBeIncomplete, u"書き込み中だった「{1}」は不完全かもしれません。",
-     u"\"{1}\", which was being written, may be incomplete."},
     {M::kMarkerCreated, u"  {1} を作成しました。", u"  {1} was created."},
     {M::kPlainText, u"{1}", u"{1}"},
     {M::kAnsweredByYesOption, u"--yes による", u"--yes"},
@@ -793,6 +799,16 @@ constexpr Entry kEntries[] = {
     {M::kReportWrote, u"  書き込み {1}（{2} 行）", u"  wrote {1} ({2} {2?line|lines})"},
     {M::kReportAdded, u"  {1} に追加: {2},{3}", u"  added to {1}: {2},{3}"},
 
+    {M::kRunWarning, u"{1}: 警告: {2}", u"{1}: warning: {2}"},
+    {M::kSourceHeldNoSection,
+     u"変換元ファイルにセクションのタグ行が一つもないため、何も変換していません。ファイルは書き込"
+     u"んでいません。",
+     u"The source file holds no tag line of a section: nothing was converted, and no file was "
+     u"written."},
+    {M::kRecordFileFromBefore,
+     u"{1} は今回の変換では書かれていません（以前のファイルのままです）。",
+     u"{1} was not written by this run (it is still the file from before)."},
+
     {M::kOverflow16, u"オーバーフロー：{1} が 16 ビットの範囲（32767）を超えています。",
      u"Overflow: {1} is beyond the 16-bit range (32 767)."},
     {M::kOverflowSingle, u"オーバーフロー：数値 {1} が単精度の範囲を超えています。",
@@ -817,6 +833,11 @@ constexpr Entry kEntries[] = {
      u"めです。",
      u"A read went past the end of the file, which ends after line {1}: the file holds fewer "
      u"lines than its count promises."},
+    {M::kCountIntoNextSection,
+     u"{1} の件数 {2} では、{3} 行目にある {4} のタグ行まで読み込むことになります。そのタグ行"
+     u"より前にある行が件数に足りません。",
+     u"The count {2} of {1} would take in line {3}, the tag line of {4}: fewer lines stand "
+     u"before it than the count promises."},
     {M::kSubscriptOutOfRange, u"添字が範囲外です：パスの区切りが多すぎます。",
      u"Subscript out of range: the path has more parts than can be held."},
     {M::kCannotCreateFolder, u"フォルダを作成できません：{1}。",
@@ -896,10 +917,16 @@ constexpr Entry kEntries[] = {
      u"The count {1} promises more {3} than the {2} that stand after the tag line: the run "
      u"reads past the end of the file and stops there, before it writes anything."},
     {M::kCheckCountIntoNextTag,
-     u"件数 {1} に対して、{5} 行目のタグ行 {4} より前にある{3}は {2} しかありません。実行はそ"
-     u"のタグ行とその後の行を {6} のレコードとして読みます。",
+     u"件数 {1} に対して、{5} 行目のタグ行 {4} より前にある{3}は {2} しかありません。そのタグ"
+     u"行とその後の行も {6} のレコードとして読まれます。",
      u"The count {1} promises more {3} than the {2} that stand before the tag line {4} at line "
      u"{5}: the run reads that tag line and the lines after it as records of {6}."},
+    {M::kCheckCountIntoSection,
+     u"件数 {1} に対して、{5} 行目のタグ行 {4} より前にある{3}は {2} しかありません。このタグ"
+     u"行を {6} の一部として読むことになるため、変換は何も書き込む前にここで止まります。",
+     u"The count {1} promises more {3} than the {2} that stand before the tag line {4} at line "
+     u"{5}: the run would read that tag line as part of {6}, so it stops there, before it "
+     u"writes anything."},
     {M::kCheckSecondTag,
      u"2 つ目のタグ行 {1} です。タグで始まる最初の行（{2} 行目）だけが使われるので、この行とその"
      u"レコードは読まれません。",
@@ -945,15 +972,10 @@ constexpr Entry kEntries[] = {
      u"The range mark \"～\" in column {1} has no value above it to extend: it makes no "
      u"entry, and the value that would close it is dropped too."},
     {M::kCheckValueCannotBeQuoted,
-     u"値「{1}」は {2} では二重引用符で囲む必要がありますが、値の中にも二重引用符があります。実"
-     u"行は表に追加するときに止まります。",
-     u"The value [{1}] needs double quotes in {2} and holds one itself: the run stops when it "
-     u"adds it to the table."},
-    {M::kCheckValueCannotBeQuotedUnless,
-     u"値「{1}」は {2} では二重引用符で囲む必要がありますが、値の中にも二重引用符があります。実"
-     u"行は表に追加するときに止まります（表がない、空、または満杯のときを除きます）。",
-     u"The value [{1}] needs double quotes in {2} and holds one itself: the run stops when it "
-     u"adds it to the table, unless the table is missing, empty or full."},
+     u"値「{1}」は {2} では二重引用符で囲む必要がありますが、値の中にも二重引用符があるため、表"
+     u"のどの行にも書けません。変換は何も書き込む前にここで止まります。",
+     u"The value [{1}] needs double quotes in {2} and holds one itself, so no line of the "
+     u"table can hold it: the run stops here, before it writes anything."},
     {M::kCheckValueQuoted,
      u"値「{1}」にはコンマ、端の空白、または先頭の二重引用符があります。{2} には二重引用符で囲"
      u"んで書き込まれます。",

@@ -2,6 +2,7 @@
 // source file read whole and checked, L4.TXT, the header stage and the sections in order.
 #include "run/conversion_run.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "common/numbers.h"
 #include "common/path_validation.h"
 #include "common/routines.h"
+#include "common/watched_file_system.h"
 #include "run/header_stage.h"
 #include "run/run_context.h"
 #include "sections/section.h"
@@ -91,6 +93,7 @@ struct ReadSource {
   SectionHeader header;  // "$Z"
   HeaderBlock block;
   std::vector<std::pair<SectionHeader, std::unique_ptr<Section>>> sections;
+  bool anyTagLine = false;  // whether any search found its tag line
 };
 
 // Runs `step`; a RunError that escapes gets the stage (and the file) it happened in.
@@ -142,7 +145,7 @@ ReadSource ReadWholeSource(const RunInputs& inputs, FileSystem& fs) {
   InStage(u"$Z", inputs.sourceText, [&] {
     source.header = FindSection(source.file, "$Z");
     if (source.header.count != 0) {
-      TextReader reader(source.file, source.header.BodyLine(source.file));
+      TextReader reader = SectionReader(source.file, kSections[0], source.header);
       source.block = ReadHeaderBlock(reader, source.header);
     }
   });
@@ -153,12 +156,14 @@ ReadSource ReadWholeSource(const RunInputs& inputs, FileSystem& fs) {
       std::unique_ptr<Section> section;
       if (header.Present()) {
         section = kind.make();
-        TextReader reader(source.file, header.BodyLine(source.file));
+        TextReader reader = SectionReader(source.file, kind, header);
         section->Read(reader, header);
       }
+      source.anyTagLine = source.anyTagLine || header.found;
       source.sections.emplace_back(std::move(header), std::move(section));
     });
   }
+  source.anyTagLine = source.anyTagLine || source.header.found;
   return source;
 }
 
@@ -173,9 +178,45 @@ void HandOn(ReadSource& read, const std::string& from, const std::string& to) {
   if (giver != nullptr && taker != nullptr) taker->TakeHandedList(giver->HandedList());
 }
 
+// The record files of the target folder that the run did not write, in the order the run writes
+// them: from an earlier run, the drawing system will load them with this run's.
+std::vector<Text> RecordFilesFromBefore(const Text& target, const RunReport& report,
+                                        const FileSystem& fs) {
+  std::vector<Text> left;
+  const auto folder = fs.Absolute(Trim(target));
+  if (!folder) return left;
+  const std::vector<FolderEntry> entries = fs.List(*folder);
+  for (const char16_t* name : kRecordFiles) {
+    if (std::any_of(report.files.begin(), report.files.end(),
+                    [&](const WrittenFile& file) { return EqualFoldingCase(file.name, name); })) {
+      continue;
+    }
+    for (const FolderEntry& entry : entries) {
+      if (!entry.isFolder && EqualFoldingCase(entry.name, name)) left.push_back(entry.name);
+    }
+  }
+  return left;
+}
+
+// Notes what the run changed on the disk.
+void NoteChanges(RunReport& report, const WatchedFileSystem& watched, const RunInputs& inputs) {
+  report.changed = watched.Changes();
+  const auto pattern = watched.Absolute(Trim(inputs.patternFolder));
+  for (const ChangedFile& file : report.changed) {
+    const auto path = watched.Absolute(file.path);
+    if (pattern && path && path->size() > pattern->size() &&
+        EqualFoldingCase(TextView(*path).substr(0, pattern->size()), *pattern) &&
+        (*path)[pattern->size()] == u'\\') {
+      report.tablesChanged = true;
+    }
+  }
+}
+
 }  // namespace
 
-RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
+RunReport RunConversion(const RunInputs& inputs, FileSystem& disk, FrontEnd& ui) {
+  // Every change goes through the watch, so that a run that stops can name what it left.
+  WatchedFileSystem fs(disk);
   RunReport report;
   // Steps 1 and 2.
   ui.SetStatusText(messages::kConverting);
@@ -236,6 +277,7 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
     // The source is read whole and every section that will be converted is read before any
     // file is written, so that a file that promises more than it holds writes nothing.
     ReadSource read = ReadWholeSource(inputs, fs);
+    report.heldNoSection = !read.anyTagLine;
 
     RunContext context(fs, report);
     context.recordBase = inputs.targetText + u"\\";
@@ -260,17 +302,15 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
       InStage(FromAscii(entry.first.tag), {}, [&] { section->Write(context); });
     }
   } catch (const RunError& error) {
-    const RunFailure& failure = error.failure();
-    if (failure.kind == FailureKind::kCannotWrite &&
-        StartsWith(failure.file, inputs.targetText + u"\\")) {
-      report.incompleteFile = failure.file;
-    }
-    report.Fail(failure);
+    NoteChanges(report, fs, inputs);
+    report.Fail(error.failure());
     ui.SetStatusText(u"");
     if (pointerSet) ui.SetPointer(Pointer::kDefault);
     return report;
   }
 
+  NoteChanges(report, fs, inputs);
+  report.leftFromBefore = RecordFilesFromBefore(validated, report, fs);
   // Step 10.
   ui.SetStatusText(messages::kCompleted);
   ui.SetConversionDone(true);
@@ -278,6 +318,33 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
   report.Complete(messages::kCompleted);
   return report;
 }
+
+namespace {
+
+// One file that a stopped run left changed: a record file it closed with its lines, else what
+// happened to it.
+CatalogueMessage DescribeChange(const ChangedFile& file, const RunReport& report) {
+  if (file.mayBeIncomplete) return Say(MessageId::kChangedFileIncomplete, {file.path});
+  for (const WrittenFile& written : report.files) {
+    if (EqualFoldingCase(written.path, file.path)) {
+      return Say(MessageId::kWrittenFile, {file.path, Count(written.lines)});
+    }
+  }
+  switch (file.kind) {
+    case ChangeKind::kCreated:
+    case ChangeKind::kFolderCreated:
+      return Say(MessageId::kChangedFileCreated, {file.path});
+    case ChangeKind::kAppended:
+      return Say(MessageId::kChangedFileGrown, {file.path});
+    case ChangeKind::kReplaced:
+      return Say(MessageId::kChangedFileReplaced, {file.path});
+    case ChangeKind::kDeleted:
+      break;
+  }
+  return Say(MessageId::kChangedFileDeleted, {file.path});
+}
+
+}  // namespace
 
 Text StageText(const Text& stage, Language language) {
   const struct {
@@ -305,27 +372,35 @@ std::vector<CatalogueMessage> ExplainFailure(const RunFailure& failure, Language
   return out;
 }
 
-std::vector<CatalogueMessage> ExplainWhatWasLeft(const RunReport& report) {
+std::vector<CatalogueMessage> ExplainWhatWasLeft(const RunReport& report, TableLines tableLines) {
   std::vector<CatalogueMessage> out;
-  const bool writing = !report.incompleteFile.empty();
-  if (report.files.empty() && report.added.empty() && !report.markerCreated && !writing) {
+  if (report.changed.empty() && report.added.empty()) {
     out.push_back(Say(MessageId::kNothingWritten));
     return out;
   }
-  if (!report.files.empty()) {
-    out.push_back(Say(MessageId::kFilesWrittenBefore, {Count(std::ssize(report.files))}));
-    for (const WrittenFile& file : report.files) {
-      out.push_back(Say(MessageId::kWrittenFile, {file.path, Count(file.lines)}));
-    }
+  if (!report.changed.empty()) {
+    out.push_back(Say(MessageId::kFilesWrittenBefore, {Count(std::ssize(report.changed))}));
+    for (const ChangedFile& file : report.changed) out.push_back(DescribeChange(file, report));
   }
-  if (writing) out.push_back(Say(MessageId::kFileMayBeIncomplete, {report.incompleteFile}));
   if (report.added.empty()) {
-    out.push_back(Say(MessageId::kNoTableChanged));
+    if (!report.tablesChanged) out.push_back(Say(MessageId::kNoTableChanged));
+  } else if (tableLines == TableLines::kCounted) {
+    out.push_back(Say(MessageId::kTableLinesAddedCount, {Count(std::ssize(report.added))}));
   } else {
     out.push_back(Say(MessageId::kTableLinesAdded, {Count(std::ssize(report.added))}));
     for (const AddedTableLine& line : report.added) {
       out.push_back(Say(MessageId::kAddedTableLine, {line.table, line.code, line.name}));
     }
+  }
+  return out;
+}
+
+std::vector<CatalogueMessage> CompletionWarnings(const RunReport& report) {
+  std::vector<CatalogueMessage> out;
+  if (report.outcome() != RunOutcome::kCompleted) return out;
+  if (report.heldNoSection) out.push_back(Say(MessageId::kSourceHeldNoSection));
+  for (const Text& name : report.leftFromBefore) {
+    out.push_back(Say(MessageId::kRecordFileFromBefore, {name}));
   }
   return out;
 }
@@ -362,6 +437,9 @@ MessageId OutcomeWord(RunOutcome outcome) {
 }
 
 Text OutcomeReason(const RunReport& report, Language language) {
+  if (report.outcome() == RunOutcome::kCompleted) {
+    return RenderSentences(CompletionWarnings(report), language);
+  }
   if (const Refusal* refusal = report.refusal()) {
     if (refusal->kind == RefusalKind::kFolderDeclined) {
       return Render(Say(MessageId::kBatchAnsweredNo), language);

@@ -83,6 +83,8 @@ const char* FailureKindName(FailureKind kind) {
   switch (kind) {
     case FailureKind::kReadPastEnd:
       return "readPastEnd";
+    case FailureKind::kIntoNextSection:
+      return "intoNextSection";
     case FailureKind::kInvalidEncoding:
       return "invalidEncoding";
     case FailureKind::kOverflow:

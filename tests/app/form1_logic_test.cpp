@@ -302,7 +302,7 @@ TEST_F(Form1LogicTest, TheHourglassComesBeforeTheWaitForAnotherConversion) {
                                u"default pointer"}));
   ASSERT_EQ(view.messages.size(), 1u);
   EXPECT_EQ(view.messages[0].icon, MessageIcon::kCritical);
-  EXPECT_NE(view.messages[0].text.find(u"ファイルを書き込んでいません"), Text::npos);
+  EXPECT_NE(view.messages[0].text.find(u"ファイルは何も書き込まれていません"), Text::npos);
   EXPECT_EQ(form->ConversionDone(), 0);
 
   // Free again: the run converts with no word of waiting.
@@ -356,9 +356,12 @@ TEST_F(Form1LogicTest, AFailureAfterWritingNamesTheFilesLeft) {
   ASSERT_EQ(view.messages.size(), 1u);
   const Text& text = view.messages[0].text;
   EXPECT_NE(text.find(u"段階：$A\n"), Text::npos);
-  EXPECT_NE(text.find(u"CNT.TXT"), Text::npos);
-  EXPECT_NE(text.find(u"は変換先フォルダに残っています。"), Text::npos);
-  EXPECT_EQ(text.find(u"書き込んでいません"), Text::npos);
+  EXPECT_NE(text.find(u"中断までに書き込まれた、または変更されたファイル（3 個）：\n"
+                      u"  D:\\out\\CNT.TXT（10 行）\n  D:\\out\\Titl01.txt（23 行）\n"
+                      u"  D:\\out\\Titl02.txt（41 行）\n"),
+            Text::npos)
+      << ToUtf8(text);
+  EXPECT_EQ(text.find(u"書き込まれていません"), Text::npos);
   EXPECT_EQ(view.log.back(), u"message 変換を中断し");
   EXPECT_EQ(view.status, u"");
 }
