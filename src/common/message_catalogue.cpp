@@ -85,7 +85,8 @@ SOURCE と TARGET には、ウィンドウの２つのテキストボックス�
                       （省略時は、端末なら問い、端末でなければ「いいえ」と答える）
   --lock-wait SECONDS 同じパターンデータフォルダを使う別の変換を待つ秒数（既定 30）。
                       過ぎると終了ステータス 3 で失敗する
-  --quiet             完了メッセージだけを表示する
+  --quiet             完了メッセージだけを表示する。中断したときは、中断した段階と理由の
+                      2 行だけを表示する
   --lang ja|en        プログラム独自のメッセージの言語（既定: @LANG_DEFAULT@）
   --dry-run           ファイルを一切書き込まずに実行と同じことをし、することを一覧する。
                       変換先フォルダとパターンデータフォルダの各ファイルについて、書くか、
@@ -130,7 +131,8 @@ Options:
                       (without it the question is asked on a terminal, else answered No)
   --lock-wait SECONDS how long to wait for another conversion that uses the same
                       pattern-data folder (default 30); then the run fails with exit 3
-  --quiet             print only the completion text
+  --quiet             print only the completion text; after a stop, only the stage and the
+                      reason, in two lines
   --lang ja|en        the language of the program's own messages (default: @LANG_DEFAULT@)
   --dry-run           do everything the run would do without writing any file, and list what
                       it would do: each file of the target folder and of the pattern-data folder
@@ -309,7 +311,7 @@ constexpr const char16_t kBatchJa[] =
                       として描く。図はその実行が書いたファイルから読み直す。すべての図を
                       並べ、各図の上にファイルの結果を示す index.html も書く（gdfconv
                       preview --help を参照）
-  --quiet             集計の行だけを表示する
+  --quiet             集計の行と、変換できなかったファイルごとの理由の 1 行だけを表示する
   --lang ja|en        プログラム独自のメッセージの言語（既定: @LANG_DEFAULT@）
   --help              この説明を表示する
 
@@ -358,7 +360,8 @@ Options:
                       STEM.svg, read back from the files its run wrote, and an index.html that
                       shows them all, each file's outcome above its picture (see gdfconv
                       preview --help)
-  --quiet             print only the summary line
+  --quiet             print only the summary line, and a line of reason for each file that
+                      did not convert
   --lang ja|en        the language of the program's own messages (default: @LANG_DEFAULT@)
   --help              show this text
 
@@ -724,6 +727,8 @@ constexpr Entry kEntries[] = {
     {M::kRunStoppedNoStage, u"変換を中断しました。", u"The conversion stopped."},
     {M::kFailureFile, u"ファイル：{1}", u"File: {1}"},
     {M::kFailureLine, u"変換元ファイルの行：{1}", u"Line: {1}"},
+    {M::kReasonWhere, u"{1}（{2}）", u"{1} ({2})"},
+    {M::kFileAtLine, u"{1} の {2} 行目", u"{1}, line {2}"},
     {M::kNothingWritten,
      u"ファイルは何も書き込まれていません。パターンデータフォルダの表も変更されていません。",
      u"No file was written, and no table of the pattern-data folder was changed."},
@@ -801,13 +806,12 @@ constexpr Entry kEntries[] = {
 
     {M::kRunWarning, u"{1}: 警告: {2}", u"{1}: warning: {2}"},
     {M::kSourceHeldNoSection,
-     u"変換元ファイルにセクションのタグ行が一つもないため、何も変換していません。ファイルは書き込"
-     u"んでいません。",
-     u"The source file holds no tag line of a section: nothing was converted, and no file was "
+     u"変換元ファイルにセクションのタグ行が一つもないため、何も変換されません。ファイルは書き込"
+     u"まれません。",
+     u"The source file holds no tag line of a section: nothing is converted, and no file is "
      u"written."},
-    {M::kRecordFileFromBefore,
-     u"{1} は今回の変換では書かれていません（以前のファイルのままです）。",
-     u"{1} was not written by this run (it is still the file from before)."},
+    {M::kRecordFileFromBefore, u"{1} は今回の変換では書かれません（以前のファイルのままです）。",
+     u"{1} is not written by this run (it stays the file from before)."},
 
     {M::kOverflow16, u"オーバーフロー：{1} が 16 ビットの範囲（32767）を超えています。",
      u"Overflow: {1} is beyond the 16-bit range (32 767)."},

@@ -103,6 +103,8 @@ enum class MessageId {
   kRunStoppedNoStage,          ///< no stage known
   kFailureFile,                ///< {1} the file
   kFailureLine,                ///< {1} the source line
+  kReasonWhere,                ///< {1} the reason, {2} the file (and line)
+  kFileAtLine,                 ///< {1} the file, {2} the source line
   kNothingWritten,             ///< no file was written, no table changed
   kFilesWrittenBefore,         ///< {1} the number of files written or changed
   kWrittenFile,                ///< {1} the path, {2} its lines

@@ -372,6 +372,16 @@ std::vector<CatalogueMessage> ExplainFailure(const RunFailure& failure, Language
   return out;
 }
 
+Text FailureReasonWhere(const RunFailure& failure, Language language) {
+  const Text reason = failure.Reason(language);
+  if (failure.file.empty()) return reason;
+  const Text where =
+      failure.sourceLine > 0
+          ? Render(Say(MessageId::kFileAtLine, {failure.file, Count(failure.sourceLine)}), language)
+          : failure.file;
+  return Render(Say(MessageId::kReasonWhere, {reason, where}), language);
+}
+
 std::vector<CatalogueMessage> ExplainWhatWasLeft(const RunReport& report, TableLines tableLines) {
   std::vector<CatalogueMessage> out;
   if (report.changed.empty() && report.added.empty()) {

@@ -40,6 +40,8 @@ std::vector<CatalogueMessage> ExplainFailure(const RunFailure& failure,
 /// Whether an account of what a run left lists the table lines it added, or only counts them.
 enum class TableLines { kListed, kCounted };
 
+/// Why a run stopped and where, in one line: the reason, then the file and the source line.
+Text FailureReasonWhere(const RunFailure& failure, Language language);
 /// What a run that stopped left behind, truthfully: that no file was written, or every file it
 /// created or changed (the one it was writing marked as possibly incomplete) and the table lines
 /// added.
