@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/platform.h"
+#include "support/mini_json.h"
 #include "support/test_support.h"
 
 namespace gdf {
@@ -267,11 +268,17 @@ TEST_F(EndToEndMessages, AFailureWhileWritingDoesNotClaimThatNothingWasWritten) 
        "ファイルは何も書き込まれていません"},
   };
   for (const auto& c : cases) {
-    const auto result = RunGdfconv({"convert", "--lang", c.lang, "--pattern-dir", dir / "pattern",
-                                    "--program-dir", dir / "program", dir / "b.gdf", dir / "out"});
+    const auto result =
+        RunGdfconv({"convert", "--lang", c.lang, "--report", dir / "run.json", "--pattern-dir",
+                    dir / "pattern", "--program-dir", dir / "program", dir / "b.gdf", dir / "out"});
     EXPECT_EQ(result.exitCode, 3) << result.err;
     EXPECT_NE(result.err.find(c.said), std::string::npos) << result.err;
     EXPECT_EQ(result.err.find(c.untrue), std::string::npos) << result.err;
+    // The report names it too.
+    const test::Json report = test::ParseJson(test::ReadBytes(dir / "run.json"));
+    ASSERT_EQ(report["changed"].items.size(), 1u);
+    EXPECT_EQ(report["changed"][0]["path"].string, DrivePath(dir / "out") + "\\X1.TXT");
+    EXPECT_TRUE(report["changed"][0]["mayBeIncomplete"].boolean);
   }
 }
 

@@ -366,6 +366,24 @@ TEST_F(Form1LogicTest, AFailureAfterWritingNamesTheFilesLeft) {
   EXPECT_EQ(view.status, u"");
 }
 
+// A count that would take in another section's tag line stops the run before anything is
+// written, and the window says so in its failure box.
+TEST_F(Form1LogicTest, ACountIntoAnotherSectionShowsTheFailureBoxAndWritesNothing) {
+  Start();
+  test::WriteCp932(dir / "work/b.gdf", "$A2\n1.0\n新しい砂\n\n\n\n\n\n\n\n$S1\n");
+  Execute(u"D:\\work\\b.gdf", u"D:\\work");
+  ASSERT_EQ(view.messages.size(), 1u);
+  EXPECT_EQ(view.messages[0].icon, MessageIcon::kCritical);
+  const Text& text = view.messages[0].text;
+  EXPECT_NE(text.find(u"段階：$A\n"), Text::npos) << ToUtf8(text);
+  EXPECT_NE(text.find(u"変換元ファイルの行：11\n"), Text::npos) << ToUtf8(text);
+  EXPECT_NE(text.find(u"11 行目にある $S のタグ行"), Text::npos) << ToUtf8(text);
+  EXPECT_NE(text.find(u"ファイルは何も書き込まれていません。"), Text::npos) << ToUtf8(text);
+  EXPECT_EQ(std::distance(stdfs::directory_iterator(dir.path() / "work"), {}), 1);
+  EXPECT_EQ(test::ReadBytes(dir / "pattern/KISHITU.TXT"), "");
+  EXPECT_EQ(view.status, u"");
+}
+
 TEST_F(Form1LogicTest, EndClosesWithoutAQuestion) {
   Start();
   view.log.clear();
