@@ -68,20 +68,20 @@ class WatchedOutputFile : public OutputFile {
 
 }  // namespace
 
-WatchedFileSystem::WatchedFileSystem(FileSystem& inner) : inner_(inner) {}
+WatchedFileSystem::WatchedFileSystem(FileSystem& inner) : ForwardingFileSystem(inner) {}
 
 WatchedFileSystem::~WatchedFileSystem() = default;
 
 std::shared_ptr<WatchedFileSystem::Watch> WatchedFileSystem::Touch(TextView path) {
-  const auto absolute = inner_.Absolute(path);
-  const auto host = absolute ? inner_.ToHost(*absolute) : std::nullopt;
+  const auto absolute = Inner().Absolute(path);
+  const auto host = absolute ? Inner().ToHost(*absolute) : std::nullopt;
   Text key = host ? FromUtf8(*host) : Text(path);
   for (char16_t& ch : key) ch = SimpleFold(ch);
   auto& watch = byKey_[key];
   if (!watch) {
     watch = std::make_shared<Watch>();
     watch->path = Text(path);
-    watch->before = inner_.Exists(path, ListAttribute::kNormal);
+    watch->before = Inner().Exists(path, ListAttribute::kNormal);
     watch->now = watch->before;
     watches_.push_back(watch);
   }
@@ -90,7 +90,7 @@ std::shared_ptr<WatchedFileSystem::Watch> WatchedFileSystem::Touch(TextView path
 
 bool WatchedFileSystem::Delete(TextView path, std::string& error) {
   const auto watch = Touch(path);
-  if (!inner_.Delete(path, error)) return false;
+  if (!Inner().Delete(path, error)) return false;
   watch->now = false;
   return true;
 }
@@ -98,7 +98,7 @@ bool WatchedFileSystem::Delete(TextView path, std::string& error) {
 bool WatchedFileSystem::Rename(TextView from, TextView to, std::string& error) {
   const auto source = Touch(from);
   const auto target = Touch(to);
-  if (!inner_.Rename(from, to, error)) return false;
+  if (!Inner().Rename(from, to, error)) return false;
   source->now = false;
   target->now = true;
   target->replaced = true;
@@ -109,7 +109,7 @@ bool WatchedFileSystem::Rename(TextView from, TextView to, std::string& error) {
 std::unique_ptr<OutputFile> WatchedFileSystem::Open(TextView path, OpenMode mode,
                                                     std::string& error) {
   auto watch = Touch(path);
-  auto file = inner_.Open(path, mode, error);
+  auto file = Inner().Open(path, mode, error);
   if (!file) return nullptr;
   watch->now = true;
   if (mode == OpenMode::kTruncate) watch->replaced = true;

@@ -60,7 +60,7 @@ bool FaultyFileSystem::State::Fail() {
   return true;
 }
 
-FaultyFileSystem::FaultyFileSystem(FileSystem& real) : real_(real) {}
+FaultyFileSystem::FaultyFileSystem(FileSystem& real) : ForwardingFileSystem(real), real_(real) {}
 
 void FaultyFileSystem::FailChange(std::int64_t k) {
   state_->failAt = k == 0 ? 0 : state_->changes + k;

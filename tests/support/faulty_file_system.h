@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "common/platform.h"
+#include "common/forwarding_file_system.h"
 
 namespace gdf::test {
 
-class FaultyFileSystem : public FileSystem {
+class FaultyFileSystem : public ForwardingFileSystem {
  public:
   /// Passes through to `real`.
   explicit FaultyFileSystem(FileSystem& real);
@@ -30,35 +30,9 @@ class FaultyFileSystem : public FileSystem {
   /// Whether the fault of FailChange has struck.
   bool Struck() const { return state_->struck; }
 
-  std::vector<Drive> Drives() const override { return real_.Drives(); }
-  bool DriveReady(char16_t letter) const override { return real_.DriveReady(letter); }
-  bool SetCurrentDrive(char16_t letter) override { return real_.SetCurrentDrive(letter); }
-  char16_t CurrentDrive() const override { return real_.CurrentDrive(); }
-  Text CurrentFolder(char16_t letter) const override { return real_.CurrentFolder(letter); }
-  bool SetCurrentFolder(TextView path) override { return real_.SetCurrentFolder(path); }
-  std::optional<Text> Absolute(TextView path) const override { return real_.Absolute(path); }
-  std::optional<std::string> ToHost(TextView path) const override { return real_.ToHost(path); }
-  std::optional<Text> FromHost(const std::string& hostPath) const override {
-    return real_.FromHost(hostPath);
-  }
-  bool Exists(TextView path, ListAttribute attribute) const override {
-    return real_.Exists(path, attribute);
-  }
-  std::vector<FolderEntry> List(TextView folder) const override { return real_.List(folder); }
-  std::int64_t Size(TextView path) const override { return real_.Size(path); }
-  std::optional<std::string> ReadAll(TextView path, std::string& error) const override {
-    return real_.ReadAll(path, error);
-  }
-  std::unique_ptr<FolderLock> LockFolder(TextView folder, int waitMilliseconds,
-                                         LockError& error) override {
-    return real_.LockFolder(folder, waitMilliseconds, error);
-  }
-
   bool CreateFolder(TextView path, std::string& error) override;
   bool Delete(TextView path, std::string& error) override;
   bool Rename(TextView from, TextView to, std::string& error) override;
-  /// Asks the disk: the faults are played on the writes themselves.
-  bool CanWrite(TextView path, std::string& error) override { return real_.CanWrite(path, error); }
   std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
 
   /// What the faults shared with the open files.
