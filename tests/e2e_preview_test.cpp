@@ -282,7 +282,11 @@ TEST(PreviewCommand, RefusalsAndUsageErrors) {
       {{"preview", "--pattern-dir", pattern, "--frobnicate", example, "-o", work / "a.svg"}, 2,
        "unknown option"},
       {{"preview", "--pattern-dir", pattern, work / "missing.gdf", "-o", work / "m.svg"}, 1, ""},
+      // A count that would take in the next section's tag line: the run it draws stops there.
+      {{"preview", "--pattern-dir", pattern, work / "short.gdf", "-o", work / "s.svg"}, 3,
+       "the run would fail: $A line 11: The count 2 of $A would take in line 11"},
   };
+  test::WriteCp932(work / "short.gdf", "$A2\n1.0\n砂\n\n\n\n\n\n\n\n$S1\n");
   for (const auto& c : cases) {
     const auto result = test::RunGdfconv(c.args);
     EXPECT_EQ(result.exitCode, c.exitCode) << c.args.back();
