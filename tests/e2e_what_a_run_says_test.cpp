@@ -1,8 +1,9 @@
 // e2e_what_a_run_says_test.cpp - Show, through the real binary, what a run says besides its
 // outcome: after it completes, the record files of the target folder that it did not write (left
 // from an earlier run, and kept) on the command line, in --report, on the batch's line and in a
-// dry run; and that --quiet keeps convert and batch to the completion text, or to the failure in
-// its message and one line of why.
+// dry run, and that a source held no section on the batch's line, its page and in the report;
+// and that --quiet keeps convert and batch to the completion text, or to the failure in its
+// message and one line of why.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -78,6 +79,31 @@ TEST_F(WhatARunSays, RecordFilesLeftFromAnEarlierRunAreNamedAndKept) {
   const auto quiet = RunGdfconv(Command("convert", {"--quiet", dir / "B-2.gdf", dir / "out"}));
   EXPECT_EQ(quiet.out, "変換が正常に終了しました。\n");
   EXPECT_EQ(quiet.err, "");
+}
+
+// A source with no tag line completes and writes nothing; the batch's line, its page and the
+// report say why.
+TEST_F(WhatARunSays, ASourceWithoutSectionsSaysThatNothingWasConverted) {
+  const std::string said =
+      "The source file holds no tag line of a section: nothing is converted, and no file is "
+      "written.";
+  fs::create_directories(dir.path() / "sources");
+  test::WriteCp932(dir / "sources/plain.gdf", "B-9\n $A1\n$a1\n");
+  const auto batch = RunGdfconv(
+      Command("batch", {"--yes", "--target-root", dir / "many", "--report", dir / "batch.json",
+                        "--preview-dir", dir / "pictures", dir / "sources"}));
+  EXPECT_EQ(batch.exitCode, 0) << batch.err;
+  EXPECT_NE(batch.out.find("[1/1] plain.gdf: converted (0 files written, 0 table lines added): " +
+                           said + "\n"),
+            std::string::npos)
+      << batch.out;
+  EXPECT_NE(test::ReadBytes(dir / "pictures/index.html").find(said), std::string::npos);
+  const test::Json run = test::ParseJson(test::ReadBytes(dir / "batch.json"))["runs"][0];
+  EXPECT_EQ(run["outcome"].string, "completed");
+  EXPECT_TRUE(run["heldNoSection"].boolean);
+  ASSERT_EQ(run["warnings"].items.size(), 1u);
+  EXPECT_EQ(run["warnings"][0].string, said);
+  EXPECT_TRUE(fs::is_empty(dir.path() / "many/plain"));
 }
 
 TEST_F(WhatARunSays, QuietFailuresAndRefusalsSayTheirMessageAndOneLineOfWhy) {
