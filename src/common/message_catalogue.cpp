@@ -199,13 +199,13 @@ constexpr const char16_t kCheckJa[] =
 （タグ、タグ行の行番号、個数、実際にあるもの）と、すべての問題をその行と重大度とともに
 一覧します:
 
-  error    実行はそこで止まる（ファイルにあるより多くのレコードを示す個数、コードページ
-           932 でないバイト、「/」のない日付、32 767 を超える個数、テーブルに入らない値）、
-           または別のセクションのタグ行をレコードとして読んでしまう
-  warning  実行は続くが、おそらく意図どおりではない: セクションの前、間、後ろにあって
-           どの検索も届かない行、セクションの２つ目のタグ行、延ばす項目のない「～」、深度の
-           昇順になっていない「$O」の系列、数値でない深度、本文のない「$K」のレコード、
-           テーブルが二重引用符で囲んで持つ名前
+  error    変換は何も書き込む前にそこで止まる（ファイルにあるより多くのレコードを示す個数、
+           別のセクションのタグ行まで読み込む個数、コードページ 932 でないバイト、「/」の
+           ない日付、32 767 を超える個数、テーブルに入らない値）
+  warning  変換は続くが、おそらく意図どおりではない: セクションの前、間、後ろにあって
+           どの検索も届かない行、セクションの２つ目のタグ行（とそれをレコードとして読む個数）、
+           延ばす項目のない「～」、深度の昇順になっていない「$O」の系列、数値でない深度、
+           本文のない「$K」のレコード、テーブルが二重引用符で囲んで持つ名前
 
 @PATHS@
 
@@ -230,13 +230,13 @@ Reads each source data file as a conversion run would read it and writes nothing
 section found (its tag, the line of its tag line, its count and what actually stands there)
 and every problem with its line and severity:
 
-  error    the run would stop there (a count that promises more records than the file holds,
+  error    the run would stop there, before it writes anything (a count that promises more
+           records than the file holds, or that would take in another section's tag line,
            bytes that are not code page 932, a date without "/", a count beyond 32 767, a
-           value that the tables cannot hold), or it would read another section's tag line as
-           records
+           value that the tables cannot hold)
   warning  the run goes on, but probably not as meant: lines before, between or after the
-           sections that no search reaches, a second tag line of a section, a "～" with no
-           entry to extend, a "$O" series out of ascending depth, depths that are not numbers,
+           sections that no search reaches, a second tag line of a section (and a count that
+           reads it as a record), a "～" with no entry to extend, a "$O" series out of ascending depth, depths that are not numbers,
            a "$K" record without text, names that the tables will hold in double quotes
 
 @PATHS@
