@@ -178,19 +178,22 @@ void HandOn(ReadSource& read, const std::string& from, const std::string& to) {
   if (giver != nullptr && taker != nullptr) taker->TakeHandedList(giver->HandedList());
 }
 
-// The record files of the target folder that the run did not write, in the order the run writes
-// them: from an earlier run, the drawing system will load them with this run's.
+// The record files of the target folder that the run did not touch, in the order the run writes
+// them: from an earlier run, the drawing system will load them with this run's. (A title file
+// whose writing failed, which the run passes over, was touched: it is not the earlier one.)
 std::vector<Text> RecordFilesFromBefore(const Text& target, const RunReport& report,
                                         const FileSystem& fs) {
   std::vector<Text> left;
   const auto folder = fs.Absolute(Trim(target));
   if (!folder) return left;
   const std::vector<FolderEntry> entries = fs.List(*folder);
+  const auto touched = [&](TextView name) {
+    return std::any_of(report.changed.begin(), report.changed.end(), [&](const ChangedFile& file) {
+      return EqualFoldingCase(TextView(file.path).substr(file.path.rfind(u'\\') + 1), name);
+    });
+  };
   for (const char16_t* name : kRecordFiles) {
-    if (std::any_of(report.files.begin(), report.files.end(),
-                    [&](const WrittenFile& file) { return EqualFoldingCase(file.name, name); })) {
-      continue;
-    }
+    if (touched(name)) continue;
     for (const FolderEntry& entry : entries) {
       if (!entry.isFolder && EqualFoldingCase(entry.name, name)) left.push_back(entry.name);
     }

@@ -13,7 +13,7 @@ class FaultyOutputFile : public OutputFile {
       : real_(std::move(real)), state_(std::move(state)) {}
 
   bool Write(std::string_view bytes, std::string& error) override {
-    if (state_->struck) {
+    if (state_->diskFull) {
       ++state_->changes;
       error = kFullText;  // the disk stays full
       return false;
@@ -57,14 +57,17 @@ bool FaultyFileSystem::State::Fail() {
   ++changes;
   if (failAt == 0 || changes != failAt) return false;
   struck = true;
+  diskFull = after == FaultAfter::kDiskFull;
   return true;
 }
 
 FaultyFileSystem::FaultyFileSystem(FileSystem& real) : ForwardingFileSystem(real), real_(real) {}
 
-void FaultyFileSystem::FailChange(std::int64_t k) {
+void FaultyFileSystem::FailChange(std::int64_t k, FaultAfter after) {
   state_->failAt = k == 0 ? 0 : state_->changes + k;
+  state_->after = after;
   state_->struck = false;
+  state_->diskFull = false;
 }
 
 void FaultyFileSystem::RefuseFolder(TextView folder) {

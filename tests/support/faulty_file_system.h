@@ -13,6 +13,12 @@
 
 namespace gdf::test {
 
+/// What a change that fails does to the ones after it.
+enum class FaultAfter {
+  kDiskFull,  ///< every later write fails too, as on a disk that filled up
+  kNothing,   ///< the later changes go through, as after a file that could not be written
+};
+
 class FaultyFileSystem : public ForwardingFileSystem {
  public:
   /// Passes through to `real`.
@@ -20,9 +26,9 @@ class FaultyFileSystem : public ForwardingFileSystem {
 
   /// Fails the k-th change from now on (1 for the next one; 0 for none). A change is an open for
   /// writing, a write, a sync, a cut, a close, a new folder, a delete or a rename. The failing
-  /// write puts the first half of its bytes to the file first; from then on every write fails,
-  /// as on a full disk.
-  void FailChange(std::int64_t k);
+  /// write puts the first half of its bytes to the file first; by default every write fails from
+  /// then on, as on a full disk.
+  void FailChange(std::int64_t k, FaultAfter after = FaultAfter::kDiskFull);
   /// Refuses every change in a folder and below it, as for a folder without write permission.
   void RefuseFolder(TextView folder);
   /// The changes counted so far (the unhindered run's count is the sweep's end).
@@ -40,6 +46,8 @@ class FaultyFileSystem : public ForwardingFileSystem {
     std::int64_t changes = 0;
     std::int64_t failAt = 0;  // 0: never
     bool struck = false;
+    FaultAfter after = FaultAfter::kDiskFull;
+    bool diskFull = false;  // every write fails, since the fault struck
     // Counts one change; true when it is to fail.
     bool Fail();
   };
