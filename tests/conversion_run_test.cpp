@@ -46,6 +46,27 @@ TEST_F(ConversionRunTest, CompletedRunWithoutSections) {
   EXPECT_TRUE(ui.conversionDone);
   EXPECT_TRUE(ui.shown.empty());
   EXPECT_TRUE(std::filesystem::is_empty(dir.path() / "out"));
+  EXPECT_TRUE(report.heldNoSection);
+  EXPECT_EQ(CompletionWarnings(report), std::vector{Say(MessageId::kSourceHeldNoSection)});
+}
+
+// Only a source in which no search finds a tag line held no section: a tag line with count 0
+// is found, as is one whose tag the run knows only after a blank.
+TEST_F(ConversionRunTest, HeldNoSectionOnlyWhenNoSearchFindsATagLine) {
+  const struct {
+    const char* source;
+    bool none;
+  } cases[] = {{"", true},
+               {" $A1\n$a1\n$Q1\n", true},
+               {"$A0\n", false},
+               {"$Z\n", false},
+               {"x\n$H0\n", false}};
+  for (const auto& c : cases) {
+    test::WriteCp932(dir / "b.gdf", c.source);
+    const RunReport report = Run();
+    EXPECT_EQ(report.outcome(), RunOutcome::kCompleted) << c.source;
+    EXPECT_EQ(report.heldNoSection, c.none) << c.source;
+  }
 }
 
 TEST_F(ConversionRunTest, InvalidTargetPathFocusesText2) {

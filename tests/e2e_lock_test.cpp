@@ -17,7 +17,7 @@ class PatternFolderLock : public ::testing::Test {
   PatternFolderLock() {
     std::filesystem::create_directories(dir.path() / "pattern");
     test::WriteBytes(dir / "pattern/L4.TXT", "");
-    test::WriteCp932(dir / "b.gdf", "");
+    test::WriteCp932(dir / "b.gdf", "$A0\n");  // a section, converted to nothing
     fs = test::DrivesOver({{u'D', dir.path().string()}});
   }
   test::ProcessResult Convert(const std::vector<std::string>& options) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/platform.h"
+#include "support/mini_json.h"
 #include "support/test_support.h"
 
 namespace gdf {
@@ -253,21 +254,38 @@ TEST_F(EndToEndMessages, QuietPrintsOnlyTheCompletionText) {
 }
 
 TEST_F(EndToEndMessages, AFailureWhileWritingDoesNotClaimThatNothingWasWritten) {
-  fs::create_directories(dir.path() / "out/X1.TXT");  // a record file that is a folder
+  // The work file of the name tables is a folder: the new name stops the run while X1.TXT is
+  // being written.
+  fs::create_directories(dir.path() / "pattern/XKISHITU.TMP");
   const struct {
     const char* lang;
     std::string said;
     std::string untrue;
   } cases[] = {
-      {kEnglish, "X1.TXT\", which was being written, may be incomplete.", "No file was written"},
-      {kJapanese, "X1.TXT」は不完全かもしれません。", "ファイルは何も書き込まれていません"},
+      {kEnglish, "X1.TXT (being written when the run stopped: it may be incomplete)",
+       "No file was written"},
+      {kJapanese, "X1.TXT（書き込み中に中断したため、不完全かもしれません）",
+       "ファイルは何も書き込まれていません"},
   };
   for (const auto& c : cases) {
-    const auto result = RunGdfconv({"convert", "--lang", c.lang, "--pattern-dir", dir / "pattern",
-                                    "--program-dir", dir / "program", dir / "b.gdf", dir / "out"});
+    const auto result =
+        RunGdfconv({"convert", "--lang", c.lang, "--report", dir / "run.json", "--pattern-dir",
+                    dir / "pattern", "--program-dir", dir / "program", dir / "b.gdf", dir / "out"});
     EXPECT_EQ(result.exitCode, 3) << result.err;
     EXPECT_NE(result.err.find(c.said), std::string::npos) << result.err;
     EXPECT_EQ(result.err.find(c.untrue), std::string::npos) << result.err;
+    // The report names it too, with the lock file the first run makes and the marker of added
+    // names, which comes before the tables.
+    const test::Json report = test::ParseJson(test::ReadBytes(dir / "run.json"));
+    const bool first = c.lang == kEnglish;
+    ASSERT_EQ(report["changed"].items.size(), first ? 3u : 2u);
+    const test::Json& x1 = report["changed"][first ? 1 : 0];
+    EXPECT_EQ(x1["path"].string, DrivePath(dir / "out") + "\\X1.TXT");
+    EXPECT_TRUE(x1["mayBeIncomplete"].boolean);
+    const test::Json& marker = report["changed"][first ? 2 : 1];
+    EXPECT_EQ(marker["path"].string, DrivePath(dir / "program") + "\\PATADD.txt");
+    EXPECT_FALSE(marker["mayBeIncomplete"].boolean);
+    fs::remove(dir / "program/PATADD.txt");
   }
 }
 

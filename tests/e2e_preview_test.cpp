@@ -101,9 +101,9 @@ bool Near(const std::string& attribute, double y) {
 // Every line of every depth-keyed record file in `target` stands in its column at its depth.
 void ExpectDrawnAsWritten(const Picture& picture, const fs::path& target) {
   static const std::vector<std::string> kFiles = {
-      "X1.TXT",  "X3.TXT",  "R31.TXT", "R32.TXT", "R33.TXT", "R34.TXT", "R35.TXT", "R30.TXT",
-      "N9.TXT",  "X5.TXT",  "X12.TXT", "R41.TXT", "N8.TXT",  "G71.TXT", "G73.TXT", "G81.TXT",
-      "R72.TXT"};
+      "X1.TXT",  "X3.TXT",  "R31.TXT", "R32.TXT", "R33.TXT", "R34.TXT",
+      "R35.TXT", "R30.TXT", "N9.TXT",  "X5.TXT",  "X12.TXT", "R41.TXT",
+      "N8.TXT",  "G71.TXT", "G73.TXT", "G81.TXT", "R72.TXT"};
   for (const std::string& file : kFiles) {
     const fs::path path = target / file;
     const XmlElement* column = picture.Column(file);
@@ -163,11 +163,11 @@ std::string Row(const std::string& depth, const std::string& column1) {
 
 struct Case {
   const char* name;
-  std::string source;                 // UTF-8, "\n" for CR LF; empty: a bundled example
-  const char* example;                // the bundled example's file name
-  std::vector<std::string> drawn;     // texts the picture must hold
-  std::string finding;                // a finding the picture must mark ("" for none wanted)
-  double deepest;                     // the axis must reach this depth
+  std::string source;              // UTF-8, "\n" for CR LF; empty: a bundled example
+  const char* example;             // the bundled example's file name
+  std::vector<std::string> drawn;  // texts the picture must hold
+  std::string finding;             // a finding the picture must mark ("" for none wanted)
+  double deepest;                  // the axis must reach this depth
 };
 
 const std::vector<Case>& Cases() {
@@ -175,22 +175,40 @@ const std::vector<Case>& Cases() {
       {"example_B1", "", "B-1.gdf", {"埋土", "5001", "CM～CH", "Titl01.txt"}, "", 30},
       {"example_B2", "", "B-2.gdf", {"Titl02.txt"}, "", 30},
       // No "$A": no X1.TXT column, the other columns all the same.
-      {"no_layers", "$S2\n" + Row("5.00", "CL") + Row("7.50", "CM") + "$C1\n3.00\n15/30\n5\n5\n5\n",
-       "", {"CL", "CM", "15"}, "", 30},
+      {"no_layers",
+       "$S2\n" + Row("5.00", "CL") + Row("7.50", "CM") + "$C1\n3.00\n15/30\n5\n5\n5\n",
+       "",
+       {"CL", "CM", "15"},
+       "",
+       30},
       {"single_layer", "$A1\n" + Layer("4.00", "砂礫"), "", {"砂礫", "1002"}, "", 30},
       {"depths_not_ascending",
-       "$A3\n" + Layer("5.00", "砂礫") + Layer("2.00", "埋土") + Layer("8.00", "泥岩"), "",
-       {"砂礫", "埋土", "泥岩"}, "out of order", 30},
-      {"only_ranges", "$S3\n" + Row("1.00", "CL") + Row("2.00", "～") + Row("3.00", "CH"), "",
-       {"CL～CH"}, "", 30},
+       "$A3\n" + Layer("5.00", "砂礫") + Layer("2.00", "埋土") + Layer("8.00", "泥岩"),
+       "",
+       {"砂礫", "埋土", "泥岩"},
+       "out of order",
+       30},
+      {"only_ranges",
+       "$S3\n" + Row("1.00", "CL") + Row("2.00", "～") + Row("3.00", "CH"),
+       "",
+       {"CL～CH"},
+       "",
+       30},
       {"boring_300m",
-       "$A3\n" + Layer("100.00", "砂礫") + Layer("200.00", "泥岩") + Layer("300.00", "凝灰岩"), "",
-       {"300", "凝灰岩"}, "", 300},
+       "$A3\n" + Layer("100.00", "砂礫") + Layer("200.00", "泥岩") + Layer("300.00", "凝灰岩"),
+       "",
+       {"300", "凝灰岩"},
+       "",
+       300},
       // Characters that XML must escape, in a name the tables do not hold yet.
       {"escaped_new_name", "$A1\n" + Layer("3.00", "砂<&>'礫"), "", {"砂<&>'礫", "new"}, "", 30},
       // 12.5 typed as 125 in a boring of 20 m.
-      {"typed_depth", Header("20.00") + "$A2\n" + Layer("5.00", "砂礫") + Layer("125", "泥岩"), "",
-       {"泥岩"}, "below the boring's length", 125},
+      {"typed_depth",
+       Header("20.00") + "$A2\n" + Layer("5.00", "砂礫") + Layer("125", "泥岩"),
+       "",
+       {"泥岩"},
+       "below the boring's length",
+       125},
   };
   return cases;
 }
@@ -231,9 +249,9 @@ TEST_P(PreviewEndToEnd, DrawsWhatTheRunWritesAndWritesNothingElse) {
   EXPECT_EQ(fs::directory_iterator(pictures.path())->path().filename(), "p.svg");
 
   // The real run, on its own copy of the tables.
-  const auto real = test::RunGdfconv({"convert", "--yes", "--quiet", "--pattern-dir",
-                                      work / "pattern-real", "--program-dir", work / "program",
-                                      source, work / "real"});
+  const auto real =
+      test::RunGdfconv({"convert", "--yes", "--quiet", "--pattern-dir", work / "pattern-real",
+                        "--program-dir", work / "program", source, work / "real"});
   ASSERT_EQ(real.exitCode, 0) << real.err;
 
   const std::string svg = test::ReadBytes(svgPath);
@@ -277,12 +295,19 @@ TEST(PreviewCommand, RefusalsAndUsageErrors) {
   } cases[] = {
       {{"preview", "--pattern-dir", pattern, example}, 2, "expected -o FILE.svg"},
       {{"preview", "--pattern-dir", pattern, "-o", work / "a.svg"}, 2, "expected one SOURCE"},
-      {{"preview", "--pattern-dir", pattern, example, "-o", work / "no/such/a.svg"}, 2,
+      {{"preview", "--pattern-dir", pattern, example, "-o", work / "no/such/a.svg"},
+       2,
        "cannot be written"},
-      {{"preview", "--pattern-dir", pattern, "--frobnicate", example, "-o", work / "a.svg"}, 2,
+      {{"preview", "--pattern-dir", pattern, "--frobnicate", example, "-o", work / "a.svg"},
+       2,
        "unknown option"},
       {{"preview", "--pattern-dir", pattern, work / "missing.gdf", "-o", work / "m.svg"}, 1, ""},
+      // A count that would take in the next section's tag line: the run it draws stops there.
+      {{"preview", "--pattern-dir", pattern, work / "short.gdf", "-o", work / "s.svg"},
+       3,
+       "the run would fail: $A line 11: The count 2 of $A would take in line 11"},
   };
+  test::WriteCp932(work / "short.gdf", "$A2\n1.0\n砂\n\n\n\n\n\n\n\n$S1\n");
   for (const auto& c : cases) {
     const auto result = test::RunGdfconv(c.args);
     EXPECT_EQ(result.exitCode, c.exitCode) << c.args.back();
@@ -305,9 +330,9 @@ TEST(PreviewConvert, RealRunDrawsTheSamePictureAsThePreview) {
   const auto preview = test::RunGdfconv({"preview", "--pattern-dir", work / "a", "--program-dir",
                                          work / "program", source, "-o", work / "preview.svg"});
   ASSERT_EQ(preview.exitCode, 0) << preview.err;
-  const auto convert = test::RunGdfconv(
-      {"convert", "--yes", "--pattern-dir", work / "b", "--program-dir", work / "program",
-       "--preview", work / "convert.svg", source, work / "out"});
+  const auto convert =
+      test::RunGdfconv({"convert", "--yes", "--pattern-dir", work / "b", "--program-dir",
+                        work / "program", "--preview", work / "convert.svg", source, work / "out"});
   ASSERT_EQ(convert.exitCode, 0) << convert.err;
   EXPECT_TRUE(test::Exists(work / "out/X1.TXT"));
   EXPECT_EQ(test::ReadBytes(work / "convert.svg"), test::ReadBytes(work / "preview.svg"));
@@ -324,10 +349,10 @@ TEST(PreviewBatch, IndexShowsEveryOutcomeAbovePicture) {
   fs::create_directories(work.path() / "src");
   fs::copy(test::SourceDir() + "/data/examples", work / "src", fs::copy_options::recursive);
   test::WriteCp932(work / "src/short.gdf", "$A2\n" + Layer("1.00", "砂礫") + "2.00\n");
-  const auto batch = test::RunGdfconv({"batch", "--quiet", "--yes", "--pattern-dir",
-                                       work / "pattern", "--program-dir", work / "program",
-                                       "--target-root", work / "out", "--preview-dir",
-                                       work / "pictures", work / "src"});
+  const auto batch =
+      test::RunGdfconv({"batch", "--quiet", "--yes", "--pattern-dir", work / "pattern",
+                        "--program-dir", work / "program", "--target-root", work / "out",
+                        "--preview-dir", work / "pictures", work / "src"});
   EXPECT_EQ(batch.exitCode, 3) << batch.err;
   const std::string index = test::ReadBytes(work / "pictures/index.html");
   for (const auto& [name, outcome] : {std::pair{"B-1", "converted"}, std::pair{"B-2", "converted"},

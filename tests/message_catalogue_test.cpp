@@ -72,9 +72,9 @@ TEST(MessageCatalogueTest, RendersParametersAndCounts) {
     const char16_t* expected;
   } cases[] = {
       {Say(MessageId::kFilesWrittenBefore, {u"1"}), Language::kEnglish,
-       u"1 file was written before the stop:"},
+       u"1 file was written or changed before the stop:"},
       {Say(MessageId::kFilesWrittenBefore, {u"3"}), Language::kEnglish,
-       u"3 files were written before the stop:"},
+       u"3 files were written or changed before the stop:"},
       {Say(MessageId::kWrittenFile, {u"D:\\OUT\\X1.TXT", u"1"}), Language::kEnglish,
        u"  D:\\OUT\\X1.TXT (1 line)"},
       {Say(MessageId::kWrittenFile, {u"D:\\OUT\\X1.TXT", u"0"}), Language::kEnglish,

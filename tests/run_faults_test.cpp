@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "run/conversion_run.h"
+#include "sections/section_table.h"
 #include "support/faulty_file_system.h"
 #include "support/table_faults.h"
 #include "support/test_support.h"
@@ -84,6 +86,31 @@ class RunFaults : public ::testing::Test {
     }
   }
 
+  // A drive path as a path below the folder ("out/X1.TXT").
+  std::string Relative(const Text& path) const {
+    return fs::relative(host->ToHost(path).value_or(""), dir.path()).generic_string();
+  }
+  // The files a run names as created or changed, each once.
+  std::set<std::string> Listed(const RunReport& report) const {
+    std::set<std::string> listed;
+    for (const ChangedFile& file : report.changed) {
+      EXPECT_TRUE(listed.insert(Relative(file.path)).second) << ToUtf8(file.path) << " twice";
+    }
+    return listed;
+  }
+  // The files that differ between two snapshots: new, changed or gone.
+  static std::set<std::string> Differing(const std::map<std::string, std::string>& from,
+                                         const std::map<std::string, std::string>& to) {
+    std::set<std::string> differing;
+    for (const auto& [name, bytes] : to) {
+      if (!from.count(name) || from.at(name) != bytes) differing.insert(name);
+    }
+    for (const auto& [name, bytes] : from) {
+      if (!to.count(name)) differing.insert(name);
+    }
+    return differing;
+  }
+
   test::TempDir dir;
   std::unique_ptr<FileSystem> host;
   test::FaultyFileSystem faulty;
@@ -145,6 +172,58 @@ TEST_F(RunFaults, AKillAtEveryChangeLeavesWholeLinesAndNeverGrowthWithoutTheMark
   faulty.KillAtChange(0);
 }
 
+// Stopped at every change in turn, on a disk that fills up and on one that fails a single change,
+// a run names exactly the files that differ on the disk from before it, and marks as possibly
+// incomplete every record file that it left other than a whole run writes it. The target holds
+// every record file of an earlier run: a run that completes (past a title file it could not
+// write) names those it left untouched, and only those.
+TEST_F(RunFaults, EveryChangeFailingInTurnNamesEveryFileItLeft) {
+  // The source with a header block, for the count and title files.
+  const auto lay = [&] {
+    Lay();
+    test::WriteCp932(dir / "b.gdf", "$Z3\nB-9\n1\n県道改良\n" + std::string(test::kFaultSource));
+    for (const char16_t* name : kRecordFiles) {
+      test::WriteBytes(dir / ("out/" + ToUtf8(name)), "earlier\r\n");
+    }
+  };
+  lay();
+  ASSERT_EQ(Run().outcome(), RunOutcome::kCompleted);
+  const std::int64_t changes = faulty.Changes();
+  const auto complete = Snapshot(dir.path());
+  int completed = 0;
+  for (const test::FaultAfter after : {test::FaultAfter::kDiskFull, test::FaultAfter::kNothing}) {
+    for (std::int64_t k = 1; k <= changes; ++k) {
+      lay();
+      const auto start = Snapshot(dir.path());
+      faulty.FailChange(k, after);
+      const RunReport report = Run();
+      const std::string when = "with change " + std::to_string(k) + " failing" +
+                               (after == test::FaultAfter::kNothing ? " alone" : "");
+      const auto end = Snapshot(dir.path());
+      EXPECT_EQ(Listed(report), Differing(start, end)) << when;
+      for (const ChangedFile& file : report.changed) {
+        const std::string name = Relative(file.path);
+        if (name.rfind("out/", 0) == 0 && end.count(name) && complete.at(name) != end.at(name)) {
+          EXPECT_TRUE(file.mayBeIncomplete) << name << " " << when;
+        }
+      }
+      if (report.outcome() == RunOutcome::kCompleted) {
+        ++completed;
+        std::set<std::string> untouched;
+        for (const char16_t* name : kRecordFiles) {
+          const std::string path = "out/" + ToUtf8(name);
+          if (end.at(path) == start.at(path)) untouched.insert(path);
+        }
+        std::set<std::string> named;
+        for (const Text& name : report.leftFromBefore) named.insert("out/" + ToUtf8(name));
+        EXPECT_EQ(named, untouched) << when;
+      }
+      if (HasFailure()) return;
+    }
+  }
+  EXPECT_GT(completed, 0);  // past a title file, which the run passes over
+}
+
 TEST_F(RunFaults, RefusedFoldersFailTheRunAndKeepTheTables) {
   const struct {
     const char16_t* folder;
@@ -164,7 +243,7 @@ TEST_F(RunFaults, RefusedFoldersFailTheRunAndKeepTheTables) {
       EXPECT_EQ(report.outcome(), RunOutcome::kRefused) << when;
       ASSERT_TRUE(report.refusal()) << when;
       EXPECT_EQ(report.refusal()->kind, RefusalKind::kPatternFolderCannotLock) << when;
-      EXPECT_TRUE(report.files.empty()) << when;
+      EXPECT_TRUE(report.changed.empty()) << when;
       EXPECT_TRUE(report.added.empty()) << when;
       EXPECT_EQ(Snapshot(dir.path()), before) << when;
       continue;
@@ -176,6 +255,7 @@ TEST_F(RunFaults, RefusedFoldersFailTheRunAndKeepTheTables) {
         << when << ": " << ToUtf8(DescribeFailure(*report.failure()));
     CheckReportedFiles(report, when);
     CheckTables(when);
+    EXPECT_EQ(Listed(report), Differing(before, Snapshot(dir.path()))) << when;
   }
 }
 

@@ -83,26 +83,9 @@ Text FailureMessageText(const RunReport& report) {
   text += u"変換元ファイルの行：" +
           (failure.sourceLine > 0 ? Number(failure.sourceLine) : unknown) + u"\n";
   text += u"理由：" + failure.Reason(Language::kJapanese) + u"\n\n";
-  if (report.files.empty()) {
-    text += u"変換先フォルダにはファイルを書き込んでいません。";
-  } else {
-    text += u"中断までに書き込んだファイル（";
-    for (std::size_t i = 0; i < report.files.size(); ++i) {
-      if (i > 0) text += u"、";
-      text += report.files[i].name;
-    }
-    text += u"）は変換先フォルダに残っています。";
-  }
-  if (!report.incompleteFile.empty()) {
-    text += u"\n" + Render(Say(MessageId::kFileMayBeIncomplete, {report.incompleteFile}),
-                           Language::kJapanese);
-  }
-  if (!report.added.empty()) {
-    text += u"\nパターンデータに " + Number(static_cast<long>(report.added.size())) +
-            u" 行を追加しました。";
-  } else if (!report.files.empty()) {
-    text += u"\n" + Render(Say(MessageId::kNoTableChanged), Language::kJapanese);
-  }
+  // Every file the run created or changed, the one it was writing marked; the table lines only
+  // counted, for there may be thousands.
+  text += RenderLines(ExplainWhatWasLeft(report, TableLines::kCounted), Language::kJapanese);
   return text;
 }
 

@@ -130,42 +130,49 @@ std::string OutcomeWord(RunOutcome outcome, Language language) {
   return support::Said(Say(gdf::OutcomeWord(outcome)), language);
 }
 
-// Progress: a bar redrawn on a terminal, else a line per file.
+// Progress: a bar redrawn on a terminal, else a line per file. Quiet: no bar, and a line only for
+// a file that did not convert.
 class Progress : public BatchObserver {
  public:
   Progress(bool terminal, bool quiet, Language language)
       : terminal_(terminal), quiet_(quiet), language_(language) {}
 
   void Starting(std::size_t index, std::size_t total, const BatchJob& job) override {
-    if (terminal_) Draw(index, total, ToUtf8(SourceFileName(job.sourceText)));
+    if (terminal_ && !quiet_) Draw(index, total, ToUtf8(SourceFileName(job.sourceText)));
   }
 
   void Finished(std::size_t index, std::size_t total, const BatchEntry& entry,
                 const FileSystem&) override {
+    const RunOutcome outcome = entry.report.outcome();
+    const std::string reason = ToUtf8(OutcomeReason(entry.report, language_));
+    const std::string name = ToUtf8(SourceFileName(entry.job.sourceText));
+    if (quiet_) {
+      if (outcome != RunOutcome::kCompleted) {
+        std::cerr << name << ": " << OutcomeWord(outcome, language_) << ": " << reason << "\n";
+      }
+      return;
+    }
     if (terminal_) {
-      // A file that did not convert gets a line of its own above the bar.
-      if (entry.report.outcome() != RunOutcome::kCompleted) {
-        std::cerr << "\r\033[K" << ToUtf8(SourceFileName(entry.job.sourceText)) << ": "
-                  << OutcomeWord(entry.report.outcome(), language_) << ": "
-                  << ToUtf8(OutcomeReason(entry.report, language_)) << "\n";
+      // A file that did not convert, or converted with a warning, gets a line of its own above
+      // the bar.
+      if (!reason.empty()) {
+        std::cerr << "\r\033[K" << name << ": " << OutcomeWord(outcome, language_) << ": " << reason
+                  << "\n";
       }
       if (index + 1 == total) std::cerr << "\r\033[K" << std::flush;
       return;
     }
-    if (quiet_) return;
-    std::cout << "[" << index + 1 << "/" << total << "] "
-              << ToUtf8(SourceFileName(entry.job.sourceText)) << ": "
-              << OutcomeWord(entry.report.outcome(), language_);
-    if (entry.report.outcome() == RunOutcome::kCompleted) {
+    std::cout << "[" << index + 1 << "/" << total << "] " << name << ": "
+              << OutcomeWord(outcome, language_);
+    if (outcome == RunOutcome::kCompleted) {
       std::cout << " ("
                 << support::Said(Say(MessageId::kBatchWrittenAndAdded,
                                      {Count(std::ssize(entry.report.files)),
                                       Count(std::ssize(entry.report.added))}),
                                  language_)
                 << ")";
-    } else {
-      std::cout << ": " << ToUtf8(OutcomeReason(entry.report, language_));
     }
+    if (!reason.empty()) std::cout << ": " << reason;
     std::cout << "\n";
   }
 

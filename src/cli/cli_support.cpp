@@ -241,6 +241,7 @@ void PrintDryRun(std::ostream& out, const DryRunResult& result, Language languag
   switch (report.outcome()) {
     case RunOutcome::kCompleted:
       out << say(Say(MessageId::kDryRunWouldEnd, {report.completionText()})) << "\n";
+      PrintLines(out, CompletionWarnings(report), language);
       break;
     case RunOutcome::kRefused:
       out << say(Say(MessageId::kDryRunWouldBeRefused, {report.refusal()->message})) << "\n";

@@ -140,13 +140,26 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   switch (report.outcome()) {
     case RunOutcome::kCompleted:
       std::cout << ToUtf8(report.completionText()) << "\n";
-      if (!quiet) PrintReport(report, language);
+      if (quiet) break;
+      PrintReport(report, language);
+      for (const CatalogueMessage& warning : CompletionWarnings(report)) {
+        std::cerr << support::Said(Say(MessageId::kRunWarning,
+                                       {u"gdfconv convert", Render(warning, language)}),
+                                   language)
+                  << "\n";
+      }
       break;
     case RunOutcome::kRefused: {
       // The message and its explanation are out (the front end showed them); what to do
       // about the path comes after them.
       const Refusal& refusal = *report.refusal();
-      if (refusal.pathVerdict) {
+      if (quiet) {
+        // A declined question showed no message: say it, and the one line of why.
+        if (refusal.kind == RefusalKind::kFolderDeclined) {
+          std::cerr << ToUtf8(refusal.message) << "\n";
+          support::PrintLines(std::cerr, {refusal.explanation.front()}, language);
+        }
+      } else if (refusal.pathVerdict) {
         support::PrintLines(
             std::cerr,
             support::TargetAdvice({positional[1], inputs.targetText}, *refusal.pathVerdict, fs),
@@ -161,9 +174,16 @@ int RunConvertCommand(const std::vector<std::string>& args) {
       }
       break;
     }
-    case RunOutcome::kFailed:
-      support::PrintLines(std::cerr, ExplainOutcome(report, language), language);
+    case RunOutcome::kFailed: {
+      // Quiet: the stage, and why and where in one line, without what it left.
+      support::PrintLines(
+          std::cerr,
+          quiet ? std::vector<CatalogueMessage>{ExplainFailure(*report.failure(), language).front(),
+                                                FailureReasonWhere(*report.failure(), language)}
+                : ExplainOutcome(report, language),
+          language);
       break;
+    }
   }
   return ExitStatusOf(report.outcome());
 }

@@ -1,6 +1,7 @@
 // terminal_front_end.cpp - Messages and the question on the terminal.
 #include "cli/terminal_front_end.h"
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 
@@ -8,8 +9,11 @@ namespace gdf {
 
 void TerminalFrontEnd::ShowMessage(const Message& message) {
   if (!message.text.empty()) std::cerr << ToUtf8(message.text) << "\n";
-  for (const CatalogueMessage& line : message.explanation) {
-    std::cerr << ToUtf8(Render(line, language_)) << "\n";
+  // Quiet: the message and one line of why.
+  const std::size_t lines =
+      quiet_ ? std::min<std::size_t>(message.explanation.size(), 1) : message.explanation.size();
+  for (std::size_t i = 0; i < lines; ++i) {
+    std::cerr << ToUtf8(Render(message.explanation[i], language_)) << "\n";
   }
   showedMessage_ = true;
 }

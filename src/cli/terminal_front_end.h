@@ -15,7 +15,8 @@ enum class QuestionPolicy { kAsk, kYes, kNo };
 
 class TerminalFrontEnd : public FrontEnd {
  public:
-  /// With `quiet`, a question that the policy answers is not printed.
+  /// With `quiet`, a question that the policy answers is not printed, and a message shows one
+  /// line of its explanation.
   explicit TerminalFrontEnd(QuestionPolicy policy, Language language = UserLanguage(),
                             bool quiet = false)
       : policy_(policy), language_(language), quiet_(quiet) {}

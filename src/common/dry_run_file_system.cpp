@@ -50,7 +50,7 @@ std::int32_t CountLines(std::string_view bytes) {
   return lines;
 }
 
-DryRunFileSystem::DryRunFileSystem(FileSystem& real) : real_(real) {}
+DryRunFileSystem::DryRunFileSystem(FileSystem& real) : ForwardingFileSystem(real), real_(real) {}
 
 DryRunFileSystem::~DryRunFileSystem() = default;
 

@@ -16,7 +16,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "common/platform.h"
+#include "common/forwarding_file_system.h"
 
 namespace gdf {
 
@@ -51,23 +51,11 @@ enum class DryRunLock {
   kNoLockFile,  ///< the folder has no lock file, so the run read it without a lock
 };
 
-class DryRunFileSystem : public FileSystem {
+class DryRunFileSystem : public ForwardingFileSystem {
  public:
-  /// Reads through to `real`, which is never written.
+  /// Reads through to `real`, which is never written; the drives, folders and paths are its.
   explicit DryRunFileSystem(FileSystem& real);
   ~DryRunFileSystem() override;
-
-  std::vector<Drive> Drives() const override { return real_.Drives(); }
-  bool DriveReady(char16_t letter) const override { return real_.DriveReady(letter); }
-  bool SetCurrentDrive(char16_t letter) override { return real_.SetCurrentDrive(letter); }
-  char16_t CurrentDrive() const override { return real_.CurrentDrive(); }
-  Text CurrentFolder(char16_t letter) const override { return real_.CurrentFolder(letter); }
-  bool SetCurrentFolder(TextView path) override { return real_.SetCurrentFolder(path); }
-  std::optional<Text> Absolute(TextView path) const override { return real_.Absolute(path); }
-  std::optional<std::string> ToHost(TextView path) const override { return real_.ToHost(path); }
-  std::optional<Text> FromHost(const std::string& hostPath) const override {
-    return real_.FromHost(hostPath);
-  }
 
   bool Exists(TextView path, ListAttribute attribute) const override;
   std::vector<FolderEntry> List(TextView folder) const override;
@@ -77,8 +65,6 @@ class DryRunFileSystem : public FileSystem {
   bool Rename(TextView from, TextView to, std::string& error) override;
   std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
   std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
-  /// Asks the disk: what the run could write there.
-  bool CanWrite(TextView path, std::string& error) override { return real_.CanWrite(path, error); }
   /// Takes the lock shared where the folder has a lock file, and holds none where it has not.
   std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode, int waitMilliseconds,
                                          LockError& error) override;

@@ -16,6 +16,7 @@ namespace gdf {
 /// What kind of fault stopped the run.
 enum class FailureKind {
   kReadPastEnd,      ///< a line or field read beyond the end of a file
+  kIntoNextSection,  ///< a section's count would take in the tag line of another section
   kInvalidEncoding,  ///< bytes that are not code page 932
   kOverflow,         ///< a count or counter beyond the 16-bit range, or a number beyond Single
   kCannotOpen,       ///< a file that must be read is missing or cannot be opened

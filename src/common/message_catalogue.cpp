@@ -90,7 +90,8 @@ SOURCE と TARGET には、ウィンドウの２つのテキストボックス�
   --lock-wait SECONDS 同じパターンデータフォルダを変換中のほかのパソコンやプログラムを待つ
                       秒数（0～3600、既定 30）。待つ間は、誰を待っているかを表示する。
                       過ぎると終了ステータス 3 で失敗する
-  --quiet             完了メッセージだけを表示する
+  --quiet             完了メッセージだけを表示する。中断したときは、中断した段階と理由の
+                      2 行だけを表示する
   --lang ja|en        プログラム独自のメッセージの言語（既定: @LANG_DEFAULT@）
   --dry-run           ファイルを一切書き込まずに実行と同じことをし、することを一覧する。
                       変換先フォルダとパターンデータフォルダの各ファイルについて、書くか、
@@ -136,7 +137,8 @@ Options:
   --lock-wait SECONDS how long to wait for another PC or program that is converting into
                       the same pattern-data folder (0 to 3600, default 30), saying whom it
                       waits for; then the run fails with exit 3
-  --quiet             print only the completion text
+  --quiet             print only the completion text; after a stop, only the stage and the
+                      reason, in two lines
   --lang ja|en        the language of the program's own messages (default: @LANG_DEFAULT@)
   --dry-run           do everything the run would do without writing any file, and list what
                       it would do: each file of the target folder and of the pattern-data folder
@@ -203,13 +205,13 @@ constexpr const char16_t kCheckJa[] =
 （タグ、タグ行の行番号、個数、実際にあるもの）と、すべての問題をその行と重大度とともに
 一覧します:
 
-  error    実行はそこで止まる（ファイルにあるより多くのレコードを示す個数、コードページ
-           932 でないバイト、「/」のない日付、32 767 を超える個数、テーブルに入らない値）、
-           または別のセクションのタグ行をレコードとして読んでしまう
-  warning  実行は続くが、おそらく意図どおりではない: セクションの前、間、後ろにあって
-           どの検索も届かない行、セクションの２つ目のタグ行、延ばす項目のない「～」、深度の
-           昇順になっていない「$O」の系列、数値でない深度、本文のない「$K」のレコード、
-           テーブルが二重引用符で囲んで持つ名前
+  error    変換は何も書き込む前にそこで止まる（ファイルにあるより多くのレコードを示す個数、
+           別のセクションのタグ行まで読み込む個数、コードページ 932 でないバイト、「/」の
+           ない日付、32 767 を超える個数、テーブルに入らない値）
+  warning  変換は続くが、おそらく意図どおりではない: セクションの前、間、後ろにあって
+           どの検索も届かない行、セクションの２つ目のタグ行（とそれをレコードとして読む個数）、
+           延ばす項目のない「～」、深度の昇順になっていない「$O」の系列、数値でない深度、
+           本文のない「$K」のレコード、テーブルが二重引用符で囲んで持つ名前
 
 @PATHS@
 
@@ -234,13 +236,13 @@ Reads each source data file as a conversion run would read it and writes nothing
 section found (its tag, the line of its tag line, its count and what actually stands there)
 and every problem with its line and severity:
 
-  error    the run would stop there (a count that promises more records than the file holds,
+  error    the run would stop there, before it writes anything (a count that promises more
+           records than the file holds, or that would take in another section's tag line,
            bytes that are not code page 932, a date without "/", a count beyond 32 767, a
-           value that the tables cannot hold), or it would read another section's tag line as
-           records
+           value that the tables cannot hold)
   warning  the run goes on, but probably not as meant: lines before, between or after the
-           sections that no search reaches, a second tag line of a section, a "～" with no
-           entry to extend, a "$O" series out of ascending depth, depths that are not numbers,
+           sections that no search reaches, a second tag line of a section (and a count that
+           reads it as a record), a "～" with no entry to extend, a "$O" series out of ascending depth, depths that are not numbers,
            a "$K" record without text, names that the tables will hold in double quotes
 
 @PATHS@
@@ -316,7 +318,7 @@ constexpr const char16_t kBatchJa[] =
                       として描く。図はその実行が書いたファイルから読み直す。すべての図を
                       並べ、各図の上にファイルの結果を示す index.html も書く（gdfconv
                       preview --help を参照）
-  --quiet             集計の行だけを表示する
+  --quiet             集計の行と、変換できなかったファイルごとの理由の 1 行だけを表示する
   --lang ja|en        プログラム独自のメッセージの言語（既定: @LANG_DEFAULT@）
   --help              この説明を表示する
 
@@ -365,7 +367,8 @@ Options:
                       STEM.svg, read back from the files its run wrote, and an index.html that
                       shows them all, each file's outcome above its picture (see gdfconv
                       preview --help)
-  --quiet             print only the summary line
+  --quiet             print only the summary line, and a line of reason for each file that
+                      did not convert
   --lang ja|en        the language of the program's own messages (default: @LANG_DEFAULT@)
   --help              show this text
 
@@ -829,19 +832,27 @@ constexpr Entry kEntries[] = {
     {M::kRunStoppedNoStage, u"変換を中断しました。", u"The conversion stopped."},
     {M::kFailureFile, u"ファイル：{1}", u"File: {1}"},
     {M::kFailureLine, u"変換元ファイルの行：{1}", u"Line: {1}"},
+    {M::kReasonWhere, u"{1}（{2}）", u"{1} ({2})"},
+    {M::kFileAtLine, u"{1} の {2} 行目", u"{1}, line {2}"},
     {M::kNothingWritten,
      u"ファイルは何も書き込まれていません。パターンデータフォルダの表も変更されていません。",
      u"No file was written, and no table of the pattern-data folder was changed."},
-    {M::kFilesWrittenBefore, u"中断までに書き込まれたファイル（{1} 個）：",
-     u"{1} {1?file was|files were} written before the stop:"},
+    {M::kFilesWrittenBefore, u"中断までに書き込まれた、または変更されたファイル（{1} 個）：",
+     u"{1} {1?file was|files were} written or changed before the stop:"},
     {M::kWrittenFile, u"  {1}（{2} 行）", u"  {1} ({2} {2?line|lines})"},
+    {M::kChangedFileCreated, u"  {1}（新しく作成）", u"  {1} (created)"},
+    {M::kChangedFileGrown, u"  {1}（行を追加）", u"  {1} (lines added)"},
+    {M::kChangedFileReplaced, u"  {1}（書き換え）", u"  {1} (written over)"},
+    {M::kChangedFileDeleted, u"  {1}（削除）", u"  {1} (deleted)"},
+    {M::kChangedFileIncomplete, u"  {1}（書き込み中に中断したため、不完全かもしれません）",
+     u"  {1} (being written when the run stopped: it may be incomplete)"},
     {M::kTableLinesAdded, u"パターンデータフォルダの表に追加された行（{1} 行）：",
      u"{1} {1?line was|lines were} added to the tables of the pattern-data folder:"},
+    {M::kTableLinesAddedCount, u"パターンデータフォルダの表に {1} 行が追加されています。",
+     u"{1} {1?line was|lines were} added to the tables of the pattern-data folder."},
     {M::kAddedTableLine, u"  {1}: {2},{3}", u"  {1}: {2},{3}"},
     {M::kNoTableChanged, u"パターンデータフォルダの表は変更されていません。",
      u"No table of the pattern-data folder was changed."},
-    {M::kFileMayBeIncomplete, u"書き込み中だった「{1}」は不完全かもしれません。",
-     u"\"{1}\", which was being written, may be incomplete."},
     {M::kMarkerCreated, u"  {1} を作成しました。", u"  {1} was created."},
     {M::kPlainText, u"{1}", u"{1}"},
     {M::kAnsweredByYesOption, u"--yes による", u"--yes"},
@@ -1001,6 +1012,15 @@ constexpr Entry kEntries[] = {
     {M::kReportWrote, u"  書き込み {1}（{2} 行）", u"  wrote {1} ({2} {2?line|lines})"},
     {M::kReportAdded, u"  {1} に追加: {2},{3}", u"  added to {1}: {2},{3}"},
 
+    {M::kRunWarning, u"{1}: 警告: {2}", u"{1}: warning: {2}"},
+    {M::kSourceHeldNoSection,
+     u"変換元ファイルにセクションのタグ行が一つもないため、何も変換されません。ファイルは書き込"
+     u"まれません。",
+     u"The source file holds no tag line of a section: nothing is converted, and no file is "
+     u"written."},
+    {M::kRecordFileFromBefore, u"{1} は今回の変換では書かれません（以前のファイルのままです）。",
+     u"{1} is not written by this run (it stays the file from before)."},
+
     {M::kOverflow16, u"オーバーフロー：{1} が 16 ビットの範囲（32767）を超えています。",
      u"Overflow: {1} is beyond the 16-bit range (32 767)."},
     {M::kOverflowSingle, u"オーバーフロー：数値 {1} が単精度の範囲を超えています。",
@@ -1025,6 +1045,11 @@ constexpr Entry kEntries[] = {
      u"めです。",
      u"A read went past the end of the file, which ends after line {1}: the file holds fewer "
      u"lines than its count promises."},
+    {M::kCountIntoNextSection,
+     u"{1} の件数 {2} では、{3} 行目にある {4} のタグ行まで読み込むことになります。そのタグ行"
+     u"より前にある行が件数に足りません。",
+     u"The count {2} of {1} would take in line {3}, the tag line of {4}: fewer lines stand "
+     u"before it than the count promises."},
     {M::kSubscriptOutOfRange, u"添字が範囲外です：パスの区切りが多すぎます。",
      u"Subscript out of range: the path has more parts than can be held."},
     {M::kCannotCreateFolder, u"フォルダを作成できません：{1}。",
@@ -1136,10 +1161,16 @@ constexpr Entry kEntries[] = {
      u"The count {1} promises more {3} than the {2} that stand after the tag line: the run "
      u"reads past the end of the file and stops there, before it writes anything."},
     {M::kCheckCountIntoNextTag,
-     u"件数 {1} に対して、{5} 行目のタグ行 {4} より前にある{3}は {2} しかありません。実行はそ"
-     u"のタグ行とその後の行を {6} のレコードとして読みます。",
+     u"件数 {1} に対して、{5} 行目のタグ行 {4} より前にある{3}は {2} しかありません。そのタグ"
+     u"行とその後の行も {6} のレコードとして読まれます。",
      u"The count {1} promises more {3} than the {2} that stand before the tag line {4} at line "
      u"{5}: the run reads that tag line and the lines after it as records of {6}."},
+    {M::kCheckCountIntoSection,
+     u"件数 {1} に対して、{5} 行目のタグ行 {4} より前にある{3}は {2} しかありません。このタグ"
+     u"行を {6} の一部として読むことになるため、変換は何も書き込む前にここで止まります。",
+     u"The count {1} promises more {3} than the {2} that stand before the tag line {4} at line "
+     u"{5}: the run would read that tag line as part of {6}, so it stops there, before it "
+     u"writes anything."},
     {M::kCheckSecondTag,
      u"2 つ目のタグ行 {1} です。タグで始まる最初の行（{2} 行目）だけが使われるので、この行とその"
      u"レコードは読まれません。",
@@ -1185,15 +1216,10 @@ constexpr Entry kEntries[] = {
      u"The range mark \"～\" in column {1} has no value above it to extend: it makes no "
      u"entry, and the value that would close it is dropped too."},
     {M::kCheckValueCannotBeQuoted,
-     u"値「{1}」は {2} では二重引用符で囲む必要がありますが、値の中にも二重引用符があります。実"
-     u"行は表に追加するときに止まります。",
-     u"The value [{1}] needs double quotes in {2} and holds one itself: the run stops when it "
-     u"adds it to the table."},
-    {M::kCheckValueCannotBeQuotedUnless,
-     u"値「{1}」は {2} では二重引用符で囲む必要がありますが、値の中にも二重引用符があります。実"
-     u"行は表に追加するときに止まります（表がない、空、または満杯のときを除きます）。",
-     u"The value [{1}] needs double quotes in {2} and holds one itself: the run stops when it "
-     u"adds it to the table, unless the table is missing, empty or full."},
+     u"値「{1}」は {2} では二重引用符で囲む必要がありますが、値の中にも二重引用符があるため、表"
+     u"のどの行にも書けません。変換は何も書き込む前にここで止まります。",
+     u"The value [{1}] needs double quotes in {2} and holds one itself, so no line of the "
+     u"table can hold it: the run stops here, before it writes anything."},
     {M::kCheckValueQuoted,
      u"値「{1}」にはコンマ、端の空白、または先頭の二重引用符があります。{2} には二重引用符で囲"
      u"んで書き込まれます。",

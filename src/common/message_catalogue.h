@@ -106,13 +106,20 @@ enum class MessageId {
   kRunStoppedNoStage,          ///< no stage known
   kFailureFile,                ///< {1} the file
   kFailureLine,                ///< {1} the source line
+  kReasonWhere,                ///< {1} the reason, {2} the file (and line)
+  kFileAtLine,                 ///< {1} the file, {2} the source line
   kNothingWritten,             ///< no file was written, no table changed
-  kFilesWrittenBefore,         ///< {1} the number of files
+  kFilesWrittenBefore,         ///< {1} the number of files written or changed
   kWrittenFile,                ///< {1} the path, {2} its lines
+  kChangedFileCreated,         ///< {1} the path of a file the run created
+  kChangedFileGrown,           ///< {1} the path of a file the run added to
+  kChangedFileReplaced,        ///< {1} the path of a file the run wrote over
+  kChangedFileDeleted,         ///< {1} the path of a file the run removed
+  kChangedFileIncomplete,      ///< {1} the path of a file being written at the stop
   kTableLinesAdded,            ///< {1} the number of lines
+  kTableLinesAddedCount,       ///< {1} the number of lines, without the list
   kAddedTableLine,             ///< {1} the table, {2} the code, {3} the name
   kNoTableChanged,             ///< the tables of the pattern-data folder were not changed
-  kFileMayBeIncomplete,        ///< {1} the file being written at the stop
   kMarkerCreated,              ///< {1} the marker file's path
   kPlainText,                  ///< {1} a text that has no entry of its own
   kAnsweredByYesOption,        ///< the folder question answered Yes by --yes
@@ -194,6 +201,11 @@ enum class MessageId {
   kReportWrote,  ///< {1} the path, {2} lines
   kReportAdded,  ///< {1} the table, {2} the code, {3} the name
 
+  // What a completed run says besides: it converted nothing, or left older record files.
+  kRunWarning,            ///< {1} the command, {2} the warning
+  kSourceHeldNoSection,   ///< no search found a tag line
+  kRecordFileFromBefore,  ///< {1} the name of a record file that the run did not write
+
   // Why a run stopped.
   kOverflow16,             ///< {1} what overflowed
   kOverflowSingle,         ///< {1} the number
@@ -202,9 +214,10 @@ enum class MessageId {
   kCannotWriteFile,        ///< {1} the system's reason
   kCannotReadFile,         ///< {1} the system's reason
   kFileTooLarge,
-  kNotCodePage932,  ///< {1} the byte offset
-  kUtf8Source,      ///< {1} the first line with a multi-byte character, {2} its text
-  kReadPastEnd,     ///< {1} the last line of the file
+  kNotCodePage932,        ///< {1} the byte offset
+  kUtf8Source,            ///< {1} the first line with a multi-byte character, {2} its text
+  kReadPastEnd,           ///< {1} the last line of the file
+  kCountIntoNextSection,  ///< {1} the tag, {2} its count, {3} the line, {4} that line's tag
   kSubscriptOutOfRange,
   kCannotCreateFolder,        ///< {1} the system's reason
   kPatternFolderBusy,         ///< {1} seconds waited
@@ -242,6 +255,7 @@ enum class MessageId {
   kCheckCountNotWhole,         ///< {1} the count as written, {2} as the run takes it
   kCheckCountPastEnd,          ///< {1} the count, {2} what stands, {3} the unit
   kCheckCountIntoNextTag,      ///< as kCheckCountPastEnd, {4} the next tag at line {5}, {6} the tag
+  kCheckCountIntoSection,      ///< as kCheckCountIntoNextTag, the tag line of a section
   kCheckSecondTag,             ///< {1} the tag, {2} the line of the first one
   kCheckUnknownTag,            ///< {1} what the line begins with
   kCheckLineUnreached,         ///< {1} the line
@@ -257,7 +271,6 @@ enum class MessageId {
   kCheckRecordDepthNotNumberAsZero,  ///< {1} the depth, {2} the record
   kCheckRangeMarkAlone,              ///< {1} the column
   kCheckValueCannotBeQuoted,         ///< {1} the value, {2} the table
-  kCheckValueCannotBeQuotedUnless,   ///< {1} the value, {2} the table
   kCheckValueQuoted,                 ///< {1} the value, {2} the table
   kCheckLayerNameCannotBeQuoted,     ///< {1} the name
   kCheckLayerNameQuoted,             ///< {1} the name

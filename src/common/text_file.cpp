@@ -215,8 +215,18 @@ void TextReader::ThrowPastEnd() const {
       file_->Name(), static_cast<int>(file_->LineCount() + 1));
 }
 
-Text TextReader::ReadLine() {
+void TextReader::StopBefore(std::size_t line, RunFailure failure) {
+  stopLine_ = line;
+  stopFailure_ = std::move(failure);
+}
+
+void TextReader::CheckCanRead() const {
+  if (line_ >= stopLine_ && stopFailure_) throw RunError(*stopFailure_);
   if (AtEnd()) ThrowPastEnd();
+}
+
+Text TextReader::ReadLine() {
+  CheckCanRead();
   Text out;
   if (column_ == 0 && cachedLine_ != line_) {
     file_->DecodeLine(line_, out);  // a whole line not yet read: no copy through the cache
@@ -232,7 +242,7 @@ Text TextReader::ReadLine() {
 }
 
 Text TextReader::ReadField() {
-  if (AtEnd()) ThrowPastEnd();
+  CheckCanRead();
   const Text& line = Current();
   std::size_t pos = column_;
   while (pos < line.size() && line[pos] == u' ') ++pos;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/errors.h"
 #include "common/text.h"
 
 namespace gdf {
@@ -94,9 +95,21 @@ class TextReader {
   std::size_t LastLineNumber() const { return lastLine_ + 1; }
   const LineFile& File() const { return *file_; }
 
+  /// Makes line `line` (0-based) a line that no read may take in: a read that would start on it
+  /// throws `failure` instead, as a read past the end of the file throws its own error.
+  void StopBefore(std::size_t line, RunFailure failure);
+  /// A copy that reads on past that line, to look at what stands beyond the run's reading.
+  TextReader WithoutStop() const {
+    TextReader copy = *this;
+    copy.stopFailure_.reset();
+    return copy;
+  }
+
  private:
   const Text& Current();
   [[noreturn]] void ThrowPastEnd() const;
+  // Throws the error of a read that cannot start where the reader stands.
+  void CheckCanRead() const;
 
   const LineFile* file_;
   std::size_t line_;        // current line index
@@ -105,6 +118,8 @@ class TextReader {
   bool afterComma_ = false;  // the last field read ended at a comma
   std::size_t cachedLine_ = static_cast<std::size_t>(-1);
   Text cached_;
+  std::size_t stopLine_ = static_cast<std::size_t>(-1);  // no read may start on it
+  std::optional<RunFailure> stopFailure_;                // what such a read throws
 };
 
 /// Whether the field read would give `text` back unchanged from a plain (unquoted) field.

@@ -2,6 +2,7 @@
 // source file read whole and checked, L4.TXT, the header stage and the sections in order.
 #include "run/conversion_run.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "common/numbers.h"
 #include "common/path_validation.h"
 #include "common/routines.h"
+#include "common/watched_file_system.h"
 #include "run/header_stage.h"
 #include "run/pattern_folder_guard.h"
 #include "run/run_context.h"
@@ -91,6 +93,7 @@ struct ReadSource {
   SectionHeader header;  // "$Z"
   HeaderBlock block;
   std::vector<std::pair<SectionHeader, std::unique_ptr<Section>>> sections;
+  bool anyTagLine = false;  // whether any search found its tag line
 };
 
 // Runs `step`; a RunError that escapes gets the stage (and the file) it happened in.
@@ -121,7 +124,7 @@ ReadSource ReadWholeSource(const RunInputs& inputs, FileSystem& fs) {
   InStage(u"$Z", inputs.sourceText, [&] {
     source.header = FindSection(source.file, "$Z");
     if (source.header.count != 0) {
-      TextReader reader(source.file, source.header.BodyLine(source.file));
+      TextReader reader = SectionReader(source.file, kSections[0], source.header);
       source.block = ReadHeaderBlock(reader, source.header);
     }
   });
@@ -132,12 +135,14 @@ ReadSource ReadWholeSource(const RunInputs& inputs, FileSystem& fs) {
       std::unique_ptr<Section> section;
       if (header.Present()) {
         section = kind.make();
-        TextReader reader(source.file, header.BodyLine(source.file));
+        TextReader reader = SectionReader(source.file, kind, header);
         section->Read(reader, header);
       }
+      source.anyTagLine = source.anyTagLine || header.found;
       source.sections.emplace_back(std::move(header), std::move(section));
     });
   }
+  source.anyTagLine = source.anyTagLine || source.header.found;
   return source;
 }
 
@@ -152,9 +157,50 @@ void HandOn(ReadSource& read, const std::string& from, const std::string& to) {
   if (giver != nullptr && taker != nullptr) taker->TakeHandedList(giver->HandedList());
 }
 
+// The record files of the target folder that the run did not touch, in the order the run writes
+// them: from an earlier run, the drawing system will load them with this run's. (A title file
+// whose writing failed, which the run passes over, was touched: it is not the earlier one.)
+std::vector<Text> RecordFilesFromBefore(const Text& target, const RunReport& report,
+                                        const FileSystem& fs) {
+  std::vector<Text> left;
+  const auto folder = fs.Absolute(Trim(target));
+  if (!folder) return left;
+  const std::vector<FolderEntry> entries = fs.List(*folder);
+  const auto touched = [&](TextView name) {
+    return std::any_of(report.changed.begin(), report.changed.end(), [&](const ChangedFile& file) {
+      return EqualFoldingCase(TextView(file.path).substr(file.path.rfind(u'\\') + 1), name);
+    });
+  };
+  for (const char16_t* name : kRecordFiles) {
+    if (touched(name)) continue;
+    for (const FolderEntry& entry : entries) {
+      if (!entry.isFolder && EqualFoldingCase(entry.name, name)) left.push_back(entry.name);
+    }
+  }
+  return left;
+}
+
+// Notes what the run changed on the disk.
+void NoteChanges(RunReport& report, const WatchedFileSystem& watched, const RunInputs& inputs) {
+  report.changed = watched.Changes();
+  const auto pattern = watched.Absolute(Trim(inputs.patternFolder));
+  for (const ChangedFile& file : report.changed) {
+    const auto path = watched.Absolute(file.path);
+    // The lock file that a first run makes is not a table.
+    if (pattern && path && path->size() > pattern->size() &&
+        EqualFoldingCase(TextView(*path).substr(0, pattern->size()), *pattern) &&
+        (*path)[pattern->size()] == u'\\' &&
+        !EqualFoldingCase(TextView(*path).substr(pattern->size() + 1), kLockFileName)) {
+      report.tablesChanged = true;
+    }
+  }
+}
+
 }  // namespace
 
-RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
+RunReport RunConversion(const RunInputs& inputs, FileSystem& disk, FrontEnd& ui) {
+  // Every change goes through the watch, so that a run that stops can name what it left.
+  WatchedFileSystem fs(disk);
   RunReport report;
   // Steps 1 and 2.
   ui.SetStatusText(messages::kConverting);
@@ -208,12 +254,15 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
     // file is written, so that a file that promises more than it holds writes nothing; and
     // before the lock, so that a broken source keeps nobody waiting.
     ReadSource read = ReadWholeSource(inputs, fs);
+    report.heldNoSection = !read.anyTagLine;
 
     // Another run, on this PC or another, would interleave its table additions with ours: hold
     // the folder's lock from before the first table is read until the last change is flushed.
+    // A source in which no search finds a tag line only has L4.TXT read, which no run changes:
+    // it takes no lock, and so makes no lock file.
     std::vector<CatalogueMessage> cannotLock;
-    guard = PatternFolderGuard::Take(inputs, fs, ui, cannotLock);
-    if (!guard) {
+    if (read.anyTagLine) guard = PatternFolderGuard::Take(inputs, fs, ui, cannotLock);
+    if (read.anyTagLine && !guard) {
       ui.ShowMessage({{}, MessageIcon::kExclamation, std::nullopt, cannotLock});
       ui.SetPointer(Pointer::kDefault);
       return Refuse(std::move(report), ui, RefusalKind::kPatternFolderCannotLock, {},
@@ -243,22 +292,20 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
       if (section == nullptr) continue;
       InStage(FromAscii(entry.first.tag), {}, [&] { section->Write(context); });
     }
-    InStage(kStagePatternFolder, {}, [&] { guard->Settle(report); });
+    if (guard) InStage(kStagePatternFolder, {}, [&] { guard->Settle(report); });
   } catch (const RunError& error) {
     if (guard) guard->SettleAfterFailure(report);
     guard.reset();
-    const RunFailure& failure = error.failure();
-    if (failure.kind == FailureKind::kCannotWrite &&
-        StartsWith(failure.file, inputs.targetText + u"\\")) {
-      report.incompleteFile = failure.file;
-    }
-    report.Fail(failure);
+    NoteChanges(report, fs, inputs);
+    report.Fail(error.failure());
     ui.SetStatusText(u"");
     ui.SetPointer(Pointer::kDefault);
     return report;
   }
   guard.reset();
 
+  NoteChanges(report, fs, inputs);
+  report.leftFromBefore = RecordFilesFromBefore(validated, report, fs);
   // Step 10.
   ui.SetStatusText(messages::kCompleted);
   ui.SetConversionDone(true);
@@ -266,6 +313,33 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui) {
   report.Complete(messages::kCompleted);
   return report;
 }
+
+namespace {
+
+// One file that a stopped run left changed: a record file it closed with its lines, else what
+// happened to it.
+CatalogueMessage DescribeChange(const ChangedFile& file, const RunReport& report) {
+  if (file.mayBeIncomplete) return Say(MessageId::kChangedFileIncomplete, {file.path});
+  for (const WrittenFile& written : report.files) {
+    if (EqualFoldingCase(written.path, file.path)) {
+      return Say(MessageId::kWrittenFile, {file.path, Count(written.lines)});
+    }
+  }
+  switch (file.kind) {
+    case ChangeKind::kCreated:
+    case ChangeKind::kFolderCreated:
+      return Say(MessageId::kChangedFileCreated, {file.path});
+    case ChangeKind::kAppended:
+      return Say(MessageId::kChangedFileGrown, {file.path});
+    case ChangeKind::kReplaced:
+      return Say(MessageId::kChangedFileReplaced, {file.path});
+    case ChangeKind::kDeleted:
+      break;
+  }
+  return Say(MessageId::kChangedFileDeleted, {file.path});
+}
+
+}  // namespace
 
 Text StageText(const Text& stage, Language language) {
   const struct {
@@ -293,27 +367,45 @@ std::vector<CatalogueMessage> ExplainFailure(const RunFailure& failure, Language
   return out;
 }
 
-std::vector<CatalogueMessage> ExplainWhatWasLeft(const RunReport& report) {
+Text FailureReasonWhere(const RunFailure& failure, Language language) {
+  const Text reason = failure.Reason(language);
+  if (failure.file.empty()) return reason;
+  const Text where =
+      failure.sourceLine > 0
+          ? Render(Say(MessageId::kFileAtLine, {failure.file, Count(failure.sourceLine)}), language)
+          : failure.file;
+  return Render(Say(MessageId::kReasonWhere, {reason, where}), language);
+}
+
+std::vector<CatalogueMessage> ExplainWhatWasLeft(const RunReport& report, TableLines tableLines) {
   std::vector<CatalogueMessage> out;
-  const bool writing = !report.incompleteFile.empty();
-  if (report.files.empty() && report.added.empty() && !report.markerCreated && !writing) {
+  if (report.changed.empty() && report.added.empty()) {
     out.push_back(Say(MessageId::kNothingWritten));
     return out;
   }
-  if (!report.files.empty()) {
-    out.push_back(Say(MessageId::kFilesWrittenBefore, {Count(std::ssize(report.files))}));
-    for (const WrittenFile& file : report.files) {
-      out.push_back(Say(MessageId::kWrittenFile, {file.path, Count(file.lines)}));
-    }
+  if (!report.changed.empty()) {
+    out.push_back(Say(MessageId::kFilesWrittenBefore, {Count(std::ssize(report.changed))}));
+    for (const ChangedFile& file : report.changed) out.push_back(DescribeChange(file, report));
   }
-  if (writing) out.push_back(Say(MessageId::kFileMayBeIncomplete, {report.incompleteFile}));
   if (report.added.empty()) {
-    out.push_back(Say(MessageId::kNoTableChanged));
+    if (!report.tablesChanged) out.push_back(Say(MessageId::kNoTableChanged));
+  } else if (tableLines == TableLines::kCounted) {
+    out.push_back(Say(MessageId::kTableLinesAddedCount, {Count(std::ssize(report.added))}));
   } else {
     out.push_back(Say(MessageId::kTableLinesAdded, {Count(std::ssize(report.added))}));
     for (const AddedTableLine& line : report.added) {
       out.push_back(Say(MessageId::kAddedTableLine, {line.table, line.code, line.name}));
     }
+  }
+  return out;
+}
+
+std::vector<CatalogueMessage> CompletionWarnings(const RunReport& report) {
+  std::vector<CatalogueMessage> out;
+  if (report.outcome() != RunOutcome::kCompleted) return out;
+  if (report.heldNoSection) out.push_back(Say(MessageId::kSourceHeldNoSection));
+  for (const Text& name : report.leftFromBefore) {
+    out.push_back(Say(MessageId::kRecordFileFromBefore, {name}));
   }
   return out;
 }
@@ -350,6 +442,9 @@ MessageId OutcomeWord(RunOutcome outcome) {
 }
 
 Text OutcomeReason(const RunReport& report, Language language) {
+  if (report.outcome() == RunOutcome::kCompleted) {
+    return RenderSentences(CompletionWarnings(report), language);
+  }
   if (const Refusal* refusal = report.refusal()) {
     if (refusal->kind == RefusalKind::kFolderDeclined) {
       return Render(Say(MessageId::kBatchAnsweredNo), language);

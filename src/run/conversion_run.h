@@ -25,8 +25,8 @@ struct RunInputs {
 };
 
 /// Runs one conversion: the checks, then the header stage and every section in order. Talks
-/// to the user only through `ui`; returns what it did.
-RunReport RunConversion(const RunInputs& inputs, FileSystem& fs, FrontEnd& ui);
+/// to the user only through `ui`; returns what it did, and every file it changed on `disk`.
+RunReport RunConversion(const RunInputs& inputs, FileSystem& disk, FrontEnd& ui);
 
 /// The stages of a run that are neither a section's tag nor a table's name, as a failure names
 /// them (and its JSON report keeps them).
@@ -41,9 +41,21 @@ Text StageText(const Text& stage, Language language);
 /// language is that of the stage's name.
 std::vector<CatalogueMessage> ExplainFailure(const RunFailure& failure,
                                              Language language = Language::kEnglish);
-/// What a run that stopped left behind, truthfully: that no file was written, or the files
-/// written before the stop and the table lines added.
-std::vector<CatalogueMessage> ExplainWhatWasLeft(const RunReport& report);
+/// Whether an account of what a run left lists the table lines it added, or only counts them.
+enum class TableLines { kListed, kCounted };
+
+/// Why a run stopped and where, in one line: the reason, then the file and the source line.
+Text FailureReasonWhere(const RunFailure& failure, Language language);
+/// What a run that stopped left behind, truthfully: that no file was written, or every file it
+/// created or changed (the one it was writing marked as possibly incomplete) and the table lines
+/// added.
+std::vector<CatalogueMessage> ExplainWhatWasLeft(const RunReport& report,
+                                                 TableLines tableLines = TableLines::kListed);
+
+/// What a completed run says besides its completion text: that the source held no section and
+/// nothing was converted, and which record files of the target folder it did not write (they
+/// are left from before). Empty for a run that did not complete.
+std::vector<CatalogueMessage> CompletionWarnings(const RunReport& report);
 /// How a run ended, in full: the refusal and its explanation, or where and why it stopped and
 /// what it left.
 std::vector<CatalogueMessage> ExplainOutcome(const RunReport& report,
@@ -52,9 +64,9 @@ std::vector<CatalogueMessage> ExplainOutcome(const RunReport& report,
 /// A failure in words over several lines: stage, reason, file and line.
 Text DescribeFailure(const RunFailure& failure, Language language = Language::kEnglish);
 
-/// Why a run did not complete, in one line (empty when it did): the refusal's message and its
-/// explanation (for a declined folder question, that the folder does not exist), or the stage,
-/// line and reason of the failure.
+/// Why a run did not complete, in one line: the refusal's message and its explanation (for a
+/// declined folder question, that the folder does not exist), or the stage, line and reason of
+/// the failure. For a completed run its warnings, usually none.
 Text OutcomeReason(const RunReport& report, Language language = Language::kEnglish);
 
 /// The word for how a run ended, in a batch's lines and on its page.

@@ -11,6 +11,7 @@
 #include "common/message_catalogue.h"
 #include "common/path_validation.h"
 #include "common/text.h"
+#include "common/watched_file_system.h"
 #include "sections/section_context.h"
 #include "tables/table_folder.h"
 
@@ -49,7 +50,15 @@ struct RunReport {
   std::vector<WrittenFile> files;     ///< in the order they were closed
   std::vector<AddedTableLine> added;  ///< in the order they were added
   bool markerCreated = false;         ///< whether PATADD.txt was created by this run
-  Text incompleteFile;  ///< the record file that was being written when the run stopped, if any
+  /// Every file that the run created, changed or removed, in the order first touched; after a
+  /// stop, the ones it was writing are marked.
+  std::vector<ChangedFile> changed;
+  bool tablesChanged = false;  ///< whether a file of the pattern-data folder changed
+  /// No search found a tag line: the run converted nothing, and completes all the same.
+  bool heldNoSection = false;
+  /// After completion: the record files of the target folder that this run did not write, which
+  /// the drawing system will load with the ones it did.
+  std::vector<Text> leftFromBefore;
 
   /// Ends the report with the completion text (the status text at the end).
   void Complete(Text completionText) { ending_ = Completion{std::move(completionText)}; }

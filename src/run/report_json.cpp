@@ -34,6 +34,21 @@ const char* RoleName(FolderRole role) {
   return "other";
 }
 
+const char* ChangeName(ChangeKind kind) {
+  switch (kind) {
+    case ChangeKind::kCreated:
+    case ChangeKind::kFolderCreated:
+      return "created";
+    case ChangeKind::kReplaced:
+      return "replaced";
+    case ChangeKind::kAppended:
+      return "grows";
+    case ChangeKind::kDeleted:
+      break;
+  }
+  return "deleted";
+}
+
 void WriteAddedLine(JsonWriter& json, const AddedTableLine& line) {
   json.BeginObject();
   json.Member("table", line.table);
@@ -87,6 +102,8 @@ const char* FailureKindName(FailureKind kind) {
   switch (kind) {
     case FailureKind::kReadPastEnd:
       return "readPastEnd";
+    case FailureKind::kIntoNextSection:
+      return "intoNextSection";
     case FailureKind::kInvalidEncoding:
       return "invalidEncoding";
     case FailureKind::kOverflow:
@@ -190,6 +207,30 @@ void WriteRunReportJson(JsonWriter& json, const RunInputs& inputs, const RunRepo
   for (const AddedTableLine& line : report.added) WriteAddedLine(json, line);
   json.EndArray();
   json.MemberBool("markerCreated", report.markerCreated);
+  // Every file the run created or changed, also those of a run that stopped.
+  json.Key("changed");
+  json.BeginArray();
+  for (const ChangedFile& file : report.changed) {
+    json.BeginObject();
+    json.Member("path", file.path);
+    json.Key("change");
+    json.Utf8String(ChangeName(file.kind));
+    json.MemberBool("mayBeIncomplete", file.mayBeIncomplete);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.MemberBool("heldNoSection", report.heldNoSection);
+  json.Key("leftFromBefore");
+  json.BeginArray();
+  for (const Text& name : report.leftFromBefore) json.String(name);
+  json.EndArray();
+  // What a completed run says besides, in words.
+  json.Key("warnings");
+  json.BeginArray();
+  for (const CatalogueMessage& warning : CompletionWarnings(report)) {
+    json.String(Render(warning, language));
+  }
+  json.EndArray();
   if (plan) {
     json.Key("plan");
     json.BeginObject();

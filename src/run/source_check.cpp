@@ -164,24 +164,46 @@ class Checker {
     }
   }
 
-  // The count promises more than stands before the next tag line: either the file ends first
-  // (the run stops), or the section's reader takes in the next section's lines.
+  // The count promises more than stands before the next tag line: the file ends first, or the
+  // reading would take in the tag line of another section (the run stops before it writes
+  // anything), or the reader takes in a line that no section's search finds (a second tag line,
+  // an unknown tag) and the lines after it, which the run converts as they come.
   void CheckShortSection(const SectionFound& found, long long count, std::size_t nextTag,
                          KeptReading& reading) {
     if (count <= found.present) return;
     const Text promised = NumberText(count);
     const Text present = NumberText(found.present);
     const Text unit = FromAscii(found.unit);
-    const auto& failure = reading.failure;
-    if (failure && failure->kind == FailureKind::kReadPastEnd) {
-      reading.explained = true;
+    // What ended the reading says why it is short; it stops the run when it is the first fault.
+    const auto& ended = reading.ended;
+    const bool first = ended && reading.failure &&
+                       reading.failure->sourceLine == ended->sourceLine &&
+                       reading.failure->kind == ended->kind;
+    const auto tagAt = [&](std::size_t line) {
+      return std::vector<Text>{promised,
+                               present,
+                               unit,
+                               FromAscii(file_.LineBytes(line).substr(0, 2)),
+                               NumberText(static_cast<long long>(line + 1)),
+                               FromAscii(found.tag)};
+    };
+    if (ended && ended->kind == FailureKind::kReadPastEnd) {
+      reading.explained = reading.explained || first;
       Add(Severity::kError, found.line, found.tag,
-          {Say(MessageId::kCheckCountPastEnd, {promised, present, unit})}, true);
+          {Say(MessageId::kCheckCountPastEnd, {promised, present, unit})}, first);
+    } else if (ended && ended->kind == FailureKind::kIntoNextSection) {
+      // Said with what stands before it when that tag line is the first one after the section;
+      // else the failure speaks for itself.
+      if (static_cast<std::size_t>(ended->sourceLine) == nextTag + 1) {
+        reading.explained = reading.explained || first;
+        Add(Severity::kError, found.line, found.tag,
+            {CatalogueMessage(MessageId::kCheckCountIntoSection, tagAt(nextTag))}, first);
+      } else if (!first) {
+        Add(Severity::kError, ended->sourceLine, found.tag, {ended->reason});
+      }
     } else if (nextTag < file_.LineCount()) {
-      Add(Severity::kError, found.line, found.tag,
-          {Say(MessageId::kCheckCountIntoNextTag,
-               {promised, present, unit, FromAscii(file_.LineBytes(nextTag).substr(0, 2)),
-                NumberText(static_cast<long long>(nextTag + 1)), FromAscii(found.tag)})});
+      Add(Severity::kWarning, found.line, found.tag,
+          {CatalogueMessage(MessageId::kCheckCountIntoNextTag, tagAt(nextTag))});
     }
   }
 

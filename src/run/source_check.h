@@ -2,10 +2,11 @@
 // found, with their counts and the records that actually stand there, and every problem with
 // its line and severity.
 //
-// Errors are what makes the run stop (each section is read by its own reader, exactly as the
-// run reads it before writing) or what makes it read the wrong lines; warnings are what the run
-// passes over silently: lines that no search reaches, a second tag line, a range mark with
-// nothing to extend, depths that are not numbers, names that the tables will hold in quotes.
+// Errors are exactly what stops the run before it writes anything (each section is read by its
+// own reader, exactly as the run reads it before writing); warnings are what the run passes over
+// silently: lines that no search reaches, a second tag line, a count that takes one in, a range
+// mark with nothing to extend, depths that are not numbers, names that the tables will hold in
+// quotes.
 #pragma once
 
 #include <cstdint>
@@ -20,7 +21,7 @@ namespace gdf {
 
 /// How bad a problem is.
 enum class Severity {
-  kError,    ///< the run stops there, or converts lines that are not the section's
+  kError,    ///< the run stops there (or before), while it reads, before it writes anything
   kWarning,  ///< the run goes on, but probably not as the file's author meant
 };
 

@@ -41,14 +41,17 @@ void CheckRangeMark(SectionNotes& notes, DepthTake take, const Text& value, int 
 }
 
 void CheckTableValue(SectionNotes& notes, const Text& value, int line, TextView table,
-                     bool mayBeSkipped) {
+                     const LineFile& source) {
   switch (QuotingOf(value)) {
     case TableQuoting::kPlain:
       return;
     case TableQuoting::kImpossible:
-      notes.WriteFault(line, Say(mayBeSkipped ? MessageId::kCheckValueCannotBeQuotedUnless
-                                              : MessageId::kCheckValueCannotBeQuoted,
-                                 {value, Text(table)}));
+      notes.Fault({FailureKind::kBadValue,
+                   {},
+                   source.Name(),
+                   line,
+                   Say(MessageId::kValueNeedsQuotes, {value, Text(table)})},
+                  Say(MessageId::kCheckValueCannotBeQuoted, {value, Text(table)}));
       return;
     case TableQuoting::kQuoted:
       notes.Warning(line, Say(MessageId::kCheckValueQuoted, {value, Text(table)}));

@@ -61,36 +61,23 @@ struct FixedRecord {
 };
 
 /// Reads `header.count` records of `linesPerRecord` whole lines each, calling `take` after each
-/// record. For kept notes it first says how many whole records stand before the next tag line,
-/// and calls `afterChecked` once those have been taken, before a record that runs past them.
-template <typename Take, typename AfterChecked>
+/// record. For kept notes it first says how many whole records stand before the next tag line.
+template <typename Take>
 void ReadFixedRecords(TextReader& reader, const SectionHeader& header, int linesPerRecord,
-                      SectionNotes& notes, Take&& take, AfterChecked&& afterChecked) {
+                      SectionNotes& notes, Take&& take) {
   const bool checking = notes.Checking();
   const long long present =
       static_cast<long long>(header.endLine - header.tagLine - 1) / linesPerRecord;
   if (checking) notes.Present(present);
   FixedRecord record;
   record.lines.resize(static_cast<std::size_t>(linesPerRecord) + 1);
-  bool afterCalled = !checking;
   for (int number = 1; number <= header.count; ++number) {
     record.number = number;
     record.firstLine = static_cast<int>(reader.LineNumber());
     record.checked = checking && number <= present;
-    if (!record.checked && !afterCalled) {
-      afterCalled = true;
-      afterChecked();
-    }
     for (int line = 1; line <= linesPerRecord; ++line) record.lines[line] = reader.ReadLine();
     take(static_cast<const FixedRecord&>(record));
   }
-  if (!afterCalled) afterChecked();
-}
-
-template <typename Take>
-void ReadFixedRecords(TextReader& reader, const SectionHeader& header, int linesPerRecord,
-                      SectionNotes& notes, Take&& take) {
-  ReadFixedRecords(reader, header, linesPerRecord, notes, std::forward<Take>(take), [] {});
 }
 
 /// The value of a depth text, or nothing for one that is not a number or lies beyond Single.
@@ -116,9 +103,10 @@ void CheckRecordDepth(SectionNotes& notes, const FixedRecord& record,
 void CheckRangeMark(SectionNotes& notes, DepthTake take, const Text& value, int line, int column);
 
 /// Tells how a value stands in a code table: a warning when it goes there between double
-/// quotes, a write fault when no table line can hold it. `mayBeSkipped`: the run adds no value
-/// to the table when it is missing, empty or full.
+/// quotes (only when the notes are kept), a fault when no line of the table can hold it. Such a
+/// value stops the run while it reads, before anything is written: a run that went on would stop
+/// when it came to add the value, after the tables had taken the names before it.
 void CheckTableValue(SectionNotes& notes, const Text& value, int line, TextView table,
-                     bool mayBeSkipped = false);
+                     const LineFile& source);
 
 }  // namespace gdf

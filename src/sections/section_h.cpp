@@ -25,16 +25,20 @@ Text SecondName(const Text& column3) {
   return slash == Text::npos ? Text() : column3.substr(slash + 1);
 }
 
-// A record with any value needs a depth; the names of column 3 must fit L18.txt and L18b.txt.
+// A record with any value needs a depth.
 void CheckRecord(SectionNotes& notes, const FixedRecord& record) {
-  const Text third = Trim(record[4]);
-  if (!Trim(record[2]).empty() || !Trim(record[3]).empty() || !third.empty()) {
+  if (!Trim(record[2]).empty() || !Trim(record[3]).empty() || !Trim(record[4]).empty()) {
     CheckRecordDepth(notes, record);
   }
+}
+
+// The names of column 3 must fit L18.txt and L18b.txt.
+void CheckNames(SectionNotes& notes, const FixedRecord& record, const LineFile& source) {
+  const Text third = Trim(record[4]);
   if (third.empty()) return;
-  CheckTableValue(notes, FirstName(third), record.SourceLine(4), u"L18.txt", true);
+  CheckTableValue(notes, FirstName(third), record.SourceLine(4), u"L18.txt", source);
   if (NameSeparator(third) != Text::npos) {
-    CheckTableValue(notes, SecondName(third), record.SourceLine(4), u"L18b.txt", true);
+    CheckTableValue(notes, SecondName(third), record.SourceLine(4), u"L18b.txt", source);
   }
 }
 
@@ -53,6 +57,7 @@ class SectionH : public Section {
         if (!value.empty()) lists_[column].push_back({std::move(value), depth});
       }
       if (record.checked) CheckRecord(notes, record);
+      CheckNames(notes, record, reader.File());
     });
   }
   void Write(SectionContext& context) override;

@@ -26,8 +26,6 @@ class SectionNotes {
   virtual bool Checking() const = 0;
   /// Something at source line `line` that the run passes over silently.
   virtual void Warning(int line, CatalogueMessage message) = 0;
-  /// A value at source line `line` that the reading takes but that stops the run when it writes.
-  virtual void WriteFault(int line, CatalogueMessage message) = 0;
   /// A fault that stops the run's reading. `explanation` is what a check says of it, for a
   /// record that stands wholly before the next tag line; without one the failure speaks.
   virtual void Fault(RunFailure failure, std::optional<CatalogueMessage> explanation = {}) = 0;
@@ -40,7 +38,6 @@ class StopAtFirstFault final : public SectionNotes {
  public:
   bool Checking() const override { return false; }
   void Warning(int, CatalogueMessage) override {}
-  void WriteFault(int, CatalogueMessage) override {}
   void Fault(RunFailure failure, std::optional<CatalogueMessage>) override {
     throw RunError(std::move(failure));
   }
@@ -49,7 +46,7 @@ class StopAtFirstFault final : public SectionNotes {
 
 /// One note that a reader told, as the checker keeps it.
 struct SectionNote {
-  bool fault = false;        ///< a fault (of the reading or of the writing), else a warning
+  bool fault = false;        ///< a fault that stops the run's reading, else a warning
   int line = 0;              ///< 1-based source line
   CatalogueMessage message;  ///< what a check says
   bool stopsRun = false;     ///< whether the run's reading stops here (the first fault)
@@ -65,9 +62,6 @@ class KeepEveryNote final : public SectionNotes {
   bool Checking() const override { return true; }
   void Warning(int line, CatalogueMessage message) override {
     notes_.push_back({false, line, std::move(message), false});
-  }
-  void WriteFault(int line, CatalogueMessage message) override {
-    notes_.push_back({true, line, std::move(message), false});
   }
   void Fault(RunFailure failure, std::optional<CatalogueMessage> explanation) override {
     const bool first = !failure_;

@@ -57,26 +57,24 @@ class SectionS : public Section {
     if (header.count > 0) {
       for (DepthList& list : lists_) list.Reserve(static_cast<std::size_t>(header.count));
     }
-    ReadFixedRecords(
-        reader, header, 9, notes,
-        [&](const FixedRecord& record) {
-          const Text depth = Trim(record[1]);
-          bool any = false;
-          for (std::size_t column = 0; column < lists_.size(); ++column) {
-            const int k = static_cast<int>(column) + 2;
-            const Text value = Trim(record[k]);
-            const DepthTake take = lists_[column].Take(value, depth, record.SourceLine(k));
-            if (!record.checked) continue;
-            any = any || !value.empty();
-            CheckRangeMark(notes, take, value, record.SourceLine(k), k - 1);
-          }
-          if (any && !DepthValue(record[1])) {
-            notes.Warning(record.SourceLine(1),
-                          depth.empty() ? Say(MessageId::kCheckRowWithoutDepth)
-                                        : Say(MessageId::kCheckDepthNotNumber, {depth}));
-          }
-        },
-        [&] { CheckCodeTableValues(notes); });
+    ReadFixedRecords(reader, header, 9, notes, [&](const FixedRecord& record) {
+      const Text depth = Trim(record[1]);
+      bool any = false;
+      for (std::size_t column = 0; column < lists_.size(); ++column) {
+        const int k = static_cast<int>(column) + 2;
+        const Text value = Trim(record[k]);
+        const DepthTake take = lists_[column].Take(value, depth, record.SourceLine(k));
+        if (!record.checked) continue;
+        any = any || !value.empty();
+        CheckRangeMark(notes, take, value, record.SourceLine(k), k - 1);
+      }
+      if (any && !DepthValue(record[1])) {
+        notes.Warning(record.SourceLine(1), depth.empty()
+                                                ? Say(MessageId::kCheckRowWithoutDepth)
+                                                : Say(MessageId::kCheckDepthNotNumber, {depth}));
+      }
+    });
+    CheckCodeTableValues(notes, reader.File());
     for (std::size_t column = 0; column < lists_.size(); ++column) {
       if (lists_[column].Entries().size() > kMostEntries) {
         notes.Fault({FailureKind::kOverflow,
@@ -93,14 +91,14 @@ class SectionS : public Section {
   void Write(SectionContext& context) override;
 
  private:
-  // The values of columns 2 to 7 as their code tables will hold them, from the rows checked.
-  void CheckCodeTableValues(SectionNotes& notes) const {
+  // The values of columns 2 to 7 as their code tables will hold them.
+  void CheckCodeTableValues(SectionNotes& notes, const LineFile& source) const {
     for (std::size_t column = 1; column < lists_.size(); ++column) {
       const Text table = ColumnCodeTableName(kColumns[column].typeNumber);
       for (const DepthEntry& entry : lists_[column].Entries()) {
         const ValueParts parts = SplitAtRangeMark(entry.value);
-        CheckTableValue(notes, parts.first, entry.line, table);
-        CheckTableValue(notes, parts.second, entry.line, table);
+        CheckTableValue(notes, parts.first, entry.line, table, source);
+        CheckTableValue(notes, parts.second, entry.line, table, source);
       }
     }
   }

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
+#include <string_view>
 
 #include "common/errors.h"
 
@@ -27,12 +29,38 @@ const SectionKind* FindSectionKind(std::string_view tag) {
   return found == std::end(kSections) ? nullptr : found;
 }
 
+TextReader SectionReader(const LineFile& file, const SectionKind& kind,
+                         const SectionHeader& header) {
+  TextReader reader(file, header.BodyLine(file));
+  if (!header.found || kind.endsAtDollarLine) return reader;
+  // The first tag line after this one that a section's search finds (only the first line that
+  // begins with a tag counts).
+  std::optional<std::size_t> next;
+  std::string_view nextTag;
+  for (const SectionKind& other : kSections) {
+    const auto line = file.FirstLineStartingWith(other.tag);
+    if (line && *line > header.tagLine && (!next || *line < *next)) {
+      next = line;
+      nextTag = other.tag;
+    }
+  }
+  if (next) {
+    const int at = static_cast<int>(*next + 1);
+    reader.StopBefore(*next, {FailureKind::kIntoNextSection, FromAscii(header.tag), file.Name(), at,
+                              Say(MessageId::kCountIntoNextSection,
+                                  {FromAscii(header.tag), NumberText(header.count), NumberText(at),
+                                   FromAscii(nextTag)})});
+  }
+  return reader;
+}
+
 KeptReading ReadKeepingEveryNote(
     const LineFile& file, const SectionKind& kind, const SectionHeader& header,
     const std::function<void(TextReader&, const SectionHeader&, SectionNotes&)>& readHeader) {
   const std::size_t body = header.tagLine + 1;
-  TextReader reader(file, body);
+  TextReader reader = SectionReader(file, kind, header);
   KeepEveryNote notes(reader);
+  std::optional<RunFailure> ended;
   try {
     if (kind.make != nullptr) {
       kind.make()->Read(reader, header, notes);
@@ -41,9 +69,10 @@ KeptReading ReadKeepingEveryNote(
     }
   } catch (const RunError& error) {
     notes.Thrown(error.failure());
+    ended = error.failure();
   }
-  KeptReading reading{notes.Notes(), notes.Failure(), notes.Explained(), notes.PresentCount(),
-                      static_cast<int>(body)};
+  KeptReading reading{notes.Notes(),     notes.Failure(),      std::move(ended),
+                      notes.Explained(), notes.PresentCount(), static_cast<int>(body)};
   const std::optional<RunFailure>& failure = reading.failure;
   if (!failure) {
     if (reader.LastLineNumber() > body)

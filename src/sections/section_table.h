@@ -27,13 +27,29 @@ struct SectionKind {
 /// Every section: "$Z" first, then the others in the order the run converts them.
 extern const SectionKind kSections[10];
 
+/// The record files that a run may write into the target folder: the header stage's, then the
+/// sections', in the order the run writes them.
+inline constexpr const char16_t* kRecordFiles[] = {
+    u"CNT.TXT", u"Titl01.txt", u"Titl02.txt", u"X1.TXT",  u"X3.TXT",  u"R31.TXT", u"R32.TXT",
+    u"R33.TXT", u"R34.TXT",    u"R35.TXT",    u"R30.TXT", u"N9.TXT",  u"X5.TXT",  u"X12.TXT",
+    u"R41.TXT", u"N8.TXT",     u"G71.TXT",    u"G73.TXT", u"G81.TXT", u"R72.TXT"};
+
 /// The row of `tag`, or none for a tag that no section has.
 const SectionKind* FindSectionKind(std::string_view tag);
+
+/// The reader of a section's records, standing on the line after its tag line. A section that is
+/// read by its count may not take in a line that the search for one of the sections finds as its
+/// tag line: a read that would start on one fails as a read past the end of the file fails, and
+/// so stops the run before it writes anything. "$K" and "$O" end at a line that begins with "$"
+/// and are read without that bound.
+TextReader SectionReader(const LineFile& file, const SectionKind& kind,
+                         const SectionHeader& header);
 
 /// What reading one section found when every note was kept.
 struct KeptReading {
   std::vector<SectionNote> notes;     ///< in the order told
   std::optional<RunFailure> failure;  ///< the first fault: where the run's reading stops
+  std::optional<RunFailure> ended;    ///< the fault that ended the reading, when one did
   bool explained = false;             ///< whether a note already says what `failure` says
   long long present = 0;              ///< what stands in the section, in its count's unit
   int lastLine = 0;                   ///< 1-based last line that the run reads for it

@@ -51,7 +51,7 @@ class SectionW : public Section {
     // What stands after the count, read on a copy so that the reader stays where the run's
     // reading ends.
     if (checking && whole == std::max<int>(header.count, 0)) {
-      TextReader rest = reader;
+      TextReader rest = reader.WithoutStop();
       for (long long record = whole + 1; !rest.AtEnd() && whole == record - 1; ++record) {
         rest.ReadField();
         if (rest.AtEnd()) break;

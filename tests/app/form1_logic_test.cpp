@@ -288,7 +288,7 @@ TEST_F(Form1LogicTest, AnInvalidTargetIsCaptionedWithItsOwnTextEvenWhenEmpty) {
 
 TEST_F(Form1LogicTest, TheHourglassComesBeforeTheWaitForAnotherConversion) {
   Start();
-  test::WriteCp932(dir / "work/b.gdf", "no tags here\n");
+  test::WriteCp932(dir / "work/b.gdf", "$A0\n");  // a section, converted to nothing
   LockError error;
   {
     // Held by a run on another PC, whose line names it.
@@ -307,7 +307,7 @@ TEST_F(Form1LogicTest, TheHourglassComesBeforeTheWaitForAnotherConversion) {
                                u"events", u"status ", u"default pointer"}));
   ASSERT_EQ(view.messages.size(), 1u);
   EXPECT_EQ(view.messages[0].icon, MessageIcon::kCritical);
-  EXPECT_NE(view.messages[0].text.find(u"ファイルを書き込んでいません"), Text::npos);
+  EXPECT_NE(view.messages[0].text.find(u"ファイルは何も書き込まれていません"), Text::npos);
   EXPECT_EQ(form->ConversionDone(), 0);
 
   // Free again: the run converts with no word of waiting.
@@ -361,10 +361,33 @@ TEST_F(Form1LogicTest, AFailureAfterWritingNamesTheFilesLeft) {
   ASSERT_EQ(view.messages.size(), 1u);
   const Text& text = view.messages[0].text;
   EXPECT_NE(text.find(u"段階：$A\n"), Text::npos);
-  EXPECT_NE(text.find(u"CNT.TXT"), Text::npos);
-  EXPECT_NE(text.find(u"は変換先フォルダに残っています。"), Text::npos);
-  EXPECT_EQ(text.find(u"書き込んでいません"), Text::npos);
+  // The lock file that the run made in the pattern-data folder is named too.
+  EXPECT_NE(text.find(u"中断までに書き込まれた、または変更されたファイル（4 個）：\n"
+                      u"  D:\\pattern\\GDFCONV.LCK（新しく作成）\n"
+                      u"  D:\\out\\CNT.TXT（10 行）\n  D:\\out\\Titl01.txt（23 行）\n"
+                      u"  D:\\out\\Titl02.txt（41 行）\n"),
+            Text::npos)
+      << ToUtf8(text);
+  EXPECT_EQ(text.find(u"書き込まれていません"), Text::npos);
   EXPECT_EQ(view.log.back(), u"message 変換を中断し");
+  EXPECT_EQ(view.status, u"");
+}
+
+// A count that would take in another section's tag line stops the run before anything is
+// written, and the window says so in its failure box.
+TEST_F(Form1LogicTest, ACountIntoAnotherSectionShowsTheFailureBoxAndWritesNothing) {
+  Start();
+  test::WriteCp932(dir / "work/b.gdf", "$A2\n1.0\n新しい砂\n\n\n\n\n\n\n\n$S1\n");
+  Execute(u"D:\\work\\b.gdf", u"D:\\work");
+  ASSERT_EQ(view.messages.size(), 1u);
+  EXPECT_EQ(view.messages[0].icon, MessageIcon::kCritical);
+  const Text& text = view.messages[0].text;
+  EXPECT_NE(text.find(u"段階：$A\n"), Text::npos) << ToUtf8(text);
+  EXPECT_NE(text.find(u"変換元ファイルの行：11\n"), Text::npos) << ToUtf8(text);
+  EXPECT_NE(text.find(u"11 行目にある $S のタグ行"), Text::npos) << ToUtf8(text);
+  EXPECT_NE(text.find(u"ファイルは何も書き込まれていません。"), Text::npos) << ToUtf8(text);
+  EXPECT_EQ(std::distance(stdfs::directory_iterator(dir.path() / "work"), {}), 1);
+  EXPECT_EQ(test::ReadBytes(dir / "pattern/KISHITU.TXT"), "");
   EXPECT_EQ(view.status, u"");
 }
 

@@ -328,7 +328,7 @@ class Form1Test : public QObject {
     QVERIFY(readFailure.find(u"変換元ファイルの行：") != Text::npos);
     // The box speaks Japanese throughout, and says truthfully that nothing was written.
     QVERIFY(readFailure.find(u"理由：ファイルの終わり（") != Text::npos);
-    QVERIFY(readFailure.find(u"変換先フォルダにはファイルを書き込んでいません。") != Text::npos);
+    QVERIFY(readFailure.find(u"ファイルは何も書き込まれていません。") != Text::npos);
     QVERIFY(readFailure.find(u"The ") == Text::npos);
     QCOMPARE(form.Label3()->text(), QString());
 

@@ -13,7 +13,7 @@ class FaultyOutputFile : public OutputFile {
       : real_(std::move(real)), state_(std::move(state)) {}
 
   bool Write(std::string_view bytes, std::string& error) override {
-    if (state_->struck && !state_->killed) {
+    if (state_->diskFull) {
       ++state_->changes;
       error = kFullText;  // the disk stays full
       return false;
@@ -21,7 +21,9 @@ class FaultyOutputFile : public OutputFile {
     if (state_->Fail()) {
       // A full disk takes the first half of the bytes; a killed process writes nothing more.
       std::string ignored;
-      if (!state_->killed) real_->Write(bytes.substr(0, bytes.size() / 2), ignored);
+      if (state_->after != FaultAfter::kKilled) {
+        real_->Write(bytes.substr(0, bytes.size() / 2), ignored);
+      }
       error = kFullText;
       return false;
     }
@@ -56,22 +58,20 @@ class FaultyOutputFile : public OutputFile {
 
 bool FaultyFileSystem::State::Fail() {
   ++changes;
-  if (failAt == 0 || changes < failAt || (changes > failAt && !killed)) return false;
+  if (failAt == 0 || changes < failAt) return false;
+  if (changes > failAt && after != FaultAfter::kKilled) return false;
   struck = true;
+  diskFull = after == FaultAfter::kDiskFull;
   return true;
 }
 
-FaultyFileSystem::FaultyFileSystem(FileSystem& real) : real_(real) {}
+FaultyFileSystem::FaultyFileSystem(FileSystem& real) : ForwardingFileSystem(real), real_(real) {}
 
-void FaultyFileSystem::FailChange(std::int64_t k) {
+void FaultyFileSystem::FailChange(std::int64_t k, FaultAfter after) {
   state_->failAt = k == 0 ? 0 : state_->changes + k;
+  state_->after = after;
   state_->struck = false;
-  state_->killed = false;
-}
-
-void FaultyFileSystem::KillAtChange(std::int64_t k) {
-  FailChange(k);
-  state_->killed = k != 0;
+  state_->diskFull = false;
 }
 
 void FaultyFileSystem::RefuseFolder(TextView folder) {

@@ -9,23 +9,30 @@
 #include <string>
 #include <vector>
 
-#include "common/platform.h"
+#include "common/forwarding_file_system.h"
 
 namespace gdf::test {
 
-class FaultyFileSystem : public FileSystem {
+/// What a change that fails does to the ones after it.
+enum class FaultAfter {
+  kDiskFull,  ///< every later write fails too, as on a disk that filled up
+  kNothing,   ///< the later changes go through, as after a file that could not be written
+  kKilled,    ///< it and every later change are stopped whole, as in a process killed just
+              ///< before it: not even half a write reaches the disk
+};
+
+class FaultyFileSystem : public ForwardingFileSystem {
  public:
   /// Passes through to `real`.
   explicit FaultyFileSystem(FileSystem& real);
 
   /// Fails the k-th change from now on (1 for the next one; 0 for none). A change is an open for
   /// writing, a write, a sync, a cut, a close, a new folder, a delete or a rename. The failing
-  /// write puts the first half of its bytes to the file first; from then on every write fails,
-  /// as on a full disk.
-  void FailChange(std::int64_t k);
-  /// Stops every change from the k-th from now on (1 for the next one; 0 for none), as a process
-  /// killed just before it: nothing of it or after it reaches the disk, not even half a write.
-  void KillAtChange(std::int64_t k);
+  /// write puts the first half of its bytes to the file first; by default every write fails from
+  /// then on, as on a full disk.
+  void FailChange(std::int64_t k, FaultAfter after = FaultAfter::kDiskFull);
+  /// Stops every change from the k-th from now on, as a process killed just before it.
+  void KillAtChange(std::int64_t k) { FailChange(k, FaultAfter::kKilled); }
   /// Refuses every change in a folder and below it, as for a folder without write permission.
   void RefuseFolder(TextView folder);
   /// The changes counted so far (the unhindered run's count is the sweep's end).
@@ -33,42 +40,21 @@ class FaultyFileSystem : public FileSystem {
   /// Whether the fault of FailChange has struck.
   bool Struck() const { return state_->struck; }
 
-  std::vector<Drive> Drives() const override { return real_.Drives(); }
-  bool DriveReady(char16_t letter) const override { return real_.DriveReady(letter); }
-  bool SetCurrentDrive(char16_t letter) override { return real_.SetCurrentDrive(letter); }
-  char16_t CurrentDrive() const override { return real_.CurrentDrive(); }
-  Text CurrentFolder(char16_t letter) const override { return real_.CurrentFolder(letter); }
-  bool SetCurrentFolder(TextView path) override { return real_.SetCurrentFolder(path); }
-  std::optional<Text> Absolute(TextView path) const override { return real_.Absolute(path); }
-  std::optional<std::string> ToHost(TextView path) const override { return real_.ToHost(path); }
-  std::optional<Text> FromHost(const std::string& hostPath) const override {
-    return real_.FromHost(hostPath);
-  }
-  bool Exists(TextView path, ListAttribute attribute) const override {
-    return real_.Exists(path, attribute);
-  }
-  std::vector<FolderEntry> List(TextView folder) const override { return real_.List(folder); }
-  std::int64_t Size(TextView path) const override { return real_.Size(path); }
-  std::optional<std::string> ReadAll(TextView path, std::string& error) const override {
-    return real_.ReadAll(path, error);
-  }
-  /// A refused folder cannot be locked for a change, as on a read-only share.
-  std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode, int waitMilliseconds,
-                                         LockError& error) override;
-
   bool CreateFolder(TextView path, std::string& error) override;
   bool Delete(TextView path, std::string& error) override;
   bool Rename(TextView from, TextView to, std::string& error) override;
-  /// Asks the disk: the faults are played on the writes themselves.
-  bool CanWrite(TextView path, std::string& error) override { return real_.CanWrite(path, error); }
   std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
+  /// A refused folder cannot be locked for a change, as on a read-only share.
+  std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode, int waitMilliseconds,
+                                         LockError& error) override;
 
   /// What the faults shared with the open files.
   struct State {
     std::int64_t changes = 0;
     std::int64_t failAt = 0;  // 0: never
     bool struck = false;
-    bool killed = false;  // from failAt on, every change is stopped whole
+    FaultAfter after = FaultAfter::kDiskFull;
+    bool diskFull = false;  // every write fails, since the fault struck
     // Counts one change; true when it is to fail.
     bool Fail();
   };

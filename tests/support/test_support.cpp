@@ -1,6 +1,7 @@
 // test_support.cpp - Temporary folders, code page 932 files and runs of the binary for tests.
 #include "support/test_support.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -131,6 +132,40 @@ std::unique_ptr<FileSystem> DrivesOver(const std::map<char16_t, std::string>& dr
   return std::make_unique<HostFileSystem>(std::move(settings));
 }
 
+#ifndef _WIN32
+namespace {
+
+// The binary that a child run as another user starts. The build folder may lie where that user
+// cannot go (a clone in root's home, or in a folder made by mktemp -d, is 0700), so the child
+// starts a copy in a folder of its own under the temporary folder, which every user may enter.
+// Made at the first such run, removed when the tests end.
+const std::string& BinaryForAnyUser() {
+  static const struct Copy {
+    Copy() {
+      namespace fs = std::filesystem;
+      std::string name = (fs::temp_directory_path() / "gdfconv-binary-XXXXXX").string();
+      if (::mkdtemp(name.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+      folder = name;
+      binary = (folder / "gdfconv").string();
+      fs::copy_file(GDFCONV_BINARY, binary);
+      const auto everyone = fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                            fs::perms::others_read | fs::perms::others_exec;
+      fs::permissions(folder, everyone);
+      fs::permissions(binary, everyone);
+    }
+    ~Copy() {
+      std::error_code ignored;
+      std::filesystem::remove_all(folder, ignored);
+    }
+    std::filesystem::path folder;
+    std::string binary;
+  } copy;
+  return copy.binary;
+}
+
+}  // namespace
+#endif
+
 ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input,
                          long fileSizeLimit, int user, const std::string& lang) {
 #ifdef _WIN32
@@ -143,8 +178,9 @@ ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string
   return RunProcess(GDFCONV_BINARY, withLanguage, input, ProcessLimits{fileSizeLimit, user});
 #else
   // The locale of the tests' own environment must not choose the language.
+  const std::string binary = user >= 0 ? BinaryForAnyUser() : std::string(GDFCONV_BINARY);
   std::vector<std::string> withLocale = {"-u",          "LC_ALL",       "-u",
-                                         "LC_MESSAGES", "LANG=" + lang, GDFCONV_BINARY};
+                                         "LC_MESSAGES", "LANG=" + lang, binary};
   withLocale.insert(withLocale.end(), args.begin(), args.end());
   return RunProcess("/usr/bin/env", withLocale, input, ProcessLimits{fileSizeLimit, user});
 #endif

@@ -54,7 +54,8 @@ std::map<std::string, std::string> FilesUnder(const std::filesystem::path& folde
 /// `fileSizeLimit` of 0 or more, no file the process writes may grow beyond that many bytes
 /// (RLIMIT_FSIZE, with SIGXFSZ ignored, so that writes fail as on a full disk). With a `user` of 0
 /// or more, a process run as root runs as that user and group id instead, so that permission bits
-/// hold for it. The two limits are POSIX only (see ProcessLimitsSupported).
+/// hold for it; it runs a copy of the binary that every user can reach, wherever the build lies.
+/// The two limits are POSIX only (see ProcessLimitsSupported).
 /// The program speaks the language of `lang`: on POSIX it runs with LANG set to it and LC_ALL
 /// and LC_MESSAGES unset, on Windows with --lang after the command. By default English.
 ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input = {},
