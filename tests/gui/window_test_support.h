@@ -75,7 +75,8 @@ class TestWindow {
 /// Copies a folder tree.
 void CopyFolder(const std::string& from, const std::string& to);
 
-/// Every file below a folder with its bytes, by path relative to it.
+/// Every file below a folder with its bytes, by path relative to it, in name order; the time,
+/// computer and user of each line of GDFCONV.LOG masked, so that the logs of two runs compare.
 std::vector<std::pair<std::string, std::string>> FilesBelow(const std::string& folder);
 
 }  // namespace gdf::test

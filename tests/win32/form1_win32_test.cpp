@@ -65,15 +65,10 @@ class Form1Win32Test : public testing::Test {
 };
 
 // Every file below a folder with its bytes, by path relative to it.
+// The files below a folder in name order, the log's times and places masked.
 std::vector<std::pair<std::string, std::string>> FilesBelow(const stdfs::path& folder) {
-  std::vector<std::pair<std::string, std::string>> files;
-  for (const auto& entry : stdfs::recursive_directory_iterator(folder)) {
-    if (!entry.is_regular_file()) continue;
-    files.emplace_back(stdfs::relative(entry.path(), folder).generic_string(),
-                       test::ReadBytes(entry.path().string()));
-  }
-  std::sort(files.begin(), files.end());
-  return files;
+  const auto files = test::FilesUnder(folder);
+  return {files.begin(), files.end()};
 }
 
 // The window's client area as a PNG file: 8-bit RGB rows, stored without compression.
