@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "common/platform.h"
 #include "common/text_file.h"
+#include "platform/file_system.h"
 #include "sections/source_file.h"
 
 int main(int argc, char** argv) {

@@ -9,9 +9,9 @@
 #include <filesystem>
 
 #include "common/cp932.h"
-#include "common/platform.h"
 #include "common/routines.h"
 #include "common/text_file.h"
+#include "platform/file_system.h"
 #include "sections/depth_merge.h"
 #include "tables/lock_holder.h"
 

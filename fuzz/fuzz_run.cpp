@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "common/cp932.h"
-#include "common/dry_run_file_system.h"
-#include "common/platform.h"
+#include "platform/dry_run_file_system.h"
+#include "platform/file_system.h"
 #include "run/conversion_run.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // characters with their default lengths, and the total scaled to 30 in single precision.
 #include <gtest/gtest.h>
 
-#include "common/platform.h"
+#include "platform/file_system.h"
 #include "run/run_context.h"
 #include "sections/section.h"
 #include "sections/source_file.h"

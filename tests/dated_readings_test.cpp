@@ -2,7 +2,7 @@
 // year from the header block.
 #include <gtest/gtest.h>
 
-#include "common/platform.h"
+#include "platform/file_system.h"
 #include "run/run_context.h"
 #include "sections/section.h"
 #include "sections/source_file.h"

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "common/dry_run_file_system.h"
+#include "platform/dry_run_file_system.h"
 #include "support/test_support.h"
 
 namespace gdf {

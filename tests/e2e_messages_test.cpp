@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "common/platform.h"
+#include "platform/file_system.h"
 #include "support/mini_json.h"
 #include "support/test_support.h"
 

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "common/platform.h"
+#include "platform/file_system.h"
 #include "support/test_support.h"
 
 namespace gdf {

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <filesystem>
 
-#include "common/platform.h"
+#include "platform/file_system.h"
 #include "support/test_support.h"
 #include "tables/lock_holder.h"
 

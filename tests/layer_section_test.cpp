@@ -7,7 +7,7 @@
 
 #include "common/cp932.h"
 #include "common/errors.h"
-#include "common/platform.h"
+#include "platform/file_system.h"
 #include "run/run_context.h"
 #include "sections/section.h"
 #include "sections/source_file.h"

@@ -8,8 +8,8 @@
 #include <set>
 #include <string>
 
-#include "common/message_catalogue.h"
-#include "common/platform.h"
+#include "messages/message_catalogue.h"
+#include "platform/file_system.h"
 
 namespace gdf {
 namespace {

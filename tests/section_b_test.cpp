@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "common/errors.h"
-#include "common/platform.h"
+#include "platform/file_system.h"
 #include "run/run_context.h"
 #include "sections/section.h"
 #include "sections/section_table.h"

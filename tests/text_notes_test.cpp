@@ -3,10 +3,10 @@
 // line that ends the section.
 #include <gtest/gtest.h>
 
-#include "common/platform.h"
+#include "platform/file_system.h"
 #include "run/run_context.h"
-#include "sections/source_file.h"
 #include "sections/section.h"
+#include "sections/source_file.h"
 #include "support/test_support.h"
 
 namespace gdf {

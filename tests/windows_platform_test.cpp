@@ -10,9 +10,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "common/host_settings.h"
-#include "common/platform.h"
 #include "common/routines.h"
+#include "frontend/host_settings.h"
+#include "platform/file_system.h"
 #include "support/test_support.h"
 
 namespace gdf {

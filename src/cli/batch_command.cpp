@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "cli/batch_preview.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "common/command_line.h"
-#include "common/host_settings.h"
-#include "common/messages.h"
 #include "common/path_validation.h"
+#include "frontend/command_line.h"
+#include "frontend/host_settings.h"
+#include "messages/system_texts.h"
+#include "preview/batch_preview.h"
 #include "run/batch_run.h"
 #include "run/report_json.h"
 

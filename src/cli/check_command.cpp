@@ -8,9 +8,9 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "common/command_line.h"
-#include "common/host_settings.h"
-#include "common/json_writer.h"
+#include "frontend/command_line.h"
+#include "frontend/host_settings.h"
+#include "messages/json_writer.h"
 #include "run/report_json.h"
 #include "run/source_check.h"
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "common/messages.h"
+#include "frontend/pattern_setting.h"
+#include "messages/system_texts.h"
 #include "run/conversion_run.h"
-#include "run/pattern_setting.h"
 
 namespace gdf::cli::support {
 namespace {

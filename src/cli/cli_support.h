@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "common/command_line.h"
-#include "common/host_settings.h"
-#include "common/message_catalogue.h"
 #include "common/path_validation.h"
-#include "common/platform.h"
+#include "frontend/command_line.h"
+#include "frontend/host_settings.h"
+#include "messages/message_catalogue.h"
+#include "platform/file_system.h"
 #include "run/dry_run.h"
 
 namespace gdf::cli::support {

@@ -8,11 +8,11 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/terminal_front_end.h"
-#include "common/command_line.h"
-#include "common/host_settings.h"
+#include "frontend/command_line.h"
+#include "frontend/host_settings.h"
+#include "preview/preview.h"
+#include "preview/preview_svg.h"
 #include "run/batch_run.h"
-#include "run/preview.h"
-#include "run/preview_svg.h"
 
 namespace gdf::cli {
 namespace {

@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "common/message_catalogue.h"
-#include "common/text.h"
+#include "messages/message_catalogue.h"
+#include "text/text.h"
 
 namespace gdf {
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "common/text.h"
+#include "text/text.h"
 
 namespace gdf {
 

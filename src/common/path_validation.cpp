@@ -4,9 +4,9 @@
 
 #include "common/errors.h"
 #include "common/front_end.h"
-#include "common/messages.h"
-#include "common/platform.h"
 #include "common/routines.h"
+#include "messages/system_texts.h"
+#include "platform/file_system.h"
 
 namespace gdf {
 namespace {

@@ -17,7 +17,7 @@ struct CaseRange {
   int delta;
   int stride;
 };
-#include "common/case_tables.inc"
+#include "text/case_tables.inc"
 
 template <std::size_t N>
 char16_t LookUp(const CaseRange (&ranges)[N], char16_t ch) {

@@ -6,7 +6,7 @@
 
 #include "common/cp932.h"
 #include "common/errors.h"
-#include "common/platform.h"
+#include "platform/file_system.h"
 
 namespace gdf {
 

@@ -2,7 +2,7 @@
 // file size services.
 #include "common/utility_library.h"
 
-#include "common/platform.h"
+#include "platform/file_system.h"
 
 namespace gdf {
 

@@ -1,5 +1,5 @@
 // command_line.cpp - Reading arguments against a command's table of options.
-#include "common/command_line.h"
+#include "frontend/command_line.h"
 
 namespace gdf {
 

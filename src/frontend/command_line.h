@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/host_settings.h"
-#include "common/message_catalogue.h"
+#include "frontend/host_settings.h"
+#include "messages/message_catalogue.h"
 
 namespace gdf {
 

@@ -1,7 +1,6 @@
 // host_settings.cpp - Parsing of the host options shared by the front ends.
-#include "common/host_settings.h"
+#include "frontend/host_settings.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace gdf {
@@ -73,42 +72,10 @@ void CompleteHostSettings(HostSettings& settings) {
   }
 }
 
-std::string ExpandHome(const std::string& path) {
-  if (path == "~" || path.rfind("~/", 0) == 0) {
-    const char* home = std::getenv("HOME");
-    if (home != nullptr) return std::string(home) + path.substr(1);
-  }
-  return path;
-}
-
-bool IsHostPathText(const std::string& text) {
-#ifdef _WIN32
-  return text.rfind(".\\", 0) == 0 || text.rfind("..\\", 0) == 0 || text.rfind("./", 0) == 0 ||
-         text.rfind("../", 0) == 0 || text == "." || text == "..";
-#else
-  return text.rfind("/", 0) == 0 || text.rfind("./", 0) == 0 || text.rfind("../", 0) == 0 ||
-         text.rfind("~/", 0) == 0 || text == "." || text == ".." || text == "~";
-#endif
-}
-
 Text ProgramFolderText(const FileSystem& fs, const HostSettings& settings) {
   Text folder = fs.FromHost(settings.programDir).value_or(Text());
   if (!folder.empty() && folder.back() != u'\\') folder.push_back(u'\\');
   return folder;
-}
-
-std::filesystem::path HostPathOf(const std::string& utf8) {
-  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string HostPathText(const std::filesystem::path& path) {
-  const std::u8string utf8 = path.u8string();
-  return std::string(utf8.begin(), utf8.end());
-}
-
-std::optional<Text> RunPathText(const std::string& typed, const FileSystem& fs) {
-  if (!IsHostPathText(typed)) return FromUtf8(typed);
-  return fs.FromHost(ExpandHome(typed));
 }
 
 }  // namespace gdf

@@ -3,13 +3,13 @@
 // window take the same options for them.
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "common/message_catalogue.h"
-#include "common/platform.h"
+#include "messages/message_catalogue.h"
+#include "platform/file_system.h"
+#include "platform/host_paths.h"
 
 namespace gdf {
 
@@ -36,24 +36,8 @@ bool TakeHostOption(const std::vector<std::string>& args, std::size_t& i, HostSe
 /// (the first default place that holds the settings file).
 void CompleteHostSettings(HostSettings& settings);
 
-/// Expands a leading "~/" to the home folder.
-std::string ExpandHome(const std::string& path);
-
-/// Whether a path text is a host path: it begins with "/", "./", "../" or "~/". On Windows, where
-/// every path is a Windows path, only a text that begins with ".\" or "..\" (or "./", "../")
-/// is one: it is made absolute against the current folder.
-bool IsHostPathText(const std::string& text);
-
-/// The run's text for a path typed by the user: a host path becomes a drive path; any other text
-/// is taken as it stands. Nothing when no drive holds the host path.
-std::optional<Text> RunPathText(const std::string& typed, const FileSystem& fs);
 /// The program's folder in drive form, ending with "\" (empty when no drive holds it), as every
 /// front end hands it to the run for PATADD.txt.
 Text ProgramFolderText(const FileSystem& fs, const HostSettings& settings);
-
-/// A host path (UTF-8) as the standard library's path, so that names outside the ANSI code page
-/// survive on Windows; and back.
-std::filesystem::path HostPathOf(const std::string& utf8);
-std::string HostPathText(const std::filesystem::path& path);
 
 }  // namespace gdf

@@ -3,7 +3,7 @@
 // The settings file is "VirizuV5.ini" in the folder that stands for the system directory. Its
 // second line names the pattern-data folder; a missing, empty or one-line file is no setting,
 // and an empty file is removed so that it does not linger.
-#include "run/pattern_setting.h"
+#include "frontend/pattern_setting.h"
 
 #include "common/text_file.h"
 #include "common/utility_library.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "common/message_catalogue.h"
-#include "common/platform.h"
-#include "common/text.h"
+#include "messages/message_catalogue.h"
+#include "platform/file_system.h"
+#include "text/text.h"
 
 namespace gdf {
 

@@ -1,5 +1,5 @@
 // json_writer.cpp - JSON text with escaped strings and two-blank indentation.
-#include "common/json_writer.h"
+#include "messages/json_writer.h"
 
 #include <cmath>
 #include <cstdio>

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/text.h"
+#include "text/text.h"
 
 namespace gdf {
 

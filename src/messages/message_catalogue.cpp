@@ -1,11 +1,11 @@
 // message_catalogue.cpp - The catalogue's texts in both languages, and their rendering.
-#include "common/message_catalogue.h"
+#include "messages/message_catalogue.h"
 
 #include <array>
 #include <string>
 
-#include "common/messages.h"
-#include "common/platform.h"
+#include "messages/system_texts.h"
+#include "platform/file_system.h"
 
 namespace gdf {
 namespace {

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "common/text.h"
+#include "text/text.h"
 
 namespace gdf {
 

@@ -1,5 +1,5 @@
 // drive_path.cpp - Drive paths as text.
-#include "common/drive_path.h"
+#include "platform/drive_path.h"
 
 namespace gdf::drive_path {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "common/text.h"
+#include "text/text.h"
 
 namespace gdf::drive_path {
 

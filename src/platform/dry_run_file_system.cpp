@@ -1,5 +1,5 @@
 // dry_run_file_system.cpp - Changes kept in memory over a file system that is only read.
-#include "common/dry_run_file_system.h"
+#include "platform/dry_run_file_system.h"
 
 #include <algorithm>
 

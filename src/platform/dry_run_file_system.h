@@ -16,7 +16,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "common/forwarding_file_system.h"
+#include "platform/forwarding_file_system.h"
 
 namespace gdf {
 

@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/text.h"
+#include "text/text.h"
 
 namespace gdf {
 

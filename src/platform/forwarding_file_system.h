@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/platform.h"
+#include "platform/file_system.h"
 
 namespace gdf {
 

@@ -1,5 +1,5 @@
 // watched_file_system.cpp - Changes seen on their way to the file system below.
-#include "common/watched_file_system.h"
+#include "platform/watched_file_system.h"
 
 #include <exception>
 

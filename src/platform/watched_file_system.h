@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "common/dry_run_file_system.h"
-#include "common/forwarding_file_system.h"
+#include "platform/dry_run_file_system.h"
+#include "platform/forwarding_file_system.h"
 
 namespace gdf {
 

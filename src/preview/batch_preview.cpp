@@ -1,11 +1,11 @@
 // batch_preview.cpp - One picture per run of a batch, and the index page.
-#include "cli/batch_preview.h"
+#include "preview/batch_preview.h"
 
 #include <algorithm>
 #include <fstream>
 
-#include "common/host_settings.h"
-#include "run/preview.h"
+#include "platform/host_paths.h"
+#include "preview/preview.h"
 
 namespace gdf::cli {
 namespace {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "common/message_catalogue.h"
-#include "common/platform.h"
+#include "messages/message_catalogue.h"
+#include "platform/file_system.h"
+#include "preview/preview_svg.h"
 #include "run/batch_run.h"
-#include "run/preview_svg.h"
 
 namespace gdf::cli {
 

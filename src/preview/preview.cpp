@@ -1,6 +1,6 @@
 // preview.cpp - The record files a run wrote, read back into columns by depth, and the findings
 // that the picture marks.
-#include "run/preview.h"
+#include "preview/preview.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // preview_svg.cpp - Draws a picture as SVG: the header with the title texts, the depth axis, one
 // column per record file, the findings as red marks; and the index page of a batch.
-#include "run/preview_svg.h"
+#include "preview/preview_svg.h"
 
 #include <algorithm>
 #include <cmath>

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "common/message_catalogue.h"
-#include "common/text.h"
-#include "run/preview.h"
+#include "messages/message_catalogue.h"
+#include "preview/preview.h"
 #include "run/report.h"
+#include "text/text.h"
 
 namespace gdf {
 

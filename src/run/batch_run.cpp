@@ -5,9 +5,9 @@
 #include <chrono>
 #include <map>
 
-#include "common/dry_run_file_system.h"
-#include "common/host_settings.h"
 #include "common/routines.h"
+#include "platform/dry_run_file_system.h"
+#include "platform/host_paths.h"
 
 namespace gdf {
 namespace {

@@ -7,11 +7,11 @@
 #include <optional>
 #include <vector>
 
-#include "common/messages.h"
 #include "common/numbers.h"
 #include "common/path_validation.h"
 #include "common/routines.h"
-#include "common/watched_file_system.h"
+#include "messages/system_texts.h"
+#include "platform/watched_file_system.h"
 #include "run/header_stage.h"
 #include "run/pattern_folder_guard.h"
 #include "run/run_context.h"

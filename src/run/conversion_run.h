@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "common/front_end.h"
-#include "common/message_catalogue.h"
-#include "common/platform.h"
-#include "common/text.h"
+#include "messages/message_catalogue.h"
+#include "platform/file_system.h"
 #include "run/report.h"
+#include "text/text.h"
 
 namespace gdf {
 

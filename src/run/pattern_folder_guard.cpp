@@ -5,9 +5,9 @@
 #include <map>
 
 #include "common/errors.h"
-#include "common/messages.h"
 #include "common/print_file.h"
 #include "common/routines.h"
+#include "messages/system_texts.h"
 #include "tables/addition_log.h"
 
 namespace gdf {

@@ -10,9 +10,9 @@
 
 #include "common/cp932.h"
 #include "common/errors.h"
-#include "common/message_catalogue.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
+#include "messages/message_catalogue.h"
 #include "run/header_stage.h"
 #include "sections/section_notes.h"
 #include "sections/section_table.h"

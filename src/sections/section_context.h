@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "common/print_file.h"
-#include "common/text.h"
 #include "tables/code_tables.h"
 #include "tables/table_folder.h"
+#include "text/text.h"
 
 namespace gdf {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "common/cp932.h"
-#include "common/platform.h"
+#include "platform/file_system.h"
 
 namespace gdf {
 namespace {

@@ -17,8 +17,8 @@
 #include <memory>
 #include <optional>
 
-#include "common/text.h"
 #include "tables/table_folder.h"
+#include "text/text.h"
 
 namespace gdf {
 

@@ -1,5 +1,5 @@
 // text.cpp - UTF-16 text helpers: trimming, cutting, alignment and UTF-8 conversion.
-#include "common/text.h"
+#include "text/text.h"
 
 namespace gdf {
 

@@ -2,7 +2,7 @@
 // with a pattern-data folder, keep the lists and path boxes on the folders and files chosen,
 // refuse an unreadable drive silently, and run Execute with its messages, pointer and status
 // line in the right order.
-#include "app/form1_logic.h"
+#include "app/logic/form1_logic.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <map>
 #include <memory>
 
-#include "common/messages.h"
+#include "messages/system_texts.h"
 #include "support/test_support.h"
 
 namespace gdf::app {

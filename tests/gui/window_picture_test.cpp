@@ -10,8 +10,8 @@
 #include <QTest>
 #include <filesystem>
 
-#include "common/messages.h"
 #include "gui/window_test_support.h"
+#include "messages/system_texts.h"
 
 namespace gdf::test {
 

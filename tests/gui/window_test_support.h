@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/qt/form1.h"
 #include "common/front_end.h"
 #include "support/test_support.h"
 

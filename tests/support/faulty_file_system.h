@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "common/forwarding_file_system.h"
+#include "platform/forwarding_file_system.h"
 
 namespace gdf::test {
 

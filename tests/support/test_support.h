@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "common/front_end.h"
-#include "common/platform.h"
-#include "common/text.h"
+#include "platform/file_system.h"
 #include "support/process.h"
+#include "text/text.h"
 
 namespace gdf::test {
 

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <memory>
 
-#include "common/messages.h"
+#include "messages/system_texts.h"
 #include "support/test_support.h"
 
 namespace gdf::app {

@@ -1,12 +1,12 @@
 // form1_logic.cpp - Start-up, the list handlers, Execute and End, over the window's view.
-#include "app/form1_logic.h"
+#include "app/logic/form1_logic.h"
 
 #include <exception>
 
-#include "common/messages.h"
 #include "common/routines.h"
+#include "frontend/pattern_setting.h"
+#include "messages/system_texts.h"
 #include "run/conversion_run.h"
-#include "run/pattern_setting.h"
 
 namespace gdf::app {
 namespace {

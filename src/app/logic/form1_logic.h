@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "common/front_end.h"
-#include "common/platform.h"
-#include "common/text.h"
+#include "platform/file_system.h"
 #include "run/conversion_run.h"
 #include "run/report.h"
+#include "text/text.h"
 
 namespace gdf::app {
 

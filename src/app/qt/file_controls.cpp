@@ -1,5 +1,5 @@
 // file_controls.cpp - The drive, folder and file lists of the Qt window.
-#include "app/file_controls.h"
+#include "app/qt/file_controls.h"
 
 #include <QSignalBlocker>
 #include <QStyle>

@@ -1,5 +1,5 @@
 // form1.cpp - The controls of Form1 in their places, and the view that the handlers talk to.
-#include "app/form1.h"
+#include "app/qt/form1.h"
 
 #include <QApplication>
 #include <QFontDatabase>

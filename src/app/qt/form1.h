@@ -15,11 +15,11 @@
 #include <cstdint>
 #include <string>
 
-#include "app/file_controls.h"
-#include "app/form1_logic.h"
-#include "app/window_front_end.h"
-#include "common/platform.h"
-#include "common/text.h"
+#include "app/logic/form1_logic.h"
+#include "app/qt/file_controls.h"
+#include "app/qt/window_front_end.h"
+#include "platform/file_system.h"
+#include "text/text.h"
 
 class QApplication;
 

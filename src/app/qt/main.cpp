@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
-#include "common/command_line.h"
-#include "common/host_settings.h"
-#include "common/message_catalogue.h"
+#include "app/qt/form1.h"
+#include "frontend/command_line.h"
+#include "frontend/host_settings.h"
+#include "messages/message_catalogue.h"
 
 namespace {
 

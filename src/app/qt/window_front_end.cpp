@@ -1,11 +1,11 @@
 // window_front_end.cpp - Message boxes, the status line and the pointer for a run on the window.
-#include "app/window_front_end.h"
+#include "app/qt/window_front_end.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/form1.h"
+#include "app/qt/form1.h"
 
 namespace gdf::app {
 namespace {

@@ -9,7 +9,7 @@
 
 #include <windows.h>
 
-#include "app/form1_logic.h"
+#include "app/logic/form1_logic.h"
 
 namespace gdf::app {
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "app/win32/form1_win32.h"
-#include "common/command_line.h"
-#include "common/host_settings.h"
-#include "common/message_catalogue.h"
+#include "frontend/command_line.h"
+#include "frontend/host_settings.h"
+#include "messages/message_catalogue.h"
 
 namespace {
 

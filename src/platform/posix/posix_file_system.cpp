@@ -13,9 +13,9 @@
 #include <cstring>
 #include <filesystem>
 
-#include "common/drive_path.h"
-#include "common/platform.h"
 #include "common/routines.h"
+#include "platform/drive_path.h"
+#include "platform/file_system.h"
 
 namespace gdf {
 namespace {

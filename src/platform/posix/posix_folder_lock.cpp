@@ -22,7 +22,7 @@
 #include <sstream>
 #include <thread>
 
-#include "common/platform.h"
+#include "platform/file_system.h"
 
 #ifndef F_OFD_SETLK
 #error "gdfconv needs open-file-description locks (F_OFD_SETLK) on POSIX"

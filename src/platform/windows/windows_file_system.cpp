@@ -21,9 +21,9 @@
 #include <streambuf>
 #include <thread>
 
-#include "common/drive_path.h"
-#include "common/platform.h"
 #include "common/routines.h"
+#include "platform/drive_path.h"
+#include "platform/file_system.h"
 
 namespace gdf {
 namespace {
