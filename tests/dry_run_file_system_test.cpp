@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/dry_run_file_system.h"
+#include "text/lines.h"
 #include "support/test_support.h"
 
 namespace gdf {

@@ -10,10 +10,10 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "common/routines.h"
 #include "frontend/host_settings.h"
 #include "platform/file_system.h"
 #include "support/test_support.h"
+#include "text/letter_case.h"
 
 namespace gdf {
 namespace {

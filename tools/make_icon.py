@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
-# make_icon.py - Draws gdfconv-gui.ico: a boring column of coloured layers beside an arrow
-# into a record sheet, at 16, 32 and 48 pixels. Run it again after changing the drawing.
+# make_icon.py - Draws src/app/win32/gdfconv-gui.ico: a boring column of coloured layers beside
+# an arrow into a record sheet, at 16, 32 and 48 pixels. Run it again after changing the drawing.
+#
+#   tools/make_icon.py [OUTPUT]
+import os
 import struct
 import sys
 
@@ -55,4 +58,6 @@ def main(path):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else "gdfconv-gui.ico")
+    here = os.path.dirname(os.path.abspath(__file__))
+    main(sys.argv[1] if len(sys.argv) > 1
+         else os.path.join(here, "..", "src", "app", "win32", "gdfconv-gui.ico"))

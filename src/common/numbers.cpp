@@ -1,7 +1,6 @@
 // numbers.cpp - Numeric test, Single conversion, Str and CStr forms, rounding and counters.
 #include "common/numbers.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -9,6 +8,7 @@
 #include <system_error>
 
 #include "common/errors.h"
+#include "text/letter_case.h"
 
 namespace gdf {
 namespace {
@@ -123,8 +123,7 @@ Text Format(double magnitude, int precision, bool negative, bool strForm) {
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                     std::chars_format::general, precision);
-  std::string digits(buffer, result.ptr);
-  for (char& c : digits) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  std::string digits = AsciiUpper(std::string(buffer, result.ptr));
   if (strForm && digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
   std::string out;
   if (negative) {

@@ -7,6 +7,7 @@
 #include "common/cp932.h"
 #include "common/errors.h"
 #include "platform/file_system.h"
+#include "text/lines.h"
 
 namespace gdf {
 
@@ -274,8 +275,7 @@ Text TextReader::ReadField() {
 
 void TextReader::SkipBlankLines() {
   while (column_ == 0 && line_ < file_->LineCount()) {
-    const std::string_view bytes = file_->LineBytes(line_);
-    if (bytes.find_first_not_of(' ') != std::string_view::npos) return;
+    if (!IsBlankLine(file_->LineBytes(line_))) return;
     ++line_;
   }
 }

@@ -13,9 +13,7 @@ std::vector<Text> SplitParts(TextView below) {
       if (!parts.empty()) parts.pop_back();
     } else {
       // Windows drops trailing blanks and dots of every name.
-      while (!current.empty() && (current.back() == u' ' || current.back() == u'.')) {
-        current.pop_back();
-      }
+      current = TrimRightOf(current, u" .");
       if (!current.empty()) parts.push_back(current);
     }
     current.clear();
@@ -47,7 +45,7 @@ std::optional<Text> Absolute(TextView raw, const Whereabouts& where) {
   std::size_t pos = 0;
   if (path.size() >= 2 && path[1] == u':') {
     if (!IsAsciiLetter(path[0])) return std::nullopt;
-    drive = UpperLetter(path[0]);
+    drive = AsciiUpper(path[0]);
     pos = 2;
   } else if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
     return std::nullopt;  // a network path

@@ -7,16 +7,10 @@
 #include <optional>
 #include <vector>
 
+#include "text/letter_case.h"
 #include "text/text.h"
 
 namespace gdf::drive_path {
-
-inline bool IsAsciiLetter(char16_t ch) {
-  return (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z');
-}
-inline char16_t UpperLetter(char16_t ch) {
-  return (ch >= u'a' && ch <= u'z') ? static_cast<char16_t>(ch - 32) : ch;
-}
 
 /// "\" or "/": Windows takes either between names.
 inline bool IsSeparator(char16_t ch) { return ch == u'\\' || ch == u'/'; }

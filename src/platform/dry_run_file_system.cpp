@@ -3,7 +3,8 @@
 
 #include <algorithm>
 
-#include "common/routines.h"
+#include "text/letter_case.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {
@@ -37,18 +38,6 @@ class MemoryOutputFile : public OutputFile {
 };
 
 }  // namespace
-
-std::int32_t CountLines(std::string_view bytes) {
-  std::int32_t lines = 0;
-  std::size_t pos = 0;
-  while (pos < bytes.size()) {
-    ++lines;
-    const std::size_t end = bytes.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos) break;
-    pos = end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1);
-  }
-  return lines;
-}
 
 DryRunFileSystem::DryRunFileSystem(FileSystem& real) : ForwardingFileSystem(real), real_(real) {}
 

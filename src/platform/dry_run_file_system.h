@@ -40,10 +40,6 @@ struct FileChange {
   bool sameContent = false;       ///< whether a replaced file holds exactly what it held before
 };
 
-/// The number of lines in `bytes` as the line reader splits them (CR LF, LF or CR end a line; a
-/// last line without a line end is a line).
-std::int32_t CountLines(std::string_view bytes);
-
 /// How a dry run held the lock of the folder it read.
 enum class DryRunLock {
   kNotTaken,    ///< the run stopped before it took a lock

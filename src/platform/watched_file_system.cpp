@@ -3,7 +3,7 @@
 
 #include <exception>
 
-#include "common/routines.h"
+#include "text/letter_case.h"
 
 namespace gdf {
 

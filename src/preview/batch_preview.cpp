@@ -6,6 +6,7 @@
 
 #include "platform/host_paths.h"
 #include "preview/preview.h"
+#include "text/letter_case.h"
 
 namespace gdf::cli {
 namespace {
@@ -19,12 +20,6 @@ bool WriteFile(const std::string& path, const std::string& content, CatalogueMes
     return false;
   }
   return true;
-}
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
 }
 
 }  // namespace
@@ -44,11 +39,11 @@ std::string BatchPreviewWriter::PictureName(const Text& source) {
   }
   if (stem.empty()) stem = "boring";
   std::string name = stem + ".svg";
-  for (int n = 2; std::find(usedNames_.begin(), usedNames_.end(), Upper(name)) != usedNames_.end();
-       ++n) {
+  for (int n = 2;
+       std::find(usedNames_.begin(), usedNames_.end(), AsciiUpper(name)) != usedNames_.end(); ++n) {
     name = stem + "-" + std::to_string(n) + ".svg";
   }
-  usedNames_.push_back(Upper(name));
+  usedNames_.push_back(AsciiUpper(name));
   return name;
 }
 

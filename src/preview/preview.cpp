@@ -12,6 +12,8 @@
 #include "common/routines.h"
 #include "run/batch_run.h"
 #include "run/source_check.h"
+#include "text/letter_case.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {
@@ -49,23 +51,15 @@ constexpr ColumnRule kColumns[] = {
 // 932 is decoded as far as it goes.
 std::vector<Text> DecodeLines(std::string_view bytes) {
   std::vector<Text> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = start;
-    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+  for (const Line& raw : SplitLines(bytes)) {
     Text line;
     std::size_t bad = 0;
-    if (!Cp932Decode(bytes.substr(start, end - start), line, &bad)) {
+    if (!Cp932Decode(raw.content, line, &bad)) {
       line.clear();
-      Cp932Decode(bytes.substr(start, bad), line);
+      Cp932Decode(raw.content.substr(0, bad), line);
       line += u'\uFFFD';
     }
     lines.push_back(std::move(line));
-    if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() &&
-        bytes[end + 1] == '\n') {
-      ++end;
-    }
-    start = end + 1;
   }
   return lines;
 }

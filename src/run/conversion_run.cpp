@@ -18,6 +18,7 @@
 #include "sections/section.h"
 #include "sections/section_table.h"
 #include "sections/source_file.h"
+#include "text/letter_case.h"
 
 namespace gdf {
 namespace {

@@ -3,7 +3,8 @@
 
 #include <algorithm>
 
-#include "common/routines.h"
+#include "text/letter_case.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {

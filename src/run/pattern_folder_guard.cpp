@@ -6,9 +6,9 @@
 
 #include "common/errors.h"
 #include "common/print_file.h"
-#include "common/routines.h"
 #include "messages/system_texts.h"
 #include "tables/addition_log.h"
+#include "text/letter_case.h"
 
 namespace gdf {
 namespace {

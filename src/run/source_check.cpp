@@ -17,6 +17,7 @@
 #include "sections/section_notes.h"
 #include "sections/section_table.h"
 #include "sections/source_file.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {
@@ -272,9 +273,7 @@ class Checker {
     if (next < file_.LineCount()) gap(next, file_.LineCount());
   }
 
-  bool IsBlank(std::size_t line) const {
-    return file_.LineBytes(line).find_first_not_of(' ') == std::string_view::npos;
-  }
+  bool IsBlank(std::size_t line) const { return IsBlankLine(file_.LineBytes(line)); }
 
   const LineFile& file_;
   SourceCheck& result_;

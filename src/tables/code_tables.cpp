@@ -10,6 +10,7 @@
 #include "common/utility_library.h"
 #include "tables/table_field.h"
 #include "tables/table_file.h"
+#include "text/letter_case.h"
 
 namespace gdf {
 namespace {

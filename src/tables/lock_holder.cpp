@@ -5,6 +5,7 @@
 
 #include "common/cp932.h"
 #include "platform/file_system.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {
@@ -42,7 +43,7 @@ std::string HolderLine(const LockHolder& holder) {
 }
 
 std::optional<LockHolder> ParseHolderLine(std::string_view line) {
-  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+  line = FirstLine(line);
   Text text;
   if (line.empty() || !Cp932Decode(line, text)) return std::nullopt;
   std::vector<Text> fields;

@@ -13,6 +13,7 @@
 #include "common/routines.h"
 #include "tables/table_field.h"
 #include "tables/table_file.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {
@@ -104,10 +105,6 @@ Text EntryLine(const NameEntry& fields, const Text& tablePath) {
     }
   }
   return line;
-}
-
-bool IsBlankLine(std::string_view bytes) {
-  return bytes.find_first_not_of(' ') == std::string_view::npos;
 }
 
 // The entries of one table line as the field read gives them back, or nothing when the line

@@ -11,6 +11,8 @@
 #include "common/routines.h"
 #include "common/text_file.h"
 #include "tables/soil_names.h"
+#include "text/letter_case.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {
@@ -64,10 +66,6 @@ std::vector<Text> FieldsOf(std::string_view bytes) {
   std::vector<Text> fields;
   while (!reader.AtEnd()) fields.push_back(reader.ReadField());
   return fields;
-}
-
-bool IsBlank(std::string_view bytes) {
-  return bytes.find_first_not_of(' ') == std::string_view::npos;
 }
 
 bool FourDigits(const Text& code) {
@@ -126,20 +124,12 @@ class Checker {
   // Every line: its bytes, its line end and its fields; the lines that read as one entry.
   std::vector<Entry> ReadLines(const TableSpec& spec, const std::string& bytes) {
     std::vector<Entry> entries;
-    std::size_t at = 0;
     std::int32_t number = 0;
-    while (at < bytes.size()) {
+    for (const auto& [line, end] : SplitLines(bytes)) {
       ++number;
-      const std::size_t end = bytes.find_first_of("\r\n", at);
-      const std::string_view line(bytes.data() + at,
-                                  (end == std::string::npos ? bytes.size() : end) - at);
-      if (end == std::string::npos) {
-        at = bytes.size();
+      if (end.empty()) {
         Add(TableFault::kPartialLastLine, spec.name, number, {});
-      } else if (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') {
-        at = end + 2;
-      } else {
-        at = end + 1;
+      } else if (end != "\r\n") {
         Add(TableFault::kBareLineEnd, spec.name, number, {});
       }
       ++health_.lines;
@@ -147,7 +137,7 @@ class Checker {
         Add(TableFault::kNotCp932, spec.name, number, {});
         continue;
       }
-      if (IsBlank(line)) continue;  // the run passes over them
+      if (IsBlankLine(line)) continue;  // the run passes over them
       std::vector<Text> fields = FieldsOf(line);
       if (fields.size() != spec.fields) {
         Add(TableFault::kFieldCount, spec.name, number,

@@ -9,9 +9,11 @@ Text TrimLeft(TextView text) {
   return Text(text.substr(start));
 }
 
-Text TrimRight(TextView text) {
+Text TrimRight(TextView text) { return TrimRightOf(text, u" "); }
+
+Text TrimRightOf(TextView text, TextView characters) {
   std::size_t end = text.size();
-  while (end > 0 && text[end - 1] == u' ') --end;
+  while (end > 0 && characters.find(text[end - 1]) != TextView::npos) --end;
   return Text(text.substr(0, end));
 }
 

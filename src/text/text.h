@@ -19,6 +19,8 @@ Text TrimLeft(TextView text);
 Text TrimRight(TextView text);
 /// Removes ASCII blanks (U+0020) at both ends.
 Text Trim(TextView text);
+/// Removes every character of `characters` at the right end.
+Text TrimRightOf(TextView text, TextView characters);
 
 /// The leftmost `count` characters (all of them when the text is shorter).
 Text LeftChars(TextView text, std::size_t count);

@@ -1,7 +1,7 @@
 // faulty_file_system.cpp - Faults played into a file system: the k-th change, refused folders.
 #include "support/faulty_file_system.h"
 
-#include "common/routines.h"
+#include "text/letter_case.h"
 
 namespace gdf::test {
 namespace {

@@ -3,10 +3,10 @@
 
 #include <exception>
 
-#include "common/routines.h"
 #include "frontend/pattern_setting.h"
 #include "messages/system_texts.h"
 #include "run/conversion_run.h"
+#include "text/letter_case.h"
 
 namespace gdf::app {
 namespace {
@@ -43,16 +43,12 @@ Text JoinPath(const Text& folder, const Text& name) {
   return folder.back() == u'\\' ? folder + name : folder + u"\\" + name;
 }
 
-char16_t LowerLetter(char16_t letter) {
-  return letter >= u'A' && letter <= u'Z' ? static_cast<char16_t>(letter - u'A' + u'a') : letter;
-}
-
 // "d: [/srv/borings]" for a letter that stands for a folder, "c:" for a drive of its own.
 Text DriveLabel(const gdf::Drive& drive) {
-  Text label{LowerLetter(drive.letter), u':'};
+  Text label{AsciiLower(drive.letter), u':'};
   const Text host = FromUtf8(drive.hostFolder);
   const bool ownRoot = host.size() <= 3 && host.size() >= 2 && host[1] == u':' &&
-                       LowerLetter(host[0]) == LowerLetter(drive.letter);
+                       AsciiLower(host[0]) == AsciiLower(drive.letter);
   if (!host.empty() && !ownRoot) label += u" [" + host + u"]";
   return label;
 }
@@ -259,7 +255,7 @@ void Form1Logic::ChooseFile(int index) {
 char16_t Form1Logic::Drive(Control list) const { return DriveList(list).drive; }
 
 bool Form1Logic::SetDrive(Control list, char16_t letter) {
-  if (letter >= u'a' && letter <= u'z') letter = static_cast<char16_t>(letter - u'a' + u'A');
+  letter = AsciiUpper(letter);
   bool known = false;
   for (const gdf::Drive& drive : drives_) known = known || drive.letter == letter;
   if (!known) return false;
@@ -336,7 +332,7 @@ void Form1Logic::FillFolderList(FolderListState& list) {
   const Text& path = list.path;
   // The root, shown as "d:\", then one entry for each folder on the way down to the path.
   Text folder = path.substr(0, 3);
-  list.items.push_back({Text{LowerLetter(path[0]), u':', u'\\'}, folder, 0, true});
+  list.items.push_back({Text{AsciiLower(path[0]), u':', u'\\'}, folder, 0, true});
   std::size_t start = 3;
   while (start < path.size()) {
     std::size_t end = path.find(u'\\', start);

@@ -13,16 +13,14 @@
 #include <cstring>
 #include <filesystem>
 
-#include "common/routines.h"
 #include "platform/drive_path.h"
 #include "platform/file_system.h"
+#include "text/letter_case.h"
 
 namespace gdf {
 namespace {
 
-using drive_path::IsAsciiLetter;
 using drive_path::IsSeparator;
-using drive_path::UpperLetter;
 
 std::string ErrnoText() { return std::strerror(errno); }
 
@@ -113,7 +111,7 @@ class PosixOutputFile : public OutputFile {
 
 PosixFileSystem::PosixFileSystem(PosixSettings settings) {
   for (auto& [letter, folder] : settings.drives) {
-    drives_[UpperLetter(letter)] = StripTrailingSlashes(folder);
+    drives_[AsciiUpper(letter)] = StripTrailingSlashes(folder);
   }
   if (drives_.find(u'Z') == drives_.end()) drives_[u'Z'] = "/";
   currentDrive_ = drives_.begin()->first;
@@ -134,7 +132,7 @@ std::vector<Drive> PosixFileSystem::Drives() const {
 }
 
 bool PosixFileSystem::DriveReady(char16_t letter) const {
-  const auto it = drives_.find(UpperLetter(letter));
+  const auto it = drives_.find(AsciiUpper(letter));
   if (it == drives_.end()) return false;
   struct stat st {};
   return ::stat(it->second.empty() ? "/" : it->second.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
@@ -142,14 +140,14 @@ bool PosixFileSystem::DriveReady(char16_t letter) const {
 
 bool PosixFileSystem::SetCurrentDrive(char16_t letter) {
   if (!DriveReady(letter)) return false;
-  currentDrive_ = UpperLetter(letter);
+  currentDrive_ = AsciiUpper(letter);
   return true;
 }
 
 char16_t PosixFileSystem::CurrentDrive() const { return currentDrive_; }
 
 Text PosixFileSystem::CurrentFolder(char16_t letter) const {
-  letter = UpperLetter(letter);
+  letter = AsciiUpper(letter);
   const auto it = currentFolders_.find(letter);
   const Text below = it == currentFolders_.end() ? Text() : it->second;
   return Join(letter, SplitParts(below));
@@ -369,7 +367,7 @@ std::optional<std::pair<char16_t, std::string>> ParseDriveMapping(const std::str
   std::error_code ec;
   std::filesystem::path folder = std::filesystem::absolute(text.substr(2), ec);
   if (ec) return std::nullopt;
-  return std::make_pair(UpperLetter(static_cast<char16_t>(text[0])),
+  return std::make_pair(AsciiUpper(static_cast<char16_t>(text[0])),
                         StripTrailingSlashes(folder.lexically_normal().string()));
 }
 

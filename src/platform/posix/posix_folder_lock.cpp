@@ -23,6 +23,7 @@
 #include <thread>
 
 #include "platform/file_system.h"
+#include "text/lines.h"
 
 #ifndef F_OFD_SETLK
 #error "gdfconv needs open-file-description locks (F_OFD_SETLK) on POSIX"
@@ -73,9 +74,7 @@ std::string HolderLine(int fd) {
   char buffer[512];
   const ssize_t n = ::pread(fd, buffer, sizeof buffer, 0);
   if (n <= 0) return {};
-  std::string line(buffer, static_cast<std::size_t>(n));
-  const std::size_t end = line.find_first_of("\r\n");
-  return end == std::string::npos ? line : line.substr(0, end);
+  return std::string(FirstLine(std::string_view(buffer, static_cast<std::size_t>(n))));
 }
 
 // One field of a line of mountinfo, with its octal escapes ("\040" for a blank) undone.

@@ -21,16 +21,15 @@
 #include <streambuf>
 #include <thread>
 
-#include "common/routines.h"
 #include "platform/drive_path.h"
 #include "platform/file_system.h"
+#include "text/letter_case.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {
 
-using drive_path::IsAsciiLetter;
 using drive_path::IsSeparator;
-using drive_path::UpperLetter;
 
 const wchar_t* W(const Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 Text FromWide(const wchar_t* text, std::size_t size) {
@@ -75,10 +74,7 @@ std::string ErrorText(DWORD code) {
       reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
   std::string text;
   if (n > 0 && buffer != nullptr) {
-    text = ToUtf8(TrimRight(FromWide(buffer, n)));
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.')) {
-      text.pop_back();
-    }
+    text = ToUtf8(TrimRightOf(FromWide(buffer, n), u" \r\n."));
   }
   if (buffer != nullptr) LocalFree(buffer);
   return text.empty() ? "Windows error " + std::to_string(code) : text;
@@ -296,9 +292,7 @@ std::string HolderLine(HANDLE file) {
   OVERLAPPED at{};
   DWORD got = 0;
   if (!ReadFile(file, buffer, sizeof buffer, &got, &at) || got == 0) return {};
-  std::string line(buffer, got);
-  const std::size_t end = line.find_first_of("\r\n");
-  return end == std::string::npos ? line : line.substr(0, end);
+  return std::string(FirstLine(std::string_view(buffer, got)));
 }
 
 }  // namespace
@@ -309,7 +303,7 @@ WindowsFileSystem::WindowsFileSystem(FileSystemSettings settings) {
     if (const auto full = FullHostPath(folder)) {
       Text root = *full;
       if (root.size() == 3 && root[1] == u':') root.pop_back();  // "C:\" stands as "C:"
-      mapped_[UpperLetter(letter)] = root;
+      mapped_[AsciiUpper(letter)] = root;
     }
   }
   const DWORD drives = GetLogicalDrives();
@@ -348,7 +342,7 @@ std::vector<Drive> WindowsFileSystem::Drives() const {
 }
 
 bool WindowsFileSystem::DriveReady(char16_t letter) const {
-  letter = UpperLetter(letter);
+  letter = AsciiUpper(letter);
   if (letter < u'A' || letter > u'Z') return false;
   const auto it = mapped_.find(letter);
   if (it != mapped_.end()) return IsFolderAttributes(Attributes(it->second));
@@ -365,14 +359,14 @@ bool WindowsFileSystem::DriveReady(char16_t letter) const {
 
 bool WindowsFileSystem::SetCurrentDrive(char16_t letter) {
   if (!DriveReady(letter)) return false;
-  currentDrive_ = UpperLetter(letter);
+  currentDrive_ = AsciiUpper(letter);
   return true;
 }
 
 char16_t WindowsFileSystem::CurrentDrive() const { return currentDrive_; }
 
 Text WindowsFileSystem::CurrentFolder(char16_t letter) const {
-  letter = UpperLetter(letter);
+  letter = AsciiUpper(letter);
   const auto it = currentFolders_.find(letter);
   if (it != currentFolders_.end()) return Join(letter, SplitParts(it->second));
   // Windows keeps the current folder of each drive other than the current one in the
@@ -381,7 +375,7 @@ Text WindowsFileSystem::CurrentFolder(char16_t letter) const {
     const wchar_t name[] = {L'=', static_cast<wchar_t>(letter), L':', L'\0'};
     wchar_t buffer[MAX_PATH * 4];
     const DWORD n = GetEnvironmentVariableW(name, buffer, MAX_PATH * 4);
-    if (n > 2 && n < MAX_PATH * 4 && UpperLetter(static_cast<char16_t>(buffer[0])) == letter) {
+    if (n > 2 && n < MAX_PATH * 4 && AsciiUpper(static_cast<char16_t>(buffer[0])) == letter) {
       return Join(letter, SplitParts(FromWide(buffer + 2, n - 2)));
     }
   }
@@ -449,7 +443,7 @@ std::optional<Text> WindowsFileSystem::FromHost(const std::string& hostPath) con
   }
   if (best) return Join(*best, SplitParts(TextView(*full).substr(bestLength)));
   if (full->size() >= 2 && full->at(1) == u':' && IsAsciiLetter(full->at(0))) {
-    return Join(UpperLetter(full->at(0)), SplitParts(TextView(*full).substr(2)));
+    return Join(AsciiUpper(full->at(0)), SplitParts(TextView(*full).substr(2)));
   }
   return std::nullopt;  // a network path has no drive letter
 }
@@ -739,7 +733,7 @@ std::optional<std::pair<char16_t, std::string>> ParseDriveMapping(const std::str
   }
   const auto folder = FullHostPath(text.substr(2));
   if (!folder) return std::nullopt;
-  return std::make_pair(UpperLetter(static_cast<char16_t>(text[0])), ToUtf8(*folder));
+  return std::make_pair(AsciiUpper(static_cast<char16_t>(text[0])), ToUtf8(*folder));
 }
 
 std::string ProgramFolderOfExecutable() {
