@@ -6,6 +6,7 @@
 
 #include "common/text_file.h"
 #include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "sections/source_file.h"
 
 int main(int argc, char** argv) {

@@ -12,6 +12,7 @@
 #include "common/routines.h"
 #include "common/text_file.h"
 #include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "sections/depth_merge.h"
 #include "tables/lock_holder.h"
 

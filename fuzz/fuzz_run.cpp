@@ -17,6 +17,7 @@
 #include "common/cp932.h"
 #include "platform/dry_run_file_system.h"
 #include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "run/conversion_run.h"
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "messages/system_texts.h"
 #include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "run/conversion_run.h"
 #include "support/test_support.h"
 

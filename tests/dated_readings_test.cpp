@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "run/run_context.h"
 #include "sections/section.h"
 #include "sections/source_file.h"

@@ -6,8 +6,9 @@
 #include <filesystem>
 
 #include "platform/dry_run_file_system.h"
-#include "text/lines.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {

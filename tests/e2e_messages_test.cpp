@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/host.h"
 #include "support/mini_json.h"
 #include "support/test_support.h"
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/file_system.h"
+#include "platform/host.h"
 #include "support/test_support.h"
 
 namespace gdf {

@@ -7,6 +7,9 @@
 #include <filesystem>
 
 #include "platform/file_system.h"
+#ifndef _WIN32
+#include "platform/posix/posix_folder_lock.h"
+#endif
 #include "support/test_support.h"
 #include "tables/lock_holder.h"
 

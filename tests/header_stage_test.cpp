@@ -7,6 +7,7 @@
 
 #include "common/errors.h"
 #include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "run/count_file.h"
 #include "run/header_stage.h"
 #include "run/title_files.h"

@@ -8,6 +8,7 @@
 #include "common/cp932.h"
 #include "common/errors.h"
 #include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "run/run_context.h"
 #include "sections/section.h"
 #include "sections/source_file.h"

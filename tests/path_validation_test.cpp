@@ -5,6 +5,7 @@
 #include "common/path_validation.h"
 #include "messages/system_texts.h"
 #include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
 
 namespace gdf {

@@ -7,6 +7,7 @@
 
 #include "frontend/pattern_setting.h"
 #include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
 
 namespace gdf {

@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "platform/file_system.h"
+#include "platform/host.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
 
 namespace gdf {

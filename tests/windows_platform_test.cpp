@@ -12,6 +12,8 @@
 
 #include "frontend/host_settings.h"
 #include "platform/file_system.h"
+#include "platform/host.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
 #include "text/letter_case.h"
 

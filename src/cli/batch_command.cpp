@@ -17,6 +17,8 @@
 #include "frontend/command_line.h"
 #include "frontend/host_settings.h"
 #include "messages/system_texts.h"
+#include "platform/console.h"
+#include "platform/host_file_system.h"
 #include "preview/batch_preview.h"
 #include "run/batch_run.h"
 #include "run/report_json.h"

@@ -11,6 +11,7 @@
 #include "frontend/command_line.h"
 #include "frontend/host_settings.h"
 #include "messages/json_writer.h"
+#include "platform/host_file_system.h"
 #include "run/report_json.h"
 #include "run/source_check.h"
 

@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "frontend/pattern_setting.h"
 #include "messages/system_texts.h"
+#include "platform/host.h"
 #include "run/conversion_run.h"
 
 namespace gdf::cli::support {

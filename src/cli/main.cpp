@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "frontend/command_line.h"
 #include "messages/message_catalogue.h"
+#include "platform/console.h"
 #include "platform/file_system.h"
 #include "text/text.h"
 

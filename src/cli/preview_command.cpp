@@ -10,6 +10,7 @@
 #include "cli/terminal_front_end.h"
 #include "frontend/command_line.h"
 #include "frontend/host_settings.h"
+#include "platform/host_file_system.h"
 #include "preview/preview.h"
 #include "preview/preview_svg.h"
 #include "run/batch_run.h"

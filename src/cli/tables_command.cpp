@@ -9,6 +9,7 @@
 #include "frontend/command_line.h"
 #include "frontend/host_settings.h"
 #include "messages/json_writer.h"
+#include "platform/host_file_system.h"
 #include "tables/table_health.h"
 
 namespace gdf::cli {

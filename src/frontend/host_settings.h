@@ -9,6 +9,7 @@
 
 #include "messages/message_catalogue.h"
 #include "platform/file_system.h"
+#include "platform/host.h"
 #include "platform/host_paths.h"
 
 namespace gdf {

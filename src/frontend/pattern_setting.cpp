@@ -7,6 +7,7 @@
 
 #include "common/text_file.h"
 #include "common/utility_library.h"
+#include "platform/host.h"
 
 namespace gdf {
 namespace {

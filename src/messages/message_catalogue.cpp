@@ -6,6 +6,7 @@
 
 #include "messages/system_texts.h"
 #include "platform/file_system.h"
+#include "platform/host.h"
 
 namespace gdf {
 namespace {

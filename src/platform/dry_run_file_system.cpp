@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/host.h"
 #include "text/letter_case.h"
 #include "text/lines.h"
 

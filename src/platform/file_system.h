@@ -1,12 +1,12 @@
-// platform.h - The file system as the conversion sees it: drive letters, Windows paths, the
-// current drive and folder, listings with attributes, folders, and file contents.
+// file_system.h - The file system as the conversion sees it: drive letters, Windows paths, the
+// current drive and folder, listings with attributes, folders, file contents and the lock of a
+// folder.
 //
 // The core speaks only in Windows paths ("D:\WORK\B-1\X1.TXT"). An implementation maps drive
-// letters to host folders and resolves paths by Windows rules. PosixFileSystem (posix_platform.cpp)
-// and WindowsFileSystem (windows_platform.cpp) are the two hosts; the build takes the one of the
-// system it builds for, and `HostFileSystem` names it. Another can stand in for either without a
-// change to the core. The other host services (the program's folder, the system folder, the
-// console) are declared at the end of this file and implemented beside the file systems.
+// letters to host folders and resolves paths by Windows rules: PosixFileSystem (posix/) and
+// WindowsFileSystem (windows/) are the two hosts, and host_file_system.h names the one the build
+// is for. Another can stand in for either without a change to the core: the dry run's overlay,
+// the watched file system of a run, a test's faulty one.
 #pragma once
 
 #include <cstdint>
@@ -180,80 +180,6 @@ struct FileSystemSettings {
   /// Z: maps to "/" unless set otherwise; on Windows the real drives are there besides.
   std::map<char16_t, std::string> drives;
 };
-using PosixSettings = FileSystemSettings;
-
-#ifdef _WIN32
-/// The drives of Windows, and the letters of the drive map over host folders, on the wide
-/// (UTF-16) Windows API. Host paths are Windows paths in UTF-8 ("C:\WORK\B-1").
-class WindowsFileSystem : public FileSystem {
- public:
-  /// The current drive and the current folder of each drive start as the process has them.
-  explicit WindowsFileSystem(FileSystemSettings settings);
-
-  std::vector<Drive> Drives() const override;
-  bool DriveReady(char16_t letter) const override;
-  bool SetCurrentDrive(char16_t letter) override;
-  char16_t CurrentDrive() const override;
-  Text CurrentFolder(char16_t letter) const override;
-  bool SetCurrentFolder(TextView path) override;
-  std::optional<Text> Absolute(TextView path) const override;
-  std::optional<std::string> ToHost(TextView path) const override;
-  std::optional<Text> FromHost(const std::string& hostPath) const override;
-  bool Exists(TextView path, ListAttribute attribute) const override;
-  std::vector<FolderEntry> List(TextView folder) const override;
-  std::int64_t Size(TextView path) const override;
-  bool CreateFolder(TextView path, std::string& error) override;
-  bool Delete(TextView path, std::string& error) override;
-  bool Rename(TextView from, TextView to, std::string& error) override;
-  std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
-  bool CanWrite(TextView path, std::string& error) override;
-  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
-  std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode, int waitMilliseconds,
-                                         LockError& error) override;
-
- private:
-  std::map<char16_t, Text> mapped_;          // letter -> host folder (absolute, no trailing "\")
-  std::map<char16_t, Text> currentFolders_;  // letter -> path below the root, "" or "\WORK"
-  char16_t currentDrive_ = u'C';
-};
-using HostFileSystem = WindowsFileSystem;
-#else
-
-/// Drive letters over host folders, on POSIX calls.
-class PosixFileSystem : public FileSystem {
- public:
-  /// The current drive and folder start at the host's current folder when a drive holds it,
-  /// else at the root of the first drive.
-  explicit PosixFileSystem(PosixSettings settings);
-
-  std::vector<Drive> Drives() const override;
-  bool DriveReady(char16_t letter) const override;
-  bool SetCurrentDrive(char16_t letter) override;
-  char16_t CurrentDrive() const override;
-  Text CurrentFolder(char16_t letter) const override;
-  bool SetCurrentFolder(TextView path) override;
-  std::optional<Text> Absolute(TextView path) const override;
-  std::optional<std::string> ToHost(TextView path) const override;
-  std::optional<Text> FromHost(const std::string& hostPath) const override;
-  bool Exists(TextView path, ListAttribute attribute) const override;
-  std::vector<FolderEntry> List(TextView folder) const override;
-  std::int64_t Size(TextView path) const override;
-  bool CreateFolder(TextView path, std::string& error) override;
-  bool Delete(TextView path, std::string& error) override;
-  bool Rename(TextView from, TextView to, std::string& error) override;
-  std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
-  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
-  bool CanWrite(TextView path, std::string& error) override;
-  std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode, int waitMilliseconds,
-                                         LockError& error) override;
-
- private:
-  std::map<char16_t, std::string> drives_;   // letter -> host folder, no trailing "/"
-  std::map<char16_t, Text> currentFolders_;  // letter -> path below the root, "" or "\WORK"
-  char16_t currentDrive_ = u'Z';
-};
-using HostFileSystem = PosixFileSystem;
-#endif
 
 /// Why a file operation failed, in the same words on every file system (a dry run's overlay, POSIX,
 /// Windows), so that a run says the same wherever it runs and a dry run says what the run says.
@@ -264,68 +190,5 @@ inline constexpr char kIsAFolder[] = "Is a directory";
 inline constexpr char kExists[] = "File exists";
 inline constexpr char kNoSuchDrive[] = "no such drive";
 }  // namespace file_reason
-
-/// Parses "X=DIR" into a drive letter and a host folder (made absolute); nothing when the text
-/// is not of that form.
-std::optional<std::pair<char16_t, std::string>> ParseDriveMapping(const std::string& text);
-
-/// The separator of host paths; whether a host path is a Windows path as the run takes it.
-#ifdef _WIN32
-inline constexpr char kHostSeparator = '\\';
-inline constexpr bool kHostPathsAreWindowsPaths = true;
-#else
-inline constexpr char kHostSeparator = '/';
-inline constexpr bool kHostPathsAreWindowsPaths = false;
-#endif
-
-/// The host path of the running program's folder.
-std::string ProgramFolderOfExecutable();
-
-/// The host folders where the settings file is looked for when no folder is given, in order;
-/// the first that holds it wins. On POSIX one folder, /etc/gdfconv. On 64-bit Windows the places
-/// where a 32-bit program sees its system folder: the user's VirtualStore copy of SysWOW64,
-/// SysWOW64, the VirtualStore copy of System32, then System32 (the system folder).
-std::vector<std::string> SystemFolderCandidates();
-
-/// Whether a host path names an existing folder, or an existing file that is not a folder.
-bool IsHostFolder(const std::string& hostPath);
-bool IsHostFile(const std::string& hostPath);
-
-/// The host path joined with one more name, with the host's separator.
-std::string JoinHostPath(const std::string& folder, const std::string& name);
-
-/// Who this process is, as the lock file and the pattern-data folder's log name it.
-struct ProcessIdentity {
-  std::string computer;        ///< the computer's name ("PC-TANAKA")
-  std::string user;            ///< the user's name ("tanaka")
-  std::int64_t processId = 0;  ///< the process id
-};
-ProcessIdentity ThisProcessIdentity();
-
-/// The local date and time now, "2026-12-09 10:02:05".
-std::string LocalDateTimeNow();
-
-#ifndef _WIN32
-/// Why the mount that holds `hostPath` keeps byte-range locks to this computer alone (a CIFS
-/// mount with "nobrl", an NFS mount with "local_lock=posix" or "all"), read from the text of
-/// /proc/self/mountinfo; nothing when the locks reach the file server, or the mount is local.
-std::optional<std::string> MountWithLocalLocksOnly(std::string_view mountInfo,
-                                                   const std::string& hostPath);
-#endif
-
-/// Whether standard input is a terminal (a console on Windows) that a person can answer on.
-bool StandardInputIsTerminal();
-/// Whether standard error goes to a terminal (a console on Windows).
-bool StandardErrorIsTerminal();
-
-/// Makes std::cout and std::cerr show UTF-8 text as it is meant: on a Windows console they write
-/// through the console's wide API, whatever its code page; elsewhere (POSIX, or a file or pipe)
-/// the bytes go out as they are.
-void PrepareStandardStreams();
-
-/// The language of the user's interface as a tag ("ja_JP.UTF-8", "en", ...): on POSIX the first
-/// of LC_ALL, LC_MESSAGES and LANG that is set and not empty; on Windows the user's UI
-/// language. Empty when nothing says.
-std::string UserLanguageTag();
 
 }  // namespace gdf

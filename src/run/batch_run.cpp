@@ -6,6 +6,7 @@
 #include <map>
 
 #include "platform/dry_run_file_system.h"
+#include "platform/host.h"
 #include "platform/host_paths.h"
 #include "text/letter_case.h"
 #include "text/lines.h"

@@ -7,6 +7,7 @@
 #include "common/errors.h"
 #include "common/print_file.h"
 #include "messages/system_texts.h"
+#include "platform/host.h"
 #include "tables/addition_log.h"
 #include "text/letter_case.h"
 

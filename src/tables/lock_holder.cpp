@@ -5,6 +5,7 @@
 
 #include "common/cp932.h"
 #include "platform/file_system.h"
+#include "platform/host.h"
 #include "text/lines.h"
 
 namespace gdf {

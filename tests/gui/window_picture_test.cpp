@@ -71,4 +71,5 @@ class WindowPictureTest : public QObject {
 }  // namespace gdf::test
 
 QTEST_MAIN(gdf::test::WindowPictureTest)
+#include "platform/host_file_system.h"
 #include "window_picture_test.moc"

@@ -9,6 +9,7 @@
 
 #include "app/qt/form1.h"
 #include "common/front_end.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
 
 namespace gdf::test {

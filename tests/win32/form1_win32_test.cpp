@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "messages/system_texts.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
 
 namespace gdf::app {

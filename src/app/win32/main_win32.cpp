@@ -13,6 +13,7 @@
 #include "frontend/command_line.h"
 #include "frontend/host_settings.h"
 #include "messages/message_catalogue.h"
+#include "platform/host_file_system.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// posix_platform.cpp - Drive letters over host folders, with Windows path rules on POSIX.
+// posix_file_system.cpp - Drive letters over host folders, with Windows path rules on POSIX.
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -14,7 +14,7 @@
 #include <filesystem>
 
 #include "platform/drive_path.h"
-#include "platform/file_system.h"
+#include "platform/posix/posix_file_system.h"
 #include "text/letter_case.h"
 
 namespace gdf {
@@ -50,11 +50,6 @@ std::string MatchComponent(const std::string& hostFolder, const Text& name) {
   }
   ::closedir(dir);
   return found;
-}
-
-std::string StripTrailingSlashes(std::string path) {
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  return path;
 }
 
 class PosixOutputFile : public OutputFile {
@@ -109,7 +104,12 @@ class PosixOutputFile : public OutputFile {
 
 }  // namespace
 
-PosixFileSystem::PosixFileSystem(PosixSettings settings) {
+std::string StripTrailingSlashes(std::string path) {
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
+
+PosixFileSystem::PosixFileSystem(FileSystemSettings settings) {
   for (auto& [letter, folder] : settings.drives) {
     drives_[AsciiUpper(letter)] = StripTrailingSlashes(folder);
   }
@@ -360,26 +360,6 @@ std::unique_ptr<OutputFile> PosixFileSystem::Open(TextView path, OpenMode mode,
   return std::make_unique<PosixOutputFile>(fd);
 }
 
-std::optional<std::pair<char16_t, std::string>> ParseDriveMapping(const std::string& text) {
-  if (text.size() < 3 || text[1] != '=' || !IsAsciiLetter(static_cast<char16_t>(text[0]))) {
-    return std::nullopt;
-  }
-  std::error_code ec;
-  std::filesystem::path folder = std::filesystem::absolute(text.substr(2), ec);
-  if (ec) return std::nullopt;
-  return std::make_pair(AsciiUpper(static_cast<char16_t>(text[0])),
-                        StripTrailingSlashes(folder.lexically_normal().string()));
-}
-
-std::string ProgramFolderOfExecutable() {
-  char buffer[PATH_MAX];
-  const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (n <= 0) return ".";
-  return std::filesystem::path(std::string(buffer, static_cast<std::size_t>(n)))
-      .parent_path()
-      .string();
-}
-
 bool PosixFileSystem::CanWrite(TextView path, std::string& error) {
   const auto host = ToHost(path);
   if (!host) {
@@ -397,36 +377,6 @@ bool PosixFileSystem::CanWrite(TextView path, std::string& error) {
     return false;
   }
   return true;
-}
-
-std::vector<std::string> SystemFolderCandidates() { return {"/etc/gdfconv"}; }
-
-bool IsHostFolder(const std::string& hostPath) {
-  struct stat st {};
-  return ::stat(hostPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-bool IsHostFile(const std::string& hostPath) {
-  struct stat st {};
-  return ::stat(hostPath.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
-}
-
-std::string JoinHostPath(const std::string& folder, const std::string& name) {
-  if (folder.empty() || folder.back() == '/') return folder + name;
-  return folder + "/" + name;
-}
-
-bool StandardInputIsTerminal() { return ::isatty(STDIN_FILENO) != 0; }
-bool StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) != 0; }
-
-void PrepareStandardStreams() {}
-
-std::string UserLanguageTag() {
-  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(name);
-    if (value != nullptr && *value != '\0') return value;
-  }
-  return {};
 }
 
 }  // namespace gdf

@@ -1,12 +1,11 @@
 // posix_folder_lock.cpp - The pattern-data folder's lock on POSIX: a byte-range lock of the lock
 // file, which NFS and SMB clients pass to the file server, so that a Linux computer and Windows
-// computers on the same share keep out of each other's way; and who this process is.
+// computers on the same share keep out of each other's way.
 //
 // The locks are open-file-description locks: they belong to the open file, not to the process,
 // so that no other close() of the same file in this process gives the lock back, and a second
 // lock of the same folder in this process waits as another process would.
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,14 +14,14 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <thread>
 
-#include "platform/file_system.h"
+#include "platform/host.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_folder_lock.h"
 #include "text/lines.h"
 
 #ifndef F_OFD_SETLK
@@ -206,28 +205,6 @@ std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(TextView folder, LockMod
         std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
     pause = std::min(pause * 2, std::chrono::milliseconds(100));
   }
-}
-
-ProcessIdentity ThisProcessIdentity() {
-  ProcessIdentity who;
-  char name[HOST_NAME_MAX + 1] = {};
-  if (::gethostname(name, sizeof name - 1) == 0) who.computer = name;
-  if (const passwd* user = ::getpwuid(::geteuid()); user != nullptr) {
-    who.user = user->pw_name;
-  } else if (const char* logged = std::getenv("USER"); logged != nullptr) {
-    who.user = logged;
-  }
-  who.processId = ::getpid();
-  return who;
-}
-
-std::string LocalDateTimeNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  ::localtime_r(&now, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-  return text;
 }
 
 }  // namespace gdf
