@@ -88,8 +88,8 @@ void BM_TakeAndGiveBackTheLock(benchmark::State& state) {
   for (auto _ : state) {
     gdf::LockError error;
     auto lock = fs.LockFolder(u"D:\\", gdf::LockMode::kExclusive, 0, error);
-    if (!lock) state.SkipWithError(error.text.c_str());
-    std::string why;
+    if (!lock) state.SkipWithError(error.reason.text.c_str());
+    gdf::FileError why;
     benchmark::DoNotOptimize(lock->WriteHolder(line, why));
   }
   std::filesystem::remove_all(folder);

@@ -74,7 +74,7 @@ TEST_F(PlatformTest, CaseInsensitiveNamesAndListings) {
   EXPECT_EQ(fs->Size(u"D:\\work\\sub\\data.txt"), 1);
 
   // Writing a name that exists in another case writes that file.
-  std::string error;
+  FileError error;
   auto file = fs->Open(u"D:\\work\\sub\\DATA.TXT", OpenMode::kTruncate, error);
   ASSERT_TRUE(file);
   ASSERT_TRUE(file->Write("abc", error));

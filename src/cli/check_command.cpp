@@ -50,7 +50,7 @@ void PrintCheck(std::ostream& out, const std::string& label, const SourceCheck& 
     for (const SectionFound& section : check.sections) {
       out << "  " << std::left << std::setw(4) << section.tag << std::right << std::setw(6)
           << section.line << std::setw(9) << CountShown(section) << std::setw(9) << section.present
-          << " " << support::Said(FromAscii(section.unit), language);
+          << " " << support::Said(Say(section.unitWord), language);
       if (!section.converted) out << support::Said(Say(MessageId::kCheckNotConverted), language);
       out << "\n";
     }

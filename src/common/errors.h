@@ -60,6 +60,6 @@ class RunError : public std::runtime_error {
 };
 
 /// Throws the overflow error for a value beyond the 16-bit range.
-[[noreturn]] void ThrowOverflow(const char* what);
+[[noreturn]] void ThrowOverflow(MessageId what);
 
 }  // namespace gdf

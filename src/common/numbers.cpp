@@ -242,19 +242,19 @@ Text WithoutLeadingBlank(Text strForm) {
 double Truncate(double value) { return std::trunc(value); }
 
 std::int16_t ToInt16(double value) {
-  if (std::isnan(value)) ThrowOverflow("a number that is not a number");
+  if (std::isnan(value)) ThrowOverflow(MessageId::kWhatNotANumber);
   const double rounded = std::nearbyint(value);  // the default mode rounds halves to even
-  if (rounded < -32768.0 || rounded > 32767.0) ThrowOverflow("a number");
+  if (rounded < -32768.0 || rounded > 32767.0) ThrowOverflow(MessageId::kWhatNumber);
   return static_cast<std::int16_t>(rounded);
 }
 
 void Increment16(std::int16_t& counter, int step) {
   const int next = counter + step;
-  if (next > 32767 || next < -32768) ThrowOverflow("a counter");
+  if (next > 32767 || next < -32768) ThrowOverflow(MessageId::kWhatCounter);
   counter = static_cast<std::int16_t>(next);
 }
 
-std::int16_t CheckedInt16(long long value, const char* what) {
+std::int16_t CheckedInt16(long long value, MessageId what) {
   if (value > 32767 || value < -32768) ThrowOverflow(what);
   return static_cast<std::int16_t>(value);
 }

@@ -33,7 +33,7 @@ bool TakesVoicedMark(char16_t base) {
 }
 
 void CheckLength(TextView text) {
-  if (text.size() > 32766) ThrowOverflow("a text length");
+  if (text.size() > 32766) ThrowOverflow(MessageId::kWhatTextLength);
 }
 
 }  // namespace
@@ -89,7 +89,7 @@ Text ToHalfWidth(TextView text) {
 }
 
 std::int16_t ByteLen(TextView text) {
-  return CheckedInt16(static_cast<long long>(Cp932ByteLength(text)), "a byte length");
+  return CheckedInt16(static_cast<long long>(Cp932ByteLength(text)), MessageId::kWhatByteLength);
 }
 
 Text MidBytes(TextView text, std::int32_t start, std::int32_t length) {

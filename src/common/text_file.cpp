@@ -175,10 +175,10 @@ void ThrowNotCodePage932(const LineFile& file, std::size_t badLine, std::size_t 
 }
 
 LineFile LoadLineFile(const FileSystem& fs, TextView path) {
-  std::string error;
+  FileError error;
   auto bytes = fs.ReadAll(path, error);
   if (!bytes) {
-    throw RunError(FailureKind::kCannotOpen, Say(MessageId::kCannotReadFile, {FromUtf8(error)}),
+    throw RunError(FailureKind::kCannotOpen, Say(MessageId::kCannotReadFile, {ReasonOf(error)}),
                    Text(path));
   }
   LineFile file(std::move(*bytes), Text(path));

@@ -27,13 +27,13 @@ Text ReadPatternFolderSetting(FileSystem& fs, const std::string& systemDirHost) 
   const std::int64_t size = fs.Size(path);
   if (size < 1) {
     if (size == 0) {
-      std::string ignored;
+      FileError ignored;
       fs.Delete(path, ignored);
     }
     return {};
   }
 
-  std::string error;
+  FileError error;
   auto bytes = fs.ReadAll(path, error);
   if (!bytes) return {};
   const LineFile file(std::move(*bytes), path);

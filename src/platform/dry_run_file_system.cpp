@@ -10,8 +10,6 @@
 namespace gdf {
 namespace {
 
-using file_reason::kNoSuchFile;
-
 Text FoldKey(const std::string& host) {
   Text key = FromUtf8(host);
   for (char16_t& ch : key) ch = SimpleFold(ch);
@@ -22,17 +20,17 @@ Text FoldKey(const std::string& host) {
 class MemoryOutputFile : public OutputFile {
  public:
   explicit MemoryOutputFile(std::shared_ptr<std::string> content) : content_(std::move(content)) {}
-  bool Write(std::string_view bytes, std::string&) override {
+  bool Write(std::string_view bytes, FileError&) override {
     content_->append(bytes);
     return true;
   }
-  bool Sync(std::string&) override { return true; }
+  bool Sync(FileError&) override { return true; }
   std::int64_t Size() override { return static_cast<std::int64_t>(content_->size()); }
-  bool Truncate(std::int64_t size, std::string&) override {
+  bool Truncate(std::int64_t size, FileError&) override {
     content_->resize(static_cast<std::size_t>(std::max<std::int64_t>(size, 0)));
     return true;
   }
-  bool Close(std::string&) override { return true; }
+  bool Close(FileError&) override { return true; }
 
  private:
   std::shared_ptr<std::string> content_;
@@ -97,7 +95,7 @@ DryRunFileSystem::Node& DryRunFileSystem::Touch(const Where& where) {
     node.path = node.path.substr(0, node.path.rfind(u'\\') + 1) + where.hostName;
   }
   if (node.fileBefore) {
-    std::string error;
+    FileError error;
     node.content = std::make_shared<std::string>(real_.ReadAll(where.path, error).value_or(""));
   }
   nodeByKey_.emplace(where.key, nodes_.size());
@@ -116,11 +114,12 @@ bool DryRunFileSystem::IsFile(const Where& where) const {
   return real_.Exists(where.path, ListAttribute::kNormal);
 }
 
-bool DryRunFileSystem::ParentIsFolder(const Where& where, std::string& error) const {
+bool DryRunFileSystem::ParentIsFolder(const Where& where, FileError& error) const {
   if (where.parentPath.empty()) return true;  // a drive's root
   const auto parent = Locate(where.parentPath);
   if (parent && IsFolder(*parent)) return true;
-  error = parent && IsFile(*parent) ? file_reason::kNotAFolder : kNoSuchFile;
+  error = parent && IsFile(*parent) ? Failed(FileFailure::kNotAFolder)
+                                    : Failed(FileFailure::kNoSuchFile);
   return false;
 }
 
@@ -172,14 +171,14 @@ std::int64_t DryRunFileSystem::Size(TextView path) const {
   return node->state == State::kFile ? static_cast<std::int64_t>(node->content->size()) : -1;
 }
 
-bool DryRunFileSystem::CreateFolder(TextView path, std::string& error) {
+bool DryRunFileSystem::CreateFolder(TextView path, FileError& error) {
   const auto where = Locate(path);
   if (!where) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return false;
   }
   if (IsFolder(*where) || IsFile(*where)) {
-    error = file_reason::kExists;
+    error = Failed(FileFailure::kExists);
     return false;
   }
   if (!ParentIsFolder(*where, error)) return false;
@@ -187,14 +186,14 @@ bool DryRunFileSystem::CreateFolder(TextView path, std::string& error) {
   return true;
 }
 
-bool DryRunFileSystem::Delete(TextView path, std::string& error) {
+bool DryRunFileSystem::Delete(TextView path, FileError& error) {
   const auto where = Locate(path);
   if (!where) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return false;
   }
   if (!IsFile(*where)) {
-    error = IsFolder(*where) ? file_reason::kIsAFolder : kNoSuchFile;
+    error = IsFolder(*where) ? Failed(FileFailure::kIsAFolder) : Failed(FileFailure::kNoSuchFile);
     return false;
   }
   Node& node = Touch(*where);
@@ -203,20 +202,20 @@ bool DryRunFileSystem::Delete(TextView path, std::string& error) {
   return true;
 }
 
-bool DryRunFileSystem::Rename(TextView from, TextView to, std::string& error) {
+bool DryRunFileSystem::Rename(TextView from, TextView to, FileError& error) {
   const auto source = Locate(from);
   const auto target = Locate(to);
   if (!source || !target) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return false;
   }
   if (!IsFile(*source)) {
-    error = kNoSuchFile;
+    error = Failed(FileFailure::kNoSuchFile);
     return false;
   }
   if (!ParentIsFolder(*target, error)) return false;
   if (IsFolder(*target)) {
-    error = file_reason::kIsAFolder;
+    error = Failed(FileFailure::kIsAFolder);
     return false;
   }
   if (source->key == target->key) return true;
@@ -231,28 +230,28 @@ bool DryRunFileSystem::Rename(TextView from, TextView to, std::string& error) {
   return true;
 }
 
-std::optional<std::string> DryRunFileSystem::ReadAll(TextView path, std::string& error) const {
+std::optional<std::string> DryRunFileSystem::ReadAll(TextView path, FileError& error) const {
   const auto where = Locate(path);
   if (!where) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return std::nullopt;
   }
   const Node* node = Find(where->key);
   if (node == nullptr) return real_.ReadAll(path, error);
   if (node->state == State::kFile) return *node->content;
-  error = node->state == State::kFolder ? "it is a folder" : kNoSuchFile;
+  error = node->state == State::kFolder ? Failed(FileFailure::kIsAFolder)
+                                        : Failed(FileFailure::kNoSuchFile);
   return std::nullopt;
 }
 
-std::unique_ptr<OutputFile> DryRunFileSystem::Open(TextView path, OpenMode mode,
-                                                   std::string& error) {
+std::unique_ptr<OutputFile> DryRunFileSystem::Open(TextView path, OpenMode mode, FileError& error) {
   const auto where = Locate(path);
   if (!where) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return nullptr;
   }
   if (IsFolder(*where)) {
-    error = file_reason::kIsAFolder;
+    error = Failed(FileFailure::kIsAFolder);
     return nullptr;
   }
   if (!ParentIsFolder(*where, error)) return nullptr;
@@ -272,7 +271,7 @@ namespace {
 // A dry run of a folder that has no lock file: nothing to hold, and nothing to write.
 class NoFolderLock : public FolderLock {
  public:
-  bool WriteHolder(std::string_view, std::string&) override { return true; }
+  bool WriteHolder(std::string_view, FileError&) override { return true; }
 };
 
 }  // namespace
@@ -301,7 +300,7 @@ std::vector<FileChange> DryRunFileSystem::Changes() const {
     change.path = node.path;
     std::string before;
     if (node.fileBefore) {
-      std::string error;
+      FileError error;
       before = real_.ReadAll(node.path, error).value_or("");
       change.bytesBefore = static_cast<std::int64_t>(before.size());
       change.linesBefore = CountLines(before);

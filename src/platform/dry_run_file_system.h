@@ -56,11 +56,11 @@ class DryRunFileSystem : public ForwardingFileSystem {
   bool Exists(TextView path, ListAttribute attribute) const override;
   std::vector<FolderEntry> List(TextView folder) const override;
   std::int64_t Size(TextView path) const override;
-  bool CreateFolder(TextView path, std::string& error) override;
-  bool Delete(TextView path, std::string& error) override;
-  bool Rename(TextView from, TextView to, std::string& error) override;
-  std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
-  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
+  bool CreateFolder(TextView path, FileError& error) override;
+  bool Delete(TextView path, FileError& error) override;
+  bool Rename(TextView from, TextView to, FileError& error) override;
+  std::optional<std::string> ReadAll(TextView path, FileError& error) const override;
+  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, FileError& error) override;
   /// Takes the lock shared where the folder has a lock file, and holds none where it has not.
   std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode, int waitMilliseconds,
                                          LockError& error) override;
@@ -95,7 +95,7 @@ class DryRunFileSystem : public ForwardingFileSystem {
   Node& Touch(const Where& where);
   bool IsFolder(const Where& where) const;
   bool IsFile(const Where& where) const;
-  bool ParentIsFolder(const Where& where, std::string& error) const;
+  bool ParentIsFolder(const Where& where, FileError& error) const;
 
   // Keys are long host paths that share their beginning, so they are hashed, not ordered.
   struct KeyHash {

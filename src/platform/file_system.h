@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_error.h"
 #include "text/text.h"
 
 namespace gdf {
@@ -50,15 +51,15 @@ class OutputFile {
  public:
   virtual ~OutputFile() = default;
   /// Writes all of `bytes`; false with `error` set when it cannot.
-  virtual bool Write(std::string_view bytes, std::string& error) = 0;
+  virtual bool Write(std::string_view bytes, FileError& error) = 0;
   /// Flushes the file's data to the disk.
-  virtual bool Sync(std::string& error) = 0;
+  virtual bool Sync(FileError& error) = 0;
   /// Current size in bytes.
   virtual std::int64_t Size() = 0;
   /// Cuts the file back to `size` bytes.
-  virtual bool Truncate(std::int64_t size, std::string& error) = 0;
+  virtual bool Truncate(std::int64_t size, FileError& error) = 0;
   /// Closes the file; false when the close reports a write failure.
-  virtual bool Close(std::string& error) = 0;
+  virtual bool Close(FileError& error) = 0;
 };
 
 /// How the lock of a pattern-data folder is taken.
@@ -81,7 +82,7 @@ class FolderLock {
   /// Makes `line` the whole content of the lock file, so that a run that waits can name the
   /// holder; the content is emptied again when the lock is given back. A shared lock writes
   /// nothing.
-  virtual bool WriteHolder(std::string_view line, std::string& error) = 0;
+  virtual bool WriteHolder(std::string_view line, FileError& error) = 0;
 };
 
 /// Why a folder's lock was not had.
@@ -92,10 +93,10 @@ enum class LockFailure {
   kNoLockFile,  ///< a shared lock of a folder that has no lock file: there is nothing to lock
 };
 
-/// A lock that was not had: why, the system's own words for it, and who holds it.
+/// A lock that was not had: why, what the file system said, and who holds it.
 struct LockError {
   LockFailure kind = LockFailure::kCannotOpen;  ///< why
-  std::string text;                             ///< the system's words ("no such drive", ...)
+  FileError reason;                             ///< what failed below ("no such drive", ...)
   std::string holderLine;  ///< busy: the first line of the lock file, as its holder wrote it
 };
 
@@ -135,21 +136,21 @@ class FileSystem {
   /// Size of a file in bytes, or -1 when there is no such normal file.
   virtual std::int64_t Size(TextView path) const = 0;
 
-  virtual bool CreateFolder(TextView path, std::string& error) = 0;
-  virtual bool Delete(TextView path, std::string& error) = 0;
+  virtual bool CreateFolder(TextView path, FileError& error) = 0;
+  virtual bool Delete(TextView path, FileError& error) = 0;
   /// Renames `from` to `to` in one step, replacing `to` when it exists.
-  virtual bool Rename(TextView from, TextView to, std::string& error) = 0;
+  virtual bool Rename(TextView from, TextView to, FileError& error) = 0;
 
   /// The whole content of a file; nothing with `error` set when it cannot be read.
-  virtual std::optional<std::string> ReadAll(TextView path, std::string& error) const = 0;
+  virtual std::optional<std::string> ReadAll(TextView path, FileError& error) const = 0;
   /// Opens a file for writing; a name that exists in another case is that file.
-  virtual std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) = 0;
+  virtual std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, FileError& error) = 0;
 
   /// Whether the file `path` could be written (created, when it is not there), without leaving
   /// anything behind; false with `error` set when not. This one opens an existing file to append
   /// nothing, or makes and removes a probe file beside it; an implementation that can ask the
   /// system says the same without.
-  virtual bool CanWrite(TextView path, std::string& error) {
+  virtual bool CanWrite(TextView path, FileError& error) {
     if (!Exists(path, ListAttribute::kNormal)) {
       const std::size_t slash = path.rfind(u'\\');
       Text probe(path.substr(0, slash == TextView::npos ? 0 : slash + 1));
@@ -158,7 +159,7 @@ class FileSystem {
       if (!file) return false;
       const bool closed = file->Close(error);
       file.reset();
-      std::string ignored;
+      FileError ignored;
       Delete(probe, ignored);
       return closed;
     }
@@ -180,15 +181,5 @@ struct FileSystemSettings {
   /// Z: maps to "/" unless set otherwise; on Windows the real drives are there besides.
   std::map<char16_t, std::string> drives;
 };
-
-/// Why a file operation failed, in the same words on every file system (a dry run's overlay, POSIX,
-/// Windows), so that a run says the same wherever it runs and a dry run says what the run says.
-namespace file_reason {
-inline constexpr char kNoSuchFile[] = "No such file or directory";
-inline constexpr char kNotAFolder[] = "Not a directory";  ///< a part of the path is a file
-inline constexpr char kIsAFolder[] = "Is a directory";
-inline constexpr char kExists[] = "File exists";
-inline constexpr char kNoSuchDrive[] = "no such drive";
-}  // namespace file_reason
 
 }  // namespace gdf

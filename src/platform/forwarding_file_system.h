@@ -31,21 +31,21 @@ class ForwardingFileSystem : public FileSystem {
   }
   std::vector<FolderEntry> List(TextView folder) const override { return inner_.List(folder); }
   std::int64_t Size(TextView path) const override { return inner_.Size(path); }
-  bool CreateFolder(TextView path, std::string& error) override {
+  bool CreateFolder(TextView path, FileError& error) override {
     return inner_.CreateFolder(path, error);
   }
-  bool Delete(TextView path, std::string& error) override { return inner_.Delete(path, error); }
-  bool Rename(TextView from, TextView to, std::string& error) override {
+  bool Delete(TextView path, FileError& error) override { return inner_.Delete(path, error); }
+  bool Rename(TextView from, TextView to, FileError& error) override {
     return inner_.Rename(from, to, error);
   }
-  std::optional<std::string> ReadAll(TextView path, std::string& error) const override {
+  std::optional<std::string> ReadAll(TextView path, FileError& error) const override {
     return inner_.ReadAll(path, error);
   }
-  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override {
+  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, FileError& error) override {
     return inner_.Open(path, mode, error);
   }
   /// Asks the file system below, as it would be asked.
-  bool CanWrite(TextView path, std::string& error) override { return inner_.CanWrite(path, error); }
+  bool CanWrite(TextView path, FileError& error) override { return inner_.CanWrite(path, error); }
   std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode, int waitMilliseconds,
                                          LockError& error) override {
     return inner_.LockFolder(folder, mode, waitMilliseconds, error);

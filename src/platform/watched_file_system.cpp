@@ -33,15 +33,15 @@ class WatchedOutputFile : public OutputFile {
     watch_->mayBeIncomplete = true;
   }
 
-  bool Write(std::string_view bytes, std::string& error) override {
+  bool Write(std::string_view bytes, FileError& error) override {
     return Failed(inner_->Write(bytes, error));
   }
-  bool Sync(std::string& error) override { return Failed(inner_->Sync(error)); }
+  bool Sync(FileError& error) override { return Failed(inner_->Sync(error)); }
   std::int64_t Size() override { return inner_->Size(); }
-  bool Truncate(std::int64_t size, std::string& error) override {
+  bool Truncate(std::int64_t size, FileError& error) override {
     return Failed(inner_->Truncate(size, error));
   }
-  bool Close(std::string& error) override {
+  bool Close(FileError& error) override {
     NoteGrowth();
     closed_ = true;
     // A close while a fault unwinds the work is the close of a file that was being written.
@@ -88,14 +88,14 @@ std::shared_ptr<WatchedFileSystem::Watch> WatchedFileSystem::Touch(TextView path
   return watch;
 }
 
-bool WatchedFileSystem::Delete(TextView path, std::string& error) {
+bool WatchedFileSystem::Delete(TextView path, FileError& error) {
   const auto watch = Touch(path);
   if (!Inner().Delete(path, error)) return false;
   watch->now = false;
   return true;
 }
 
-bool WatchedFileSystem::Rename(TextView from, TextView to, std::string& error) {
+bool WatchedFileSystem::Rename(TextView from, TextView to, FileError& error) {
   const auto source = Touch(from);
   const auto target = Touch(to);
   if (!Inner().Rename(from, to, error)) return false;
@@ -107,7 +107,7 @@ bool WatchedFileSystem::Rename(TextView from, TextView to, std::string& error) {
 }
 
 std::unique_ptr<OutputFile> WatchedFileSystem::Open(TextView path, OpenMode mode,
-                                                    std::string& error) {
+                                                    FileError& error) {
   auto watch = Touch(path);
   auto file = Inner().Open(path, mode, error);
   if (!file) return nullptr;

@@ -33,9 +33,9 @@ class WatchedFileSystem : public ForwardingFileSystem {
   explicit WatchedFileSystem(FileSystem& inner);
   ~WatchedFileSystem() override;
 
-  bool Delete(TextView path, std::string& error) override;
-  bool Rename(TextView from, TextView to, std::string& error) override;
-  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
+  bool Delete(TextView path, FileError& error) override;
+  bool Rename(TextView from, TextView to, FileError& error) override;
+  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, FileError& error) override;
   /// The lock file that a lock for a change makes, where the folder had none, is a file made.
   std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode, int waitMilliseconds,
                                          LockError& error) override;

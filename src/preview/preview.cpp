@@ -244,7 +244,7 @@ bool DepthOfSourceLine(const SourceCheck& check, const std::vector<Text>& lines,
 void AddCheckFindings(const RunInputs& inputs, const FileSystem& fs, PreviewPicture& picture) {
   const auto source = fs.Absolute(Trim(inputs.sourceText));
   if (!source || !fs.Exists(*source, ListAttribute::kNormal)) return;
-  std::string error;
+  FileError error;
   const auto bytes = fs.ReadAll(*source, error);
   if (!bytes) return;
   const std::vector<Text> lines = DecodeLines(*bytes);
@@ -365,7 +365,7 @@ PreviewPicture BuildPreview(const RunInputs& inputs, const RunReport& report,
   picture.source = SourceFileName(inputs.sourceText);
   picture.report = report;
   for (const WrittenFile& file : report.files) {
-    std::string error;
+    FileError error;
     const auto bytes = fs.ReadAll(file.path, error);
     if (!bytes) {
       picture.findings.push_back(
@@ -373,7 +373,7 @@ PreviewPicture BuildPreview(const RunInputs& inputs, const RunReport& report,
            0,
            true,
            0,
-           {Say(MessageId::kPreviewCannotReadBack, {file.name, FromUtf8(error)})}});
+           {Say(MessageId::kPreviewCannotReadBack, {file.name, ReasonOf(error)})}});
       continue;
     }
     if (EqualFoldingCase(file.name, u"Titl01.txt")) {

@@ -164,7 +164,7 @@ class SvgWriter {
   }
   std::string YText(double depth) const { return Number(Y(depth)); }
 
-  Text Said(MessageId id, std::initializer_list<Text> args = {}) const {
+  Text Said(MessageId id, std::initializer_list<MessageArg> args = {}) const {
     return Render(Say(id, args), language_);
   }
 
@@ -535,7 +535,7 @@ std::string PreviewSvg(const PreviewPicture& picture, Language language) {
 
 std::string PreviewIndexHtml(const std::vector<PreviewIndexEntry>& entries, bool dryRun,
                              Language language) {
-  const auto said = [&](MessageId id, std::initializer_list<Text> args = {}) {
+  const auto said = [&](MessageId id, std::initializer_list<MessageArg> args = {}) {
     return EscapeXml(Render(Say(id, args), language));
   };
   std::int64_t counts[3] = {0, 0, 0};

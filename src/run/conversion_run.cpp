@@ -53,13 +53,13 @@ std::optional<CatalogueMessage> ProgramFolderProblem(const Text& programFolder, 
   const Text marker = programFolder + kMarker;
   Text folder = programFolder;
   if (folder.size() > 3 && folder.back() == u'\\') folder.pop_back();
-  std::string error;
+  FileError error;
   if (!fs.Exists(folder, ListAttribute::kDirectory)) {
-    error = "no such folder";
+    error = Failed(FileFailure::kNoSuchFolder);
   } else {
     if (fs.CanWrite(marker, error)) return std::nullopt;
   }
-  return Say(MessageId::kProgramFolderNotWritable, {folder, FromUtf8(error)});
+  return Say(MessageId::kProgramFolderNotWritable, {folder, ReasonOf(error)});
 }
 
 // The levels of the validated target that do not exist, from the top.
@@ -80,10 +80,10 @@ std::vector<Text> MissingTargetLevels(const Text& validated, const FileSystem& f
 void CreateTargetLevels(const std::vector<Text>& missing, FileSystem& fs) {
   for (const Text& level : missing) {
     if (fs.Exists(level, ListAttribute::kDirectory)) continue;
-    std::string error;
+    FileError error;
     if (!fs.CreateFolder(level, error)) {
       throw RunError(FailureKind::kCannotWrite,
-                     Say(MessageId::kCannotCreateFolder, {FromUtf8(error)}), level);
+                     Say(MessageId::kCannotCreateFolder, {ReasonOf(error)}), level);
     }
   }
 }

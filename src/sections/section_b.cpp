@@ -86,7 +86,7 @@ void WriteG71Record(PrintFile& file, std::int16_t& counter, const Text& depth, c
                     const Text& upper, const Text& lower) {
   if (Trim(time).empty()) return;
   const float scaledLength = (NumericOrZero(lower) - NumericOrZero(upper)) * 100.0f;
-  if (!std::isfinite(scaledLength)) ThrowOverflow("the length of a G71 line");
+  if (!std::isfinite(scaledLength)) ThrowOverflow(MessageId::kWhatG71Length);
   const Text length =
       WithoutLeadingBlank(StrForm(Truncate(static_cast<double>(scaledLength) + 0.0001) / 100.0));
   // A time of zero, or one that is not a number, gives the rate 0 instead of a division by zero.
@@ -94,7 +94,7 @@ void WriteG71Record(PrintFile& file, std::int16_t& counter, const Text& depth, c
   const float minutes = NumericOrZero(time) / 60.0f;
   if (minutes != 0.0f) {
     const float scaledRate = NumericOrZero(length) * 100.0f / minutes * 100.0f;
-    if (!std::isfinite(scaledRate)) ThrowOverflow("the rate of a G71 line");
+    if (!std::isfinite(scaledRate)) ThrowOverflow(MessageId::kWhatG71Rate);
     rate = static_cast<float>(Truncate(static_cast<double>(scaledRate) + 0.0001) / 100.0);
   }
   file.PrintLine(CounterField(counter) + u"," + DepthField(depth) + u"," +

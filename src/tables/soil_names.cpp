@@ -294,11 +294,11 @@ void SoilNameTables::State::EnsureMarker() {
   if (!markerNeeded || markerMade) return;
   const Text path = context.programFolder + kMarker;
   const bool existed = context.fs.Exists(path, ListAttribute::kNormal);
-  std::string error;
+  FileError error;
   auto file = context.fs.Open(path, OpenMode::kAppend, error);
   if (!file || !file->Close(error)) {
     throw RunError(FailureKind::kCannotWrite,
-                   Say(MessageId::kCannotCreateMarker, {FromUtf8(error)}), path);
+                   Say(MessageId::kCannotCreateMarker, {ReasonOf(error)}), path);
   }
   if (!existed) context.markerCreated = true;
   markerMade = true;
@@ -324,22 +324,22 @@ void SoilNameTables::Commit() {
   // XKISHITU.TXT first, so that KISHITU.TXT never holds a code that it lacks.
   if (s.added.changed) {
     const Text work = s.context.TablePath(kXKishituWork);
-    std::string error;
+    FileError error;
     const std::string bytes = s.AddedBytes();
     // A work file left by a run that was killed goes before this run writes its own.
     if (fs.Exists(work, ListAttribute::kNormal) && !fs.Delete(work, error)) {
       throw RunError(FailureKind::kCannotWrite,
-                     Say(MessageId::kTableCannotBeReplaced, {FromUtf8(error)}), work);
+                     Say(MessageId::kTableCannotBeReplaced, {ReasonOf(error)}), work);
     }
     auto file = fs.Open(work, OpenMode::kTruncate, error);
     const bool written = file && file->Write(bytes, error) && file->Sync(error) &&
                          file->Close(error) && fs.Rename(work, s.added.path, error);
     if (!written) {
       file.reset();
-      std::string ignored;
+      FileError ignored;
       fs.Delete(work, ignored);
       throw RunError(FailureKind::kCannotWrite,
-                     Say(MessageId::kTableCannotBeReplaced, {FromUtf8(error)}), s.added.path);
+                     Say(MessageId::kTableCannotBeReplaced, {ReasonOf(error)}), s.added.path);
     }
     s.added.changed = false;
   }

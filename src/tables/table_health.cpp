@@ -88,7 +88,7 @@ class Checker {
         if (spec.required) Add(TableFault::kMissing, spec.name, 0, {});
         continue;
       }
-      std::string error;
+      FileError error;
       const auto bytes = fs_.ReadAll(path, error);
       if (!bytes) {
         Add(TableFault::kMissing, spec.name, 0, {});
@@ -280,7 +280,7 @@ TableHealth CheckTableHealth(FileSystem& fs, const Text& patternFolder) {
     health.lockHeld = true;
     health.holder = ParseHolderLine(error.holderLine);
   }
-  std::string ignored;
+  FileError ignored;
   if (const auto log = fs.ReadAll(health.folder + kAdditionLogName, ignored)) {
     health.log = ReadAdditionLog(*log);
   }

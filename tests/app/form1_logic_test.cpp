@@ -294,8 +294,8 @@ TEST_F(Form1LogicTest, TheHourglassComesBeforeTheWaitForAnotherConversion) {
   {
     // Held by a run on another PC, whose line names it.
     const auto held = fs->LockFolder(u"D:\\pattern\\", LockMode::kExclusive, 0, error);
-    ASSERT_NE(held, nullptr) << error.text;
-    std::string why;
+    ASSERT_NE(held, nullptr) << error.reason;
+    FileError why;
     ASSERT_TRUE(held->WriteHolder("PC-TANAKA,tanaka,77,2026-12-09 10:02:05\r\n", why));
     Execute(u"D:\\work\\b.gdf", u"D:\\work");
   }

@@ -14,6 +14,7 @@
 #include <filesystem>
 
 #include "platform/drive_path.h"
+#include "platform/posix/posix_error_texts.h"
 #include "platform/posix/posix_file_system.h"
 #include "text/letter_case.h"
 
@@ -21,8 +22,6 @@ namespace gdf {
 namespace {
 
 using drive_path::IsSeparator;
-
-std::string ErrnoText() { return std::strerror(errno); }
 
 // A path split into its drive and the names below the drive's root.
 struct Resolved {
@@ -58,21 +57,21 @@ class PosixOutputFile : public OutputFile {
   ~PosixOutputFile() override {
     if (fd_ >= 0) ::close(fd_);
   }
-  bool Write(std::string_view bytes, std::string& error) override {
+  bool Write(std::string_view bytes, FileError& error) override {
     while (!bytes.empty()) {
       const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
       if (n < 0) {
         if (errno == EINTR) continue;
-        error = ErrnoText();
+        error = ErrnoError();
         return false;
       }
       bytes.remove_prefix(static_cast<std::size_t>(n));
     }
     return true;
   }
-  bool Sync(std::string& error) override {
+  bool Sync(FileError& error) override {
     if (::fsync(fd_) != 0) {
-      error = ErrnoText();
+      error = ErrnoError();
       return false;
     }
     return true;
@@ -81,18 +80,18 @@ class PosixOutputFile : public OutputFile {
     struct stat st {};
     return ::fstat(fd_, &st) == 0 ? static_cast<std::int64_t>(st.st_size) : -1;
   }
-  bool Truncate(std::int64_t size, std::string& error) override {
+  bool Truncate(std::int64_t size, FileError& error) override {
     if (::ftruncate(fd_, size) != 0) {
-      error = ErrnoText();
+      error = ErrnoError();
       return false;
     }
     return true;
   }
-  bool Close(std::string& error) override {
+  bool Close(FileError& error) override {
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) {
-      error = ErrnoText();
+      error = ErrnoError();
       return false;
     }
     return true;
@@ -247,41 +246,41 @@ std::int64_t PosixFileSystem::Size(TextView path) const {
   return static_cast<std::int64_t>(st.st_size);
 }
 
-bool PosixFileSystem::CreateFolder(TextView path, std::string& error) {
+bool PosixFileSystem::CreateFolder(TextView path, FileError& error) {
   const auto host = ToHost(path);
   if (!host) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return false;
   }
   if (::mkdir(host->c_str(), 0777) != 0) {
-    error = ErrnoText();
+    error = ErrnoError();
     return false;
   }
   return true;
 }
 
-bool PosixFileSystem::Delete(TextView path, std::string& error) {
+bool PosixFileSystem::Delete(TextView path, FileError& error) {
   const auto host = ToHost(path);
   if (!host) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return false;
   }
   if (::unlink(host->c_str()) != 0) {
-    error = ErrnoText();
+    error = ErrnoError();
     return false;
   }
   return true;
 }
 
-bool PosixFileSystem::Rename(TextView from, TextView to, std::string& error) {
+bool PosixFileSystem::Rename(TextView from, TextView to, FileError& error) {
   const auto hostFrom = ToHost(from);
   const auto hostTo = ToHost(to);
   if (!hostFrom || !hostTo) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return false;
   }
   if (::rename(hostFrom->c_str(), hostTo->c_str()) != 0) {
-    error = ErrnoText();
+    error = ErrnoError();
     return false;
   }
   return true;
@@ -302,20 +301,20 @@ void AdviseHugePages(char* data, std::size_t size) {
 
 }  // namespace
 
-std::optional<std::string> PosixFileSystem::ReadAll(TextView path, std::string& error) const {
+std::optional<std::string> PosixFileSystem::ReadAll(TextView path, FileError& error) const {
   const auto host = ToHost(path);
   if (!host) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return std::nullopt;
   }
   const int fd = ::open(host->c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
-    error = ErrnoText();
+    error = ErrnoError();
     return std::nullopt;
   }
   struct stat st {};
   if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    error = S_ISDIR(st.st_mode) ? "it is a folder" : ErrnoText();
+    error = S_ISDIR(st.st_mode) ? Failed(FileFailure::kIsAFolder) : ErrnoError();
     ::close(fd);
     return std::nullopt;
   }
@@ -331,7 +330,7 @@ std::optional<std::string> PosixFileSystem::ReadAll(TextView path, std::string& 
     const ssize_t n = ::read(fd, content.data() + filled, content.size() - filled);
     if (n < 0) {
       if (errno == EINTR) continue;
-      error = ErrnoText();
+      error = ErrnoError();
       ::close(fd);
       return std::nullopt;
     }
@@ -343,27 +342,26 @@ std::optional<std::string> PosixFileSystem::ReadAll(TextView path, std::string& 
   return content;
 }
 
-std::unique_ptr<OutputFile> PosixFileSystem::Open(TextView path, OpenMode mode,
-                                                  std::string& error) {
+std::unique_ptr<OutputFile> PosixFileSystem::Open(TextView path, OpenMode mode, FileError& error) {
   const auto host = ToHost(path);
   if (!host) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return nullptr;
   }
   const int flags =
       O_WRONLY | O_CREAT | O_CLOEXEC | (mode == OpenMode::kAppend ? O_APPEND : O_TRUNC);
   const int fd = ::open(host->c_str(), flags, 0666);
   if (fd < 0) {
-    error = ErrnoText();
+    error = ErrnoError();
     return nullptr;
   }
   return std::make_unique<PosixOutputFile>(fd);
 }
 
-bool PosixFileSystem::CanWrite(TextView path, std::string& error) {
+bool PosixFileSystem::CanWrite(TextView path, FileError& error) {
   const auto host = ToHost(path);
   if (!host) {
-    error = "no drive holds it";
+    error = Failed(FileFailure::kNoSuchDrive);
     return false;
   }
   // A file that is not there yet could be written when its folder can be.
@@ -373,7 +371,7 @@ bool PosixFileSystem::CanWrite(TextView path, std::string& error) {
     probe = std::filesystem::path(probe).parent_path().string();
   }
   if (::access(probe.c_str(), W_OK) != 0) {
-    error = std::strerror(errno);
+    error = ErrnoError();
     return false;
   }
   return true;

@@ -31,12 +31,12 @@ class PosixFileSystem : public FileSystem {
   bool Exists(TextView path, ListAttribute attribute) const override;
   std::vector<FolderEntry> List(TextView folder) const override;
   std::int64_t Size(TextView path) const override;
-  bool CreateFolder(TextView path, std::string& error) override;
-  bool Delete(TextView path, std::string& error) override;
-  bool Rename(TextView from, TextView to, std::string& error) override;
-  std::optional<std::string> ReadAll(TextView path, std::string& error) const override;
-  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
-  bool CanWrite(TextView path, std::string& error) override;
+  bool CreateFolder(TextView path, FileError& error) override;
+  bool Delete(TextView path, FileError& error) override;
+  bool Rename(TextView from, TextView to, FileError& error) override;
+  std::optional<std::string> ReadAll(TextView path, FileError& error) const override;
+  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, FileError& error) override;
+  bool CanWrite(TextView path, FileError& error) override;
   std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode, int waitMilliseconds,
                                          LockError& error) override;
 

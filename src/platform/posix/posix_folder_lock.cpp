@@ -20,6 +20,7 @@
 #include <thread>
 
 #include "platform/host.h"
+#include "platform/posix/posix_error_texts.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_folder_lock.h"
 #include "text/lines.h"
@@ -31,8 +32,6 @@
 namespace gdf {
 namespace {
 
-std::string ErrnoText(int code) { return std::strerror(code); }
-
 class PosixFolderLock : public FolderLock {
  public:
   PosixFolderLock(int fd, LockMode mode) : fd_(fd), mode_(mode) {}
@@ -41,7 +40,7 @@ class PosixFolderLock : public FolderLock {
     if (mode_ == LockMode::kExclusive && wroteHolder_) ::ftruncate(fd_, 0);
     ::close(fd_);
   }
-  bool WriteHolder(std::string_view line, std::string& error) override {
+  bool WriteHolder(std::string_view line, FileError& error) override {
     if (mode_ != LockMode::kExclusive) return true;
     wroteHolder_ = true;
     std::size_t done = 0;
@@ -50,13 +49,13 @@ class PosixFolderLock : public FolderLock {
           ::pwrite(fd_, line.data() + done, line.size() - done, static_cast<off_t>(done));
       if (n < 0) {
         if (errno == EINTR) continue;
-        error = ErrnoText(errno);
+        error = ErrnoError(errno);
         return false;
       }
       done += static_cast<std::size_t>(n);
     }
     if (::ftruncate(fd_, static_cast<off_t>(line.size())) != 0) {
-      error = ErrnoText(errno);
+      error = ErrnoError(errno);
       return false;
     }
     return true;
@@ -144,7 +143,7 @@ std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(TextView folder, LockMod
                                                         int waitMilliseconds, LockError& error) {
   const auto host = ToHost(folder);
   if (!host) {
-    error = {LockFailure::kCannotOpen, file_reason::kNoSuchDrive, {}};
+    error = {LockFailure::kCannotOpen, Failed(FileFailure::kNoSuchDrive), {}};
     return nullptr;
   }
   const std::string path = JoinHostPath(*host, ToUtf8(kLockFileName));
@@ -156,7 +155,7 @@ std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(TextView folder, LockMod
     const int code = errno;
     error = {mode == LockMode::kShared && code == ENOENT ? LockFailure::kNoLockFile
                                                          : LockFailure::kCannotOpen,
-             ErrnoText(code),
+             ErrnoError(code),
              {}};
     return nullptr;
   }
@@ -175,7 +174,7 @@ std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(TextView folder, LockMod
     text << mounts.rdbuf();
     if (const auto local = MountWithLocalLocksOnly(text.str(), real)) {
       ::close(fd);
-      error = {LockFailure::kCannotLock, *local, {}};
+      error = {LockFailure::kCannotLock, FileError{FileFailure::kOther, 0, *local}, {}};
       return nullptr;
     }
   }
@@ -192,12 +191,12 @@ std::unique_ptr<FolderLock> PosixFileSystem::LockFolder(TextView folder, LockMod
     const int code = errno;
     if (code != EAGAIN && code != EACCES && code != EINTR) {
       ::close(fd);
-      error = {LockFailure::kCannotLock, ErrnoText(code), {}};
+      error = {LockFailure::kCannotLock, ErrnoError(code), {}};
       return nullptr;
     }
     const auto now = std::chrono::steady_clock::now();
     if (now >= deadline) {
-      error = {LockFailure::kBusy, ErrnoText(code), HolderLine(fd)};
+      error = {LockFailure::kBusy, ErrnoError(code), HolderLine(fd)};
       ::close(fd);
       return nullptr;
     }

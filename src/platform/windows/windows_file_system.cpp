@@ -38,11 +38,11 @@ class WindowsOutputFile : public OutputFile {
   ~WindowsOutputFile() override {
     if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
   }
-  bool Write(std::string_view bytes, std::string& error) override {
+  bool Write(std::string_view bytes, FileError& error) override {
     if (append_) {
       LARGE_INTEGER zero{};
       if (!SetFilePointerEx(handle_, zero, nullptr, FILE_END)) {
-        error = LastErrorText();
+        error = LastWindowsError();
         return false;
       }
     }
@@ -50,20 +50,20 @@ class WindowsOutputFile : public OutputFile {
       const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
       DWORD written = 0;
       if (!WriteFile(handle_, bytes.data(), chunk, &written, nullptr)) {
-        error = LastErrorText();
+        error = LastWindowsError();
         return false;
       }
       if (written == 0) {
-        error = ErrorText(ERROR_DISK_FULL);
+        error = WindowsError(ERROR_DISK_FULL);
         return false;
       }
       bytes.remove_prefix(written);
     }
     return true;
   }
-  bool Sync(std::string& error) override {
+  bool Sync(FileError& error) override {
     if (!FlushFileBuffers(handle_)) {
-      error = LastErrorText();
+      error = LastWindowsError();
       return false;
     }
     return true;
@@ -72,20 +72,20 @@ class WindowsOutputFile : public OutputFile {
     LARGE_INTEGER size{};
     return GetFileSizeEx(handle_, &size) ? static_cast<std::int64_t>(size.QuadPart) : -1;
   }
-  bool Truncate(std::int64_t size, std::string& error) override {
+  bool Truncate(std::int64_t size, FileError& error) override {
     LARGE_INTEGER to{};
     to.QuadPart = size;
     if (!SetFilePointerEx(handle_, to, nullptr, FILE_BEGIN) || !SetEndOfFile(handle_)) {
-      error = LastErrorText();
+      error = LastWindowsError();
       return false;
     }
     return true;
   }
-  bool Close(std::string& error) override {
+  bool Close(FileError& error) override {
     const HANDLE handle = handle_;
     handle_ = INVALID_HANDLE_VALUE;
     if (!CloseHandle(handle)) {
-      error = LastErrorText();
+      error = LastWindowsError();
       return false;
     }
     return true;
@@ -307,64 +307,64 @@ std::int64_t WindowsFileSystem::Size(TextView path) const {
   return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-bool WindowsFileSystem::CreateFolder(TextView path, std::string& error) {
+bool WindowsFileSystem::CreateFolder(TextView path, FileError& error) {
   const auto host = ToHost(path);
   if (!host) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return false;
   }
   const Text longPath = LongForm(FromUtf8(*host));
   if (!CreateDirectoryW(W(longPath), nullptr)) {
-    error = PathErrorText(longPath);
+    error = PathError(longPath);
     return false;
   }
   return true;
 }
 
-bool WindowsFileSystem::Delete(TextView path, std::string& error) {
+bool WindowsFileSystem::Delete(TextView path, FileError& error) {
   const auto host = ToHost(path);
   if (!host) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return false;
   }
   if (!DeleteFileW(W(LongForm(FromUtf8(*host))))) {
-    error = LastErrorText();
+    error = LastWindowsError();
     return false;
   }
   return true;
 }
 
-bool WindowsFileSystem::Rename(TextView from, TextView to, std::string& error) {
+bool WindowsFileSystem::Rename(TextView from, TextView to, FileError& error) {
   const auto hostFrom = ToHost(from);
   const auto hostTo = ToHost(to);
   if (!hostFrom || !hostTo) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return false;
   }
   if (!MoveFileExW(W(LongForm(FromUtf8(*hostFrom))), W(LongForm(FromUtf8(*hostTo))),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    error = LastErrorText();
+    error = LastWindowsError();
     return false;
   }
   return true;
 }
 
-std::optional<std::string> WindowsFileSystem::ReadAll(TextView path, std::string& error) const {
+std::optional<std::string> WindowsFileSystem::ReadAll(TextView path, FileError& error) const {
   const auto host = ToHost(path);
   if (!host) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return std::nullopt;
   }
   const Text hostPath = LongForm(FromUtf8(*host));
   if (IsFolderAttributes(GetFileAttributesW(W(hostPath)))) {
-    error = "it is a folder";
+    error = Failed(FileFailure::kIsAFolder);
     return std::nullopt;
   }
   const HANDLE file =
       CreateFileW(W(hostPath), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                   nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
-    error = LastErrorText();
+    error = LastWindowsError();
     return std::nullopt;
   }
   // Bytes as they are: no line end is changed, and a 0x1A byte is a byte like any other.
@@ -378,7 +378,7 @@ std::optional<std::string> WindowsFileSystem::ReadAll(TextView path, std::string
         static_cast<DWORD>(std::min<std::size_t>(content.size() - filled, 1u << 30));
     DWORD got = 0;
     if (!ReadFile(file, content.data() + filled, chunk, &got, nullptr)) {
-      error = LastErrorText();
+      error = LastWindowsError();
       CloseHandle(file);
       return std::nullopt;
     }
@@ -390,10 +390,10 @@ std::optional<std::string> WindowsFileSystem::ReadAll(TextView path, std::string
   return content;
 }
 
-bool WindowsFileSystem::CanWrite(TextView path, std::string& error) {
+bool WindowsFileSystem::CanWrite(TextView path, FileError& error) {
   const auto host = ToHost(path);
   if (!host) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return false;
   }
   const Text longPath = LongForm(FromUtf8(*host));
@@ -406,7 +406,7 @@ bool WindowsFileSystem::CanWrite(TextView path, std::string& error) {
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     if (GetLastError() == ERROR_SHARING_VIOLATION) return true;
-    error = PathErrorText(longPath);
+    error = PathError(longPath);
     return false;
   }
   CloseHandle(file);
@@ -414,15 +414,15 @@ bool WindowsFileSystem::CanWrite(TextView path, std::string& error) {
 }
 
 std::unique_ptr<OutputFile> WindowsFileSystem::Open(TextView path, OpenMode mode,
-                                                    std::string& error) {
+                                                    FileError& error) {
   const auto host = ToHost(path);
   if (!host) {
-    error = file_reason::kNoSuchDrive;
+    error = Failed(FileFailure::kNoSuchDrive);
     return nullptr;
   }
   const Text longPath = LongForm(FromUtf8(*host));
   if (IsFolderAttributes(GetFileAttributesW(W(longPath)))) {
-    error = file_reason::kIsAFolder;
+    error = Failed(FileFailure::kIsAFolder);
     return nullptr;
   }
   // Others may read the file while it is written, but nobody may write it meanwhile. A file
@@ -439,11 +439,11 @@ std::unique_ptr<OutputFile> WindowsFileSystem::Open(TextView path, OpenMode mode
     Sleep(kSharingPauseMilliseconds);
   }
   if (file == INVALID_HANDLE_VALUE) {
-    error = PathErrorText(longPath);
+    error = PathError(longPath);
     return nullptr;
   }
   if (mode == OpenMode::kTruncate && !SetEndOfFile(file)) {
-    error = LastErrorText();
+    error = LastWindowsError();
     CloseHandle(file);
     return nullptr;
   }

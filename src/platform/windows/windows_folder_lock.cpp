@@ -58,20 +58,20 @@ class WindowsFolderLock : public FolderLock {
       --entry->second;
     }
   }
-  bool WriteHolder(std::string_view line, std::string& error) override {
+  bool WriteHolder(std::string_view line, FileError& error) override {
     if (mode_ != LockMode::kExclusive) return true;
     wroteHolder_ = true;
     OVERLAPPED at{};
     DWORD written = 0;
     if (!WriteFile(file_, line.data(), static_cast<DWORD>(line.size()), &written, &at) ||
         written != line.size()) {
-      error = LastErrorText();
+      error = LastWindowsError();
       return false;
     }
     LARGE_INTEGER end{};
     end.QuadPart = static_cast<LONGLONG>(line.size());
     if (!SetFilePointerEx(file_, end, nullptr, FILE_BEGIN) || !SetEndOfFile(file_)) {
-      error = LastErrorText();
+      error = LastWindowsError();
       return false;
     }
     return true;
@@ -99,12 +99,12 @@ std::unique_ptr<FolderLock> WindowsFileSystem::LockFolder(TextView folder, LockM
                                                           int waitMilliseconds, LockError& error) {
   const auto host = ToHost(folder);
   if (!host) {
-    error = {LockFailure::kCannotOpen, file_reason::kNoSuchDrive, {}};
+    error = {LockFailure::kCannotOpen, Failed(FileFailure::kNoSuchDrive), {}};
     return nullptr;
   }
   const Text hostFolder = FromUtf8(*host);
   if (!IsFolderAttributes(Attributes(hostFolder))) {
-    error = {LockFailure::kCannotOpen, ErrorText(ERROR_PATH_NOT_FOUND), {}};
+    error = {LockFailure::kCannotOpen, WindowsError(ERROR_PATH_NOT_FOUND), {}};
     return nullptr;
   }
   const Text path = LongForm(hostFolder + u"\\" + kLockFileName);
@@ -118,12 +118,12 @@ std::unique_ptr<FolderLock> WindowsFileSystem::LockFolder(TextView folder, LockM
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD code = GetLastError();
     const bool none = !exclusive && (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND);
-    error = {none ? LockFailure::kNoLockFile : LockFailure::kCannotOpen, ErrorText(code), {}};
+    error = {none ? LockFailure::kNoLockFile : LockFailure::kCannotOpen, WindowsError(code), {}};
     return nullptr;
   }
   BY_HANDLE_FILE_INFORMATION info{};
   if (!GetFileInformationByHandle(file, &info)) {
-    error = {LockFailure::kCannotOpen, LastErrorText(), {}};
+    error = {LockFailure::kCannotOpen, LastWindowsError(), {}};
     CloseHandle(file);
     return nullptr;
   }
@@ -157,13 +157,13 @@ std::unique_ptr<FolderLock> WindowsFileSystem::LockFolder(TextView folder, LockM
     }
     if (code != ERROR_LOCK_VIOLATION && code != ERROR_SHARING_VIOLATION &&
         code != ERROR_IO_PENDING) {
-      error = {LockFailure::kCannotLock, ErrorText(code), {}};
+      error = {LockFailure::kCannotLock, WindowsError(code), {}};
       CloseHandle(file);
       return nullptr;
     }
     const auto now = std::chrono::steady_clock::now();
     if (now >= deadline) {
-      error = {LockFailure::kBusy, ErrorText(code), HolderLine(file)};
+      error = {LockFailure::kBusy, WindowsError(code), HolderLine(file)};
       CloseHandle(file);
       return nullptr;
     }
