@@ -1,4 +1,4 @@
-// help_check.cpp - `gdfconv check --help`: its text in both languages, the words of each host for
+// check.cpp - `gdfconv check --help`: its text in both languages, the words of each host for
 // its markers (@PATHS@, @EXAMPLES@), and its examples.
 #include "messages/catalogue_entries.h"
 

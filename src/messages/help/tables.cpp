@@ -1,4 +1,4 @@
-// help_tables.cpp - `gdfconv tables --help`: its text in both languages, the words of each host for
+// tables.cpp - `gdfconv tables --help`: its text in both languages, the words of each host for
 // its markers (@PATHS@, @EXAMPLES@), and its examples.
 #include "messages/catalogue_entries.h"
 

@@ -1,4 +1,4 @@
-// help_usage.cpp - The command line's usage, the window's help, and the words of the hosts that
+// usage.cpp - The command line's usage, the window's help, and the words of the hosts that
 // every command's help puts in for its markers (@SYSTEM_DIR@, @DRIVE@, @LANG_DEFAULT@).
 #include "messages/catalogue_entries.h"
 
