@@ -1,7 +1,7 @@
 // message_ids.h - The ids of every message of the catalogue, by area.
 //
 // The core says what happened as a message id with its parameters; the catalogue holds each
-// message's text in Japanese and in English (messages/texts_*.cpp, messages/help_*.cpp).
+// message's text in Japanese and in English (messages/texts_*.cpp, messages/help/*.cpp).
 #pragma once
 
 namespace gdf {
@@ -90,6 +90,9 @@ enum class MessageId {
   kRunStoppedNoStage,          ///< no stage known
   kFailureFile,                ///< {1} the file
   kFailureLine,                ///< {1} the source line
+  kFailureStage,               ///< {1} the stage, as a field of its own
+  kFailureReason,              ///< {1} the reason, as a field of its own
+  kUnknown,                    ///< a field that is not known
   kReasonWhere,                ///< {1} the reason, {2} the file (and line)
   kFileAtLine,                 ///< {1} the file, {2} the source line
   kNothingWritten,             ///< no file was written, no table changed
@@ -214,17 +217,17 @@ enum class MessageId {
   kWaitingForOtherProgram,    ///< {1} seconds at most
   kCannotCreateNameTable,     ///< {1} the system's reason
   kCountBeyondRange,          ///< {1} the tag, {2} the count as written
-  kTooManyLayers,             ///< {1} the number of named layers
-  kTooManyRecords,            ///< {1} the number of records
-  kTooManyNotes,              ///< {1} the number of notes
-  kTooManyReadings,           ///< {1} the number of readings
+  kTooManyLayers,             ///< {1} the number of named layers, {2} the most
+  kTooManyRecords,            ///< {1} the number of records, {2} the most
+  kTooManyNotes,              ///< {1} the number of notes, {2} the most
+  kTooManyReadings,           ///< {1} the number of readings, {2} the most
   kDateWithoutSlash,          ///< {1} the record, {2} the date
   kValueNeedsQuotes,          ///< {1} the value, {2} the table
   kAddedNamesFull,            ///< {1} the name
   kTableCannotBeReplaced,     ///< {1} the system's reason
   kCannotCreateMarker,        ///< {1} the system's reason
   kCodeBeyond16,              ///< {1} the code, {2} its key (may be empty)
-  kColumnTooManyEntries,      ///< {1} the column, {2} the number of entries
+  kColumnTooManyEntries,      ///< {1} the column, {2} entries, {3} the most
   kValueBreaksTableLine,      ///< {1} a value that a name table line cannot hold as it stands
 
   // Why a file operation failed (FileFailure), as a parameter of the reasons above.

@@ -53,8 +53,6 @@ Text DriveLabel(const gdf::Drive& drive) {
   return label;
 }
 
-Text Number(long value) { return FromAscii(std::to_string(value)); }
-
 }  // namespace
 
 bool MatchesFilePattern(TextView name, TextView pattern) {
@@ -70,19 +68,15 @@ bool MatchesFilePattern(TextView name, TextView pattern) {
 }
 
 Text FailureMessageText(const RunReport& report) {
-  const Text unknown = u"（不明）";
   const RunFailure failure = report.failure() ? *report.failure() : RunFailure{};
-  Text text = u"変換を中断しました。\n\n";
-  text += u"段階：" +
-          (failure.stage.empty() ? unknown : StageText(failure.stage, Language::kJapanese)) + u"\n";
-  text += u"ファイル：" + (failure.file.empty() ? unknown : failure.file) + u"\n";
-  text += u"変換元ファイルの行：" +
-          (failure.sourceLine > 0 ? Number(failure.sourceLine) : unknown) + u"\n";
-  text += u"理由：" + failure.Reason(Language::kJapanese) + u"\n\n";
+  std::vector<CatalogueMessage> lines =
+      ExplainFailure(failure, Language::kJapanese, FailureLayout::kFields);
+  lines.emplace_back(Text());
   // Every file the run created or changed, the one it was writing marked; the table lines only
   // counted, for there may be thousands.
-  text += RenderLines(ExplainWhatWasLeft(report, TableLines::kCounted), Language::kJapanese);
-  return text;
+  const auto left = ExplainWhatWasLeft(report, TableLines::kCounted);
+  lines.insert(lines.end(), left.begin(), left.end());
+  return RenderLines(lines, Language::kJapanese);
 }
 
 // The window speaks Japanese: the program's explanation follows the system's own text.
