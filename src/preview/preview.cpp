@@ -12,6 +12,7 @@
 #include "common/routines.h"
 #include "run/batch_run.h"
 #include "run/source_check.h"
+#include "tables/soil_names.h"
 #include "text/letter_case.h"
 #include "text/lines.h"
 
@@ -127,7 +128,7 @@ bool IsNewName(const RunReport& report, TextView code, TextView name) {
 NameKind KindOfCode(const RunReport& report, TextView code, TextView name) {
   if (IsNewName(report, code, name)) return NameKind::kNew;
   double value = 0;
-  if (ReadNumber(code, value) && value >= 2000 && value < 4000) return NameKind::kAdded;
+  if (ReadNumber(code, value) && IsAddedNameCode(value)) return NameKind::kAdded;
   return NameKind::kTable;
 }
 

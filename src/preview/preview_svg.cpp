@@ -10,6 +10,7 @@
 
 #include "common/numbers.h"
 #include "common/routines.h"
+#include "tables/soil_names.h"
 
 namespace gdf {
 namespace {
@@ -101,25 +102,41 @@ double ColumnWidth(PreviewColumnKind kind) {
   return 150;
 }
 
+// The fills of the layer bands: a name the run adds, one the tables gained from an earlier run,
+// and a name of the tables by the range of its code, which the name search owns.
+constexpr char kFillNewName[] = "#f8c9c9";
+constexpr char kFillAddedName[] = "#cde9c3";
+constexpr char kFillRangeA[] = "#dcc9a6";   // fill and surface soils
+constexpr char kFillRangeB[] = "#f1e6a8";   // soils
+constexpr char kFillRangeC[] = "#c9d5e3";   // rocks
+constexpr char kFillNoRange[] = "#e2e2e2";  // a code that no search finds
+
 const char* LayerFill(const PreviewItem& item) {
   switch (item.nameKind) {
     case NameKind::kNew:
-      return "#f8c9c9";
+      return kFillNewName;
     case NameKind::kAdded:
-      return "#cde9c3";
+      return kFillAddedName;
     case NameKind::kTable:
       break;
   }
-  double code = 0;
+  float code = 0;
   try {
     code = IsNumeric(Trim(item.code)) ? NumericOrZero(Trim(item.code)) : 0;
   } catch (const std::exception&) {
     code = 0;
   }
-  if (code > 4999 && code < 5500) return "#dcc9a6";  // fill and surface soils
-  if (code > 999 && code < 4000) return "#f1e6a8";   // soils
-  if (code > 0 && code < 1000) return "#c9d5e3";     // rocks
-  return "#e2e2e2";                                  // a code the search never finds
+  const std::optional<CodeRange> range = RangeOfCode(code);
+  if (!range) return kFillNoRange;
+  switch (*range) {
+    case CodeRange::kA:
+      return kFillRangeA;
+    case CodeRange::kB:
+      return kFillRangeB;
+    case CodeRange::kC:
+      return kFillRangeC;
+  }
+  return kFillNoRange;
 }
 
 class SvgWriter {
@@ -231,9 +248,9 @@ class SvgWriter {
     }
     out_ += "</g>\n";
     double x = width_ - 330;
-    for (const auto& [fill, label] : {std::pair{"#f1e6a8", MessageId::kPreviewTableName},
-                                      std::pair{"#cde9c3", MessageId::kPreviewAddedName},
-                                      std::pair{"#f8c9c9", MessageId::kPreviewNewName}}) {
+    for (const auto& [fill, label] : {std::pair{kFillRangeB, MessageId::kPreviewTableName},
+                                      std::pair{kFillAddedName, MessageId::kPreviewAddedName},
+                                      std::pair{kFillNewName, MessageId::kPreviewNewName}}) {
       out_ += "<rect x=\"" + Number(x) + "\" y=\"" + Number(kPlotTop - 62) +
               "\" width=\"12\" height=\"10\" fill=\"" + fill + "\" stroke=\"#999\"/>\n";
       Text_(x + 16, kPlotTop - 53, "small", Said(label));

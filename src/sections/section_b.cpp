@@ -114,32 +114,28 @@ void WriteG73Record(PrintFile& file, std::int16_t& counter, const Text& depth, c
 
 void SectionB::Write(SectionContext& context) {
   if (!n8_.empty()) {
-    PrintFile file(context.fs, context.RecordPath(u"N8.TXT"));
-    std::int16_t counter = 1;
     const Text& year = context.yearText;
-    for (const DepthEntry& entry : n8_)
-      WriteN8Record(file, counter, entry.depth, entry.value, year);
-    context.CloseRecordFile(file, u"N8.TXT");
+    WriteRecordFile(context, u"N8.TXT", n8_,
+                    [&](PrintFile& file, std::int16_t& counter, const DepthEntry& entry) {
+                      WriteN8Record(file, counter, entry.depth, entry.value, year);
+                    });
   }
   if (!g71_.empty()) {
-    PrintFile file(context.fs, context.RecordPath(u"G71.TXT"));
-    std::int16_t counter = 1;
-    for (const G71Entry& entry : g71_) {
-      WriteG71Record(file, counter, entry.depth, entry.time, entry.upper, entry.lower);
-    }
-    context.CloseRecordFile(file, u"G71.TXT");
+    WriteRecordFile(context, u"G71.TXT", g71_,
+                    [](PrintFile& file, std::int16_t& counter, const G71Entry& entry) {
+                      WriteG71Record(file, counter, entry.depth, entry.time, entry.upper,
+                                     entry.lower);
+                    });
   }
   const std::vector<DepthEntry>& column6 = columns_[0].Entries();
   const std::vector<DepthEntry>& column7 = columns_[1].Entries();
   if (!column6.empty() || !column7.empty()) {
     const MergedTable rows = MergeDepthLists(AsFirstList(column6), 1, column7);
     if (!rows.empty()) {
-      PrintFile file(context.fs, context.RecordPath(u"G73.TXT"));
-      std::int16_t counter = 1;
-      for (const MergedRow& row : rows) {
-        WriteG73Record(file, counter, row.depth, row.values[0], row.values[1]);
-      }
-      context.CloseRecordFile(file, u"G73.TXT");
+      WriteRecordFile(context, u"G73.TXT", rows,
+                      [](PrintFile& file, std::int16_t& counter, const MergedRow& row) {
+                        WriteG73Record(file, counter, row.depth, row.values[0], row.values[1]);
+                      });
     }
   }
   WriteG81Table(context, columns_[2].Entries(), columns_[3].Entries(), columns_[4].Entries(),

@@ -23,7 +23,6 @@ constexpr char16_t kXKishitu[] = u"XKISHITU.TXT";
 constexpr char16_t kXKishituWork[] = u"XKISHITU.TMP";
 constexpr char16_t kMarker[] = u"PATADD.txt";
 constexpr int kFieldsPerEntry = 6;
-constexpr float kFirstHighCode = 4000;
 
 using NameEntry = std::array<Text, kFieldsPerEntry>;
 
@@ -264,7 +263,7 @@ Text SoilNameTables::State::AddName(const Text& name, const Text& attribute) {
     }
     lastCode = *line.value;
   }
-  const float codeValue = (lastCode < 2000 ? 1999.0f : lastCode) + 1;
+  const float codeValue = (lastCode < kFirstAddedCode ? kFirstAddedCode - 1 : lastCode) + 1;
   if (codeValue >= kFirstHighCode) {
     throw RunError(FailureKind::kTableFull, Say(MessageId::kAddedNamesFull, {name}), added.path);
   }

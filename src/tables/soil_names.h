@@ -29,6 +29,15 @@ enum class CodeRange { kA, kB, kC };
 /// 5500 and above).
 std::optional<CodeRange> RangeOfCode(float value);
 
+/// The codes of added names: from kFirstAddedCode up to, not including, kFirstHighCode, in
+/// XKISHITU.TXT ahead of its entries of kFirstHighCode and more.
+inline constexpr float kFirstAddedCode = 2000;
+inline constexpr float kFirstHighCode = 4000;
+/// Whether a code's value is that of an added name.
+constexpr bool IsAddedNameCode(double value) {
+  return value >= kFirstAddedCode && value < kFirstHighCode;
+}
+
 /// The part of a table name that counts for matching: the text before the first "（".
 Text MatchingPart(TextView tableName);
 

@@ -35,8 +35,6 @@ struct TableSpec {
 constexpr char16_t kMainTable[] = u"KISHITU.TXT";
 constexpr char16_t kAddedTable[] = u"XKISHITU.TXT";
 constexpr char16_t kWorkFile[] = u"XKISHITU.TMP";
-constexpr float kFirstAddedCode = 2000;
-constexpr float kFirstHighCode = 4000;
 constexpr int kMostTwoDigitCode = 99;
 
 // KISHITU.TXT is made empty by a run that misses it; L18.txt and L18b.txt are used only when
@@ -216,7 +214,7 @@ class Checker {
     if (main == names_.end() || added == names_.end()) return;
     const auto isAdded = [](const Entry& entry) {
       const float value = NumericOrZero(entry.Code());
-      return value >= kFirstAddedCode && value < kFirstHighCode;
+      return IsAddedNameCode(value);
     };
     std::map<std::pair<Text, Text>, bool> inMain;
     std::map<Text, bool> codesAdded;
