@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTranslator>
+#include <map>
+#include <string_view>
 
 namespace gdf::app {
 namespace {
@@ -101,56 +103,46 @@ Form1::Form1(FileSystem& fs, WindowSettings settings)
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, kBackground);
   setPalette(palette);
-  setFixedSize(Twips(9090), Twips(6495));
+  setFixedSize(Twips(kFormWidth), Twips(kFormHeight));
 
+  // Every control of the form's description, on the background box or in its frame.
   picture1_ = new PictureBox(this);
-  label1_ = new QLabel(QStringLiteral("変換元ファイル名："), picture1_);
-  text1_ = new QLineEdit(picture1_);
-  label2_ = new QLabel(QStringLiteral("変換先フォルダ名："), picture1_);
-  text2_ = new QLineEdit(picture1_);
-  frame1_ = new FrameBox(QStringLiteral("変換元ファイル名選択"), picture1_);
-  file1_ = new FileList(frame1_);
-  dir1_ = new FolderList(frame1_);
-  drive1_ = new DriveList(frame1_);
-  frame2_ = new FrameBox(QStringLiteral("変換先フォルダ名選択"), picture1_);
-  dir2_ = new FolderList(frame2_);
-  drive2_ = new DriveList(frame2_);
-  frame3_ = new FrameBox(QStringLiteral("メッセージ"), picture1_);
-  label3_ = new QLabel(frame3_);
-  command1_ = new QPushButton(QStringLiteral("実  行"), picture1_);
-  command2_ = new QPushButton(QStringLiteral("終  了"), picture1_);
-
-  Place(picture1_, "Picture1", 0, 0, 9075, 6495, 0);
-  Place(label1_, "Label1", 240, 360, 2235, 315, 11);
-  Place(text1_, "Text1", 2400, 300, 6255, 405, 10);
-  Place(label2_, "Label2", 240, 960, 2235, 315, 12);
-  Place(text2_, "Text2", 2400, 900, 6255, 405, 13);
-  Place(frame1_, "Frame1", 240, 1680, 5175, 2895, 1);
-  Place(file1_, "File1", 120, 420, 2415, 2190, 4);
-  Place(dir1_, "Dir1", 2640, 420, 2415, 1530, 2);
-  Place(drive1_, "Drive1", 2640, 2220, 2415, 390, 3);
-  Place(frame2_, "Frame2", 5580, 1680, 3135, 2895, 5);
-  Place(dir2_, "Dir2", 180, 420, 2595, 1530, 6);
-  Place(drive2_, "Drive2", 180, 2220, 2595, 390, 7);
-  Place(frame3_, "Frame3", 240, 4740, 8475, 675, 14);
-  Place(label3_, "Label3", 180, 240, 8175, 315, 15);
-  Place(command1_, "Command1", 2520, 5580, 1935, 555, 8);
-  Place(command2_, "Command2", 5160, 5580, 2055, 555, 9);
+  Place(picture1_, kPicture1);
+  std::map<std::string_view, QWidget*> made = {{kPicture1.name, picture1_}};
+  for (const ControlLayout& control : Form1Controls()) {
+    QWidget* parent = control.container == nullptr ? picture1_ : made.at(control.container);
+    QWidget* widget = MakeControl(control, parent);
+    Place(widget, control);
+    if (control.kind == ControlKind::kLabel) FitCaptionToWidth(static_cast<QLabel*>(widget));
+    made[control.name] = widget;
+  }
+  const auto named = [&](const char* name) { return made.at(name); };
+  label1_ = static_cast<QLabel*>(named("Label1"));
+  text1_ = static_cast<QLineEdit*>(named("Text1"));
+  label2_ = static_cast<QLabel*>(named("Label2"));
+  text2_ = static_cast<QLineEdit*>(named("Text2"));
+  frame1_ = static_cast<FrameBox*>(named("Frame1"));
+  file1_ = static_cast<FileList*>(named("File1"));
+  dir1_ = static_cast<FolderList*>(named("Dir1"));
+  drive1_ = static_cast<DriveList*>(named("Drive1"));
+  frame2_ = static_cast<FrameBox*>(named("Frame2"));
+  dir2_ = static_cast<FolderList*>(named("Dir2"));
+  drive2_ = static_cast<DriveList*>(named("Drive2"));
+  frame3_ = static_cast<FrameBox*>(named("Frame3"));
+  label3_ = static_cast<QLabel*>(named("Label3"));
+  command1_ = static_cast<QPushButton*>(named("Command1"));
+  command2_ = static_cast<QPushButton*>(named("Command2"));
 
   // The background box paints the grey, which shows through the frames and the labels; the
   // boxes and lists keep their own.
   picture1_->setAutoFillBackground(true);
-  FitCaptionToWidth(label1_);
-  FitCaptionToWidth(label2_);
   // The focus moves in the order of the tab indexes; frames and labels take none.
   picture1_->setFocusPolicy(Qt::StrongFocus);
-  command1_->setAutoDefault(false);
-  command2_->setAutoDefault(false);
   QWidget* previous = picture1_;
-  for (QWidget* next : std::initializer_list<QWidget*>{dir1_, drive1_, file1_, dir2_, drive2_,
-                                                       command1_, command2_, text1_, text2_}) {
-    QWidget::setTabOrder(previous, next);
-    previous = next;
+  for (const ControlLayout& control : Form1Controls()) {
+    if (!TakesFocus(control.kind)) continue;
+    QWidget::setTabOrder(previous, made.at(control.name));
+    previous = made.at(control.name);
   }
 
   connect(command1_, &QPushButton::clicked, this, [this] { logic_.Command1_Click(); });
@@ -169,11 +161,37 @@ Form1::Form1(FileSystem& fs, WindowSettings settings)
 
 int Form1::Twips(int twips) const { return qRound(twips * dotsPerInch_ / 1440.0); }
 
-void Form1::Place(QWidget* control, const char* name, int left, int top, int width, int height,
-                  int tabIndex) {
-  control->setObjectName(QString::fromLatin1(name));
-  control->setGeometry(Twips(left), Twips(top), Twips(width), Twips(height));
-  control->setProperty("tabIndex", tabIndex);
+void Form1::Place(QWidget* widget, const ControlLayout& control) {
+  widget->setObjectName(QString::fromLatin1(control.name));
+  widget->setGeometry(Twips(control.left), Twips(control.top), Twips(control.width),
+                      Twips(control.height));
+  widget->setProperty("tabIndex", control.tabIndex);
+}
+
+QWidget* Form1::MakeControl(const ControlLayout& control, QWidget* parent) {
+  const QString caption = ToQString(control.caption);
+  switch (control.kind) {
+    case ControlKind::kPicture:
+      return new PictureBox(parent);
+    case ControlKind::kFrame:
+      return new FrameBox(caption, parent);
+    case ControlKind::kLabel:
+      return new QLabel(caption, parent);
+    case ControlKind::kTextBox:
+      return new QLineEdit(parent);
+    case ControlKind::kFileList:
+      return new FileList(parent);
+    case ControlKind::kFolderList:
+      return new FolderList(parent);
+    case ControlKind::kDriveList:
+      return new DriveList(parent);
+    case ControlKind::kButton: {
+      auto* button = new QPushButton(caption, parent);
+      button->setAutoDefault(false);
+      return button;
+    }
+  }
+  return new QWidget(parent);
 }
 
 void Form1::CentreOnScreen() {

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/logic/form1_layout.h"
 #include "app/logic/form1_logic.h"
 #include "app/qt/file_controls.h"
 #include "app/qt/window_front_end.h"
@@ -108,8 +109,10 @@ class Form1 : public QWidget, private Form1View {
   QPushButton* Command2() const { return command2_; }
 
  private:
-  void Place(QWidget* control, const char* name, int left, int top, int width, int height,
-             int tabIndex);
+  // Names and places a control as the form's description says.
+  void Place(QWidget* widget, const ControlLayout& control);
+  // The widget of a control of the description, made on `parent`.
+  QWidget* MakeControl(const ControlLayout& control, QWidget* parent);
   QLineEdit* TextBox(Control box) const { return box == Control::kText2 ? text2_ : text1_; }
 
   // Form1View
