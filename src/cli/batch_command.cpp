@@ -36,13 +36,6 @@ int Usage(const CatalogueMessage& why, Language language) {
   return support::UsageError("gdfconv batch", why, language);
 }
 
-const std::vector<OptionRule> kBatchOptions = {
-    Valued("--pattern-dir"),   Valued("--target-root"), Valued("--list"),
-    Valued("--report"),        Valued("--preview-dir"), LockWaitOption(),
-    Switch("--yes", "-y"),     Switch("--quiet", "-q"), Switch("--dry-run", "-n"),
-    support::LanguageOption(),
-};
-
 // Says why the batch does not start; returns its exit status.
 int PrintRefusal(const BatchRefusal& refusal, const std::string& listFile, Language language) {
   struct Printer {
@@ -235,7 +228,7 @@ void PrintSummary(const std::vector<BatchEntry>& entries, double seconds, bool q
 int RunBatchCommand(const std::vector<std::string>& args) {
   const Language language = LanguageOfArguments(args);
   CatalogueMessage error;
-  auto line = ParseCommandLine(args, kBatchOptions, Operands::kTaken, error);
+  auto line = ParseCommandLine(args, BatchOptions().options, Operands::kTaken, error);
   if (!line) return Usage(error, language);
   if (line->help) {
     std::cout << support::HelpForThisHost(MessageId::kHelpBatch, kBatchWords, language);

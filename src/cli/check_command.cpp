@@ -69,16 +69,9 @@ void PrintCheck(std::ostream& out, const std::string& label, const SourceCheck& 
 }  // namespace
 
 int RunCheckCommand(const std::vector<std::string>& args) {
-  const std::vector<OptionRule> options = {
-      Valued("--format")
-          .Missing(Say(MessageId::kUsageFormat))
-          .Checked([](const std::string& value) { return value == "text" || value == "json"; },
-                   Say(MessageId::kUsageFormat)),
-      support::LanguageOption(),
-  };
   const Language language = LanguageOfArguments(args);
   CatalogueMessage error;
-  auto line = ParseCommandLine(args, options, Operands::kTaken, error);
+  auto line = ParseCommandLine(args, CheckOptions().options, Operands::kTaken, error);
   if (!line) return Usage(error, language);
   if (line->help) {
     std::cout << support::HelpForThisHost(MessageId::kHelpCheck, kCheckWords,

@@ -72,13 +72,6 @@ CatalogueMessage Describe(const PlannedFile& file) {
 
 }  // namespace
 
-OptionRule LanguageOption() {
-  return Valued("--lang")
-      .Missing(Say(MessageId::kUsageLanguage))
-      .Checked([](const std::string& value) { return value == "ja" || value == "en"; },
-               Say(MessageId::kUsageLanguage));
-}
-
 int UsageError(const std::string& command, const CatalogueMessage& why, Language language) {
   std::cerr << command << ": " << Said(why, language) << "\n"
             << Said(Say(MessageId::kUsageSeeHelp, {FromUtf8(command)}), language) << "\n";

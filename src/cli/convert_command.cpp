@@ -28,17 +28,6 @@ constexpr support::HostWords kConvertWords[] = {
     {"@EXAMPLES@", MessageId::kHelpConvertExamplesPosix, MessageId::kHelpConvertExamplesWindows},
 };
 
-const std::vector<OptionRule> kConvertOptions = {
-    Switch("--yes", "-y"),
-    Switch("--quiet", "-q"),
-    Switch("--dry-run", "-n"),
-    Valued("--report").Missing(Say(MessageId::kUsageNeedsFileName, {u"--report"})),
-    Valued("--preview").Missing(Say(MessageId::kUsageNeedsFileName, {u"--preview"})),
-    LockWaitOption(),
-    Valued("--pattern-dir"),
-    support::LanguageOption(),
-};
-
 int Usage(const CatalogueMessage& why, Language language) {
   return support::UsageError("gdfconv convert", why, language);
 }
@@ -61,7 +50,7 @@ void PrintReport(const RunReport& report, Language language) {
 int RunConvertCommand(const std::vector<std::string>& args) {
   const Language language = LanguageOfArguments(args);
   CatalogueMessage error;
-  auto line = ParseCommandLine(args, kConvertOptions, Operands::kTaken, error);
+  auto line = ParseCommandLine(args, ConvertOptions().options, Operands::kTaken, error);
   if (!line) return Usage(error, language);
   if (line->help) {
     std::cout << support::HelpForThisHost(MessageId::kHelpConvert, kConvertWords, language);

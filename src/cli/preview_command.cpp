@@ -27,11 +27,6 @@ int Usage(const CatalogueMessage& why, Language language) {
   return support::UsageError("gdfconv preview", why, language);
 }
 
-const std::vector<OptionRule> kPreviewOptions = {
-    Valued("--pattern-dir"), Valued("--output"),        Valued("-o").Into("--output"),
-    Valued("--target"),      support::LanguageOption(),
-};
-
 // The folder a preview is made for when none is given: the source's stem beside the drive's
 // root, which the overlay makes up without creating it.
 Text DefaultTarget(const Text& source, const FileSystem& fs) {
@@ -50,7 +45,7 @@ Text DefaultTarget(const Text& source, const FileSystem& fs) {
 int RunPreviewCommand(const std::vector<std::string>& args) {
   const Language language = LanguageOfArguments(args);
   CatalogueMessage error;
-  auto line = ParseCommandLine(args, kPreviewOptions, Operands::kTakenUndashed, error);
+  auto line = ParseCommandLine(args, PreviewOptions().options, Operands::kTakenUndashed, error);
   if (!line) return Usage(error, language);
   if (line->help) {
     std::cout << support::HelpForThisHost(MessageId::kHelpPreview, kPreviewWords, language);

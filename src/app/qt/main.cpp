@@ -8,6 +8,7 @@
 
 #include "app/qt/form1.h"
 #include "frontend/command_line.h"
+#include "frontend/command_options.h"
 #include "frontend/host_settings.h"
 #include "messages/message_catalogue.h"
 #include "platform/host_file_system.h"
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
 
   const std::vector<std::string> args(argv + 1, argv + argc);
   gdf::CatalogueMessage error;
-  auto line = gdf::ParseCommandLine(args, {gdf::LockWaitOption()}, gdf::Operands::kRefused, error);
+  auto line =
+      gdf::ParseCommandLine(args, gdf::WindowOptions().options, gdf::Operands::kRefused, error);
   if (!line) return Usage(error);
   gdf::HostSettings& host = line->host;
   gdf::CompleteHostSettings(host);

@@ -11,6 +11,7 @@
 
 #include "app/win32/form1_win32.h"
 #include "frontend/command_line.h"
+#include "frontend/command_options.h"
 #include "frontend/host_settings.h"
 #include "messages/message_catalogue.h"
 #include "platform/host_file_system.h"
@@ -36,7 +37,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   LocalFree(arguments);
   // The window speaks Japanese, and so does its usage error.
   gdf::CatalogueMessage error;
-  auto line = gdf::ParseCommandLine(args, {gdf::LockWaitOption()}, gdf::Operands::kRefused, error);
+  auto line =
+      gdf::ParseCommandLine(args, gdf::WindowOptions().options, gdf::Operands::kRefused, error);
   if (!line) {
     MessageBoxW(nullptr, W(gdf::Render(error, gdf::Language::kJapanese)),
                 W(gdf::app::kProgramTitle), MB_OK | MB_ICONERROR);
