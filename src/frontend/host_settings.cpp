@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+#include "frontend/pattern_setting.h"
+
 namespace gdf {
 namespace {
 

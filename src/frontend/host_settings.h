@@ -14,9 +14,6 @@
 
 namespace gdf {
 
-/// The name of the settings file in the folder that stands for the system directory.
-inline constexpr const char kSettingsFileName[] = "VirizuV5.ini";
-
 struct HostSettings {
   FileSystemSettings fileSystem;  ///< the drive map
   /// Host folder of the settings file: --system-dir, else the first of the default places

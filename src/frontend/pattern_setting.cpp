@@ -10,18 +10,12 @@
 #include "platform/host.h"
 
 namespace gdf {
-namespace {
-
-constexpr char16_t kSettingsFileName[] = u"VirizuV5.ini";
-
-}  // namespace
-
 Text ReadPatternFolderSetting(FileSystem& fs, const std::string& systemDirHost) {
   const Text systemDir = QPRTrim(SysDir(fs, systemDirHost));
   if (systemDir.empty()) return {};  // no drive holds the system folder
   Text path = systemDir;
   if (path.back() != u'\\') path.push_back(u'\\');
-  path += kSettingsFileName;
+  path += FromAscii(kSettingsFileName);
 
   // A missing file counts as empty; an empty one is deleted. A folder of that name is neither.
   const std::int64_t size = fs.Size(path);
@@ -55,13 +49,13 @@ std::optional<Text> CheckPatternFolderSetting(FileSystem& fs, const std::string&
 std::vector<CatalogueMessage> ExplainMissingSetting(FileSystem& fs,
                                                     const std::string& systemDirHost,
                                                     SettingAdvice how) {
-  const Text file = FromUtf8(JoinHostPath(systemDirHost, ToUtf8(kSettingsFileName)));
+  const Text file = FromUtf8(JoinHostPath(systemDirHost, kSettingsFileName));
   std::vector<CatalogueMessage> out;
   const Text folder = ReadPatternFolderSetting(fs, systemDirHost);
   const Text systemDir = QPRTrim(SysDir(fs, systemDirHost));
   Text path = systemDir;
   if (!path.empty() && path.back() != u'\\') path.push_back(u'\\');
-  path += kSettingsFileName;
+  path += FromAscii(kSettingsFileName);
   if (!folder.empty()) {
     out.push_back(Say(MessageId::kSettingsFolderMissing, {folder, file}));
   } else if (!systemDir.empty() && fs.Size(path) > 0) {

@@ -12,6 +12,9 @@
 
 namespace gdf {
 
+/// The name of the settings file in the folder that stands for the system directory.
+inline constexpr char kSettingsFileName[] = "VirizuV5.ini";
+
 /// The folder path on line 2 of the settings file, trimmed; empty when there is no usable
 /// settings file. An empty settings file is deleted.
 Text ReadPatternFolderSetting(FileSystem& fs, const std::string& systemDirHost);
