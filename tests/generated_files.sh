@@ -1,8 +1,8 @@
 #!/bin/sh
 # generated_files.sh - Fails when a generator of tools/ would now write something other than the
-# file that the repository holds: the code page 932 tables, the case tables and the window's
-# icon. Skipped (77) without python3; the case tables are compared only where Python carries the
-# Unicode version they were made from.
+# file that the repository holds: the code page 932 tables, the case tables, the texts of the
+# message catalogue and the window's icon. Skipped (77) without python3; the case tables are
+# compared only where Python carries the Unicode version they were made from.
 #
 #   sh tests/generated_files.sh [SOURCE_DIR]
 root=${1:-$(dirname "$0")/..}
@@ -27,5 +27,6 @@ if grep -q "Unicode $unicode character" "$root/src/text/case_tables.inc"; then
 else
   echo "skip tools/gen_case_tables.py: Python carries Unicode $unicode, not the tables' version"
 fi
+check gen_catalogue.py src/messages/catalogue_texts.inc
 check make_icon.py src/app/win32/gdfconv-gui.ico
 exit "$status"

@@ -1,23 +1,46 @@
-// message_catalogue.cpp - A message looked up among the catalogue's areas and rendered in a
-// language.
+// message_catalogue.cpp - A message looked up in the catalogue and rendered in a language. The
+// texts are those of src/messages/texts/ and src/messages/help/, which tools/gen_catalogue.py
+// compiles into catalogue_texts.inc.
 #include "messages/message_catalogue.h"
 
 #include <iterator>
+#include <span>
 #include <string>
 
-#include "messages/catalogue_entries.h"
+#include "messages/system_texts.h"
 #include "platform/file_system.h"
 #include "platform/host.h"
 
 namespace gdf {
 namespace {
 
+// One message of the catalogue in both languages.
+struct CatalogueEntry {
+  MessageId id;
+  const char16_t* japanese;
+  const char16_t* english;
+};
+
+#include "messages/catalogue_texts.inc"
+
+// The system's own texts, the same in both languages.
+constexpr CatalogueEntry kSystemTexts[] = {
+    {MessageId::kConverting, messages::kConverting, messages::kConverting},
+    {MessageId::kCompleted, messages::kCompleted, messages::kCompleted},
+    {MessageId::kInvalidPath, messages::kInvalidPath, messages::kInvalidPath},
+    {MessageId::kNoSourceFile, messages::kNoSourceFile, messages::kNoSourceFile},
+    {MessageId::kCreateFolder, messages::kCreateFolder, messages::kCreateFolder},
+    {MessageId::kBadDrive, messages::kBadDrive, messages::kBadDrive},
+    {MessageId::kNoSetting, messages::kNoSetting, messages::kNoSetting},
+};
+
 // Every message's entry, by id; an id without an entry has none.
 const std::vector<const CatalogueEntry*>& EntriesById() {
   static const std::vector<const CatalogueEntry*> byId = [] {
     std::vector<const CatalogueEntry*> table(static_cast<std::size_t>(MessageId::kCount));
-    for (const auto& area : CatalogueAreas()) {
-      for (const CatalogueEntry& entry : area) table[static_cast<std::size_t>(entry.id)] = &entry;
+    for (const auto& texts :
+         {std::span<const CatalogueEntry>(kSystemTexts), std::span<const CatalogueEntry>(kTexts)}) {
+      for (const CatalogueEntry& entry : texts) table[static_cast<std::size_t>(entry.id)] = &entry;
     }
     return table;
   }();
@@ -52,13 +75,6 @@ static_assert(std::size(kFailureWords) ==
               "every kind of file failure has its words");
 
 }  // namespace
-
-std::vector<std::span<const CatalogueEntry>> CatalogueAreas() {
-  return {PathTexts(),        RunTexts(),       TableTexts(),     DryRunAndBatchTexts(),
-          CheckTexts(),       PreviewTexts(),   UsageTexts(),     UsageHelpTexts(),
-          ConvertHelpTexts(), CheckHelpTexts(), BatchHelpTexts(), PreviewHelpTexts(),
-          TablesHelpTexts()};
-}
 
 CatalogueMessage Say(MessageId id, std::initializer_list<MessageArg> args) {
   return CatalogueMessage{id, std::vector<MessageArg>(args)};

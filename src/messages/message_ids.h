@@ -1,7 +1,7 @@
 // message_ids.h - The ids of every message of the catalogue, by area.
 //
 // The core says what happened as a message id with its parameters; the catalogue holds each
-// message's text in Japanese and in English (messages/texts_*.cpp, messages/help/*.cpp).
+// message's text in Japanese and in English (messages/texts/*.txt, messages/help/*.txt).
 #pragma once
 
 namespace gdf {
