@@ -1,4 +1,4 @@
-// messages.h - The system's own texts: status line, message boxes and the question, exactly as
+// system_texts.h - The system's own texts: status line, message boxes and the question, exactly as
 // the users know them.
 #pragma once
 
