@@ -187,6 +187,10 @@ TEST(MessageCatalogueTest, ATextParameterIsNeverTranslated) {
     EXPECT_EQ(Render(message, Language::kJapanese), text);
     EXPECT_EQ(Render(message, Language::kEnglish), text);
   }
+  // A source file named "records" was once shown as 「レコード」.
+  EXPECT_NE(Render(Say(MessageId::kSourceMissing, {u"records"}), Language::kJapanese)
+                .find(u"「records」"),
+            Text::npos);
 }
 
 TEST(MessageCatalogueTest, TheFirstLocaleVariableSetChoosesTheLanguage) {
