@@ -11,8 +11,11 @@
 #include <map>
 #include <memory>
 
+#include "frontend/command_options.h"
+#include "frontend/host_settings.h"
 #include "messages/system_texts.h"
 #include "platform/host.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
 
 namespace gdf::app {
@@ -390,6 +393,34 @@ TEST_F(Form1LogicTest, ACountIntoAnotherSectionShowsTheFailureBoxAndWritesNothin
   EXPECT_EQ(std::distance(stdfs::directory_iterator(dir.path() / "work"), {}), 1);
   EXPECT_EQ(test::ReadBytes(dir / "pattern/KISHITU.TXT"), "");
   EXPECT_EQ(view.status, u"");
+}
+
+// Both windows take their settings from their command line alike: the wait for the pattern-data
+// folder in milliseconds, the program's folder as a drive path with its "\".
+TEST(WindowSettings, TakenFromTheWindowsCommandLine) {
+  test::TempDir dir;
+  const struct {
+    std::vector<std::string> args;
+    int milliseconds;
+  } cases[] = {
+      {{}, kDefaultLockWaitSeconds * 1000},
+      {{"--lock-wait", "5"}, 5000},
+      {{"--lock-wait", "0"}, 0},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = c.args;
+    args.insert(args.end(), {"--drive", "D=" + dir.path().string(), "--program-dir",
+                             dir.path().string(), "--system-dir", dir.path().string()});
+    CatalogueMessage error;
+    auto line = ParseCommandLine(args, WindowOptions().options, Operands::kRefused, error);
+    ASSERT_TRUE(line) << ToUtf8(Render(error, Language::kEnglish));
+    CompleteHostSettings(line->host);
+    const HostFileSystem fs(line->host.fileSystem);
+    const WindowSettings settings = WindowSettingsOf(*line, fs);
+    EXPECT_EQ(settings.lockWaitMilliseconds, c.milliseconds);
+    EXPECT_EQ(settings.programFolder, u"D:\\");
+    EXPECT_EQ(settings.systemDirHost, dir.path().string());
+  }
 }
 
 TEST_F(Form1LogicTest, EndClosesWithoutAQuestion) {

@@ -3,6 +3,7 @@
 
 #include <exception>
 
+#include "frontend/host_settings.h"
 #include "frontend/pattern_setting.h"
 #include "messages/system_texts.h"
 #include "run/conversion_run.h"
@@ -54,6 +55,15 @@ Text DriveLabel(const gdf::Drive& drive) {
 }
 
 }  // namespace
+
+WindowSettings WindowSettingsOf(const CommandLine& line, const FileSystem& fs) {
+  WindowSettings settings;
+  settings.systemDirHost = line.host.systemDir;
+  settings.programFolder = ProgramFolderText(fs, line.host);
+  settings.lockWaitMilliseconds =
+      LockWaitMilliseconds(line).value_or(settings.lockWaitMilliseconds);
+  return settings;
+}
 
 bool MatchesFilePattern(TextView name, TextView pattern) {
   std::size_t start = 0;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/front_end.h"
+#include "frontend/command_line.h"
 #include "platform/file_system.h"
 #include "run/conversion_run.h"
 #include "run/report.h"
@@ -73,6 +74,11 @@ struct WindowSettings {
   /// How long a run waits for another on the same tables.
   int lockWaitMilliseconds = kDefaultLockWaitSeconds * 1000;
 };
+
+/// The settings of a window from its command line, read against WindowOptions(), with the host
+/// settings completed: the system folder, the program's folder on `fs`, and the wait for the
+/// pattern-data folder.
+WindowSettings WindowSettingsOf(const CommandLine& line, const FileSystem& fs);
 
 /// Whether a file name matches a pattern of "*" and "?" ("*.gdf"), without regard to case;
 /// several patterns may be given, separated by ";".

@@ -45,17 +45,9 @@ int main(int argc, char** argv) {
   auto line =
       gdf::ParseCommandLine(args, gdf::WindowOptions().options, gdf::Operands::kRefused, error);
   if (!line) return Usage(error);
-  gdf::HostSettings& host = line->host;
-  gdf::CompleteHostSettings(host);
-  gdf::PosixFileSystem fs(host.fileSystem);
-
-  gdf::app::WindowSettings settings;
-  settings.systemDirHost = host.systemDir;
-  settings.programFolder = gdf::ProgramFolderText(fs, host);
-  settings.lockWaitMilliseconds =
-      gdf::LockWaitMilliseconds(*line).value_or(settings.lockWaitMilliseconds);
-
-  gdf::app::Form1 form(fs, settings);
+  gdf::CompleteHostSettings(line->host);
+  gdf::PosixFileSystem fs(line->host.fileSystem);
+  gdf::app::Form1 form(fs, gdf::app::WindowSettingsOf(*line, fs));
   if (!form.Form_Load()) return 1;
   form.show();
   return application.exec();

@@ -51,17 +51,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     MessageBoxW(nullptr, W(usage), W(gdf::app::kProgramTitle), MB_OK | MB_ICONINFORMATION);
     return 0;
   }
-  gdf::HostSettings& host = line->host;
-  gdf::CompleteHostSettings(host);
-  gdf::HostFileSystem fs(host.fileSystem);
-
-  gdf::app::WindowSettings settings;
-  settings.systemDirHost = host.systemDir;
-  settings.programFolder = gdf::ProgramFolderText(fs, host);
-  settings.lockWaitMilliseconds =
-      gdf::LockWaitMilliseconds(*line).value_or(settings.lockWaitMilliseconds);
-
-  auto form = std::make_unique<gdf::app::Win32Form1>(fs, settings);
+  gdf::CompleteHostSettings(line->host);
+  gdf::HostFileSystem fs(line->host.fileSystem);
+  auto form = std::make_unique<gdf::app::Win32Form1>(fs, gdf::app::WindowSettingsOf(*line, fs));
   if (!form->Create(instance)) return 1;
   // Start-up runs on the hidden window; the window is shown only when it passed.
   if (!form->Logic().Form_Load()) {
