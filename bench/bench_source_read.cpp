@@ -4,8 +4,9 @@
 #include <cstdio>
 #include <string_view>
 
-#include "common/platform.h"
 #include "common/text_file.h"
+#include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "sections/source_file.h"
 
 int main(int argc, char** argv) {
@@ -16,10 +17,10 @@ int main(int argc, char** argv) {
   }
   const char* path = argv[argc - 1];
   gdf::PosixFileSystem fs({});
-  std::string error;
+  gdf::FileError error;
   auto bytes = fs.ReadAll(fs.FromHost(path).value_or(gdf::Text()), error);
   if (!bytes) {
-    std::fprintf(stderr, "bench_source_read: %s\n", error.c_str());
+    std::fprintf(stderr, "bench_source_read: %s\n", error.text.c_str());
     return 1;
   }
   const gdf::LineFile file(std::move(*bytes), u"source");

@@ -9,9 +9,10 @@
 #include <filesystem>
 
 #include "common/cp932.h"
-#include "common/platform.h"
 #include "common/routines.h"
 #include "common/text_file.h"
+#include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "sections/depth_merge.h"
 #include "tables/lock_holder.h"
 
@@ -87,8 +88,8 @@ void BM_TakeAndGiveBackTheLock(benchmark::State& state) {
   for (auto _ : state) {
     gdf::LockError error;
     auto lock = fs.LockFolder(u"D:\\", gdf::LockMode::kExclusive, 0, error);
-    if (!lock) state.SkipWithError(error.text.c_str());
-    std::string why;
+    if (!lock) state.SkipWithError(error.reason.text.c_str());
+    gdf::FileError why;
     benchmark::DoNotOptimize(lock->WriteHolder(line, why));
   }
   std::filesystem::remove_all(folder);

@@ -15,8 +15,9 @@
 #include <vector>
 
 #include "common/cp932.h"
-#include "common/dry_run_file_system.h"
-#include "common/platform.h"
+#include "platform/dry_run_file_system.h"
+#include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "run/conversion_run.h"
 
 namespace {
@@ -88,7 +89,7 @@ class RememberedDisk : public gdf::FileSystem {
   std::int64_t Size(gdf::TextView path) const override {
     return Remember(size_, path, [&] { return disk_.Size(path); });
   }
-  std::optional<std::string> ReadAll(gdf::TextView path, std::string& error) const override {
+  std::optional<std::string> ReadAll(gdf::TextView path, gdf::FileError& error) const override {
     auto read = Remember(read_, path, [&] {
       std::string why;
       auto bytes = disk_.ReadAll(path, why);
@@ -97,14 +98,14 @@ class RememberedDisk : public gdf::FileSystem {
     error = std::move(read.second);
     return std::move(read.first);
   }
-  bool CreateFolder(gdf::TextView, std::string&) override { __builtin_trap(); }
-  bool Delete(gdf::TextView, std::string&) override { __builtin_trap(); }
-  bool Rename(gdf::TextView, gdf::TextView, std::string&) override { __builtin_trap(); }
-  std::unique_ptr<gdf::OutputFile> Open(gdf::TextView, gdf::OpenMode, std::string&) override {
+  bool CreateFolder(gdf::TextView, gdf::FileError&) override { __builtin_trap(); }
+  bool Delete(gdf::TextView, gdf::FileError&) override { __builtin_trap(); }
+  bool Rename(gdf::TextView, gdf::TextView, gdf::FileError&) override { __builtin_trap(); }
+  std::unique_ptr<gdf::OutputFile> Open(gdf::TextView, gdf::OpenMode, gdf::FileError&) override {
     __builtin_trap();
   }
   // Asked of the disk, which answers without writing anything.
-  bool CanWrite(gdf::TextView path, std::string& error) override {
+  bool CanWrite(gdf::TextView path, gdf::FileError& error) override {
     return disk_.CanWrite(path, error);
   }
   std::unique_ptr<gdf::FolderLock> LockFolder(gdf::TextView folder, int waitMilliseconds,
@@ -157,7 +158,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static RememberedDisk remembered(disk);
 
   gdf::DryRunFileSystem fs(remembered);
-  std::string error;
+  FileError error;
   const auto source = fs.Open(u"D:\\b.gdf", gdf::OpenMode::kTruncate, error);
   if (!source || !source->Write({reinterpret_cast<const char*>(data), size}, error) ||
       !source->Close(error)) {

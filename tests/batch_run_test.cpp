@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/host.h"
+#include "platform/host_file_system.h"
 #include "run/batch_run.h"
 #include "support/test_support.h"
 

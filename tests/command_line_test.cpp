@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/command_line.h"
+#include "frontend/command_line.h"
 
 namespace gdf {
 namespace {

@@ -4,8 +4,9 @@
 
 #include <filesystem>
 
-#include "common/messages.h"
-#include "common/platform.h"
+#include "messages/system_texts.h"
+#include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "run/conversion_run.h"
 #include "support/test_support.h"
 

@@ -2,32 +2,18 @@
 // characters with their default lengths, and the total scaled to 30 in single precision.
 #include <gtest/gtest.h>
 
-#include "common/platform.h"
-#include "run/run_context.h"
-#include "sections/section.h"
-#include "sections/source_file.h"
-#include "support/test_support.h"
+#include "support/section_fixture.h"
 
 namespace gdf {
 namespace {
 
-// Converts the "$C" section of `source` into a fresh folder and gives X5.TXT.
-std::string Convert(const std::string& source) {
-  test::TempDir dir;
-  HostFileSystem fs(FileSystemSettings{{{u'D', dir.path().string()}}});
-  RunReport report;
-  RunContext context(fs, report);
-  context.recordBase = u"D:\\";
-  const LineFile file(test::Cp932Lines(source), u"D:\\b.gdf");
-  const SectionHeader header = FindSection(file, "$C");
-  TextReader reader(file, header.BodyLine(file));
-  auto section = MakeSectionC();
-  section->Read(reader, header);
-  section->Write(context);
-  return test::ReadCp932(dir / "X5.TXT");
-}
+// Converts the "$C" section of `source` and gives X5.TXT.
+class CountsPerLength : public test::SectionFixture {
+ protected:
+  std::string Convert(const std::string& source) { return ConvertAndRead(source, "$C", "X5.TXT"); }
+};
 
-TEST(CountsPerLength, TotalPairs) {
+TEST_F(CountsPerLength, TotalPairs) {
   const struct {
     const char* total;
     const char* fields;  // fields 3 to 5: C1, S, L1

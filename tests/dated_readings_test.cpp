@@ -2,34 +2,21 @@
 // year from the header block.
 #include <gtest/gtest.h>
 
-#include "common/platform.h"
-#include "run/run_context.h"
-#include "sections/section.h"
-#include "sections/source_file.h"
-#include "support/test_support.h"
+#include "support/section_fixture.h"
 
 namespace gdf {
 namespace {
 
-// Converts the "$W" section of `source` into a fresh folder and gives N9.TXT.
-std::string Convert(const std::string& source, const Text& yearText = u" 1998") {
-  test::TempDir dir;
-  HostFileSystem fs(FileSystemSettings{{{u'D', dir.path().string()}}});
-  RunReport report;
-  RunContext context(fs, report);
-  context.recordBase = u"D:\\";
-  context.titleList1.assign(24, Text());
-  context.yearText = yearText;
-  const LineFile file(test::Cp932Lines(source), u"D:\\b.gdf");
-  const SectionHeader header = FindSection(file, "$W");
-  TextReader reader(file, header.BodyLine(file));
-  auto section = MakeSectionW();
-  section->Read(reader, header);
-  section->Write(context);
-  return test::ReadCp932(dir / "N9.TXT");
-}
+// Converts the "$W" section of `source` with the year of the boring and gives N9.TXT.
+class DatedReadings : public test::SectionFixture {
+ protected:
+  std::string Convert(const std::string& source, const Text& yearText = u" 1998") {
+    context->yearText = yearText;
+    return ConvertAndRead(source, "$W", "N9.TXT");
+  }
+};
 
-TEST(DatedReadings, Lines) {
+TEST_F(DatedReadings, Lines) {
   const struct {
     const char* source;
     const char* n9;

@@ -5,8 +5,10 @@
 
 #include <filesystem>
 
-#include "common/dry_run_file_system.h"
+#include "platform/dry_run_file_system.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {
@@ -24,12 +26,12 @@ class DryRunFileSystemTest : public ::testing::Test {
     return settings;
   }
   bool Write(const char16_t* path, OpenMode mode, const std::string& bytes) {
-    std::string error;
+    FileError error;
     auto file = overlay.Open(path, mode, error);
     return file && file->Write(bytes, error) && file->Close(error);
   }
   std::string Read(const char16_t* path) {
-    std::string error;
+    FileError error;
     return overlay.ReadAll(path, error).value_or("<none>");
   }
 
@@ -47,7 +49,7 @@ TEST_F(DryRunFileSystemTest, ReadsSeeTheChangesAndTheDiskStaysAsItWas) {
     return files;
   };
   const auto snapshot = before();
-  std::string error;
+  FileError error;
   ASSERT_TRUE(overlay.CreateFolder(u"D:\\OUT", error)) << error;
   ASSERT_TRUE(Write(u"D:\\out\\X1.TXT", OpenMode::kTruncate, "1\r\n2\r\n3\r\n"));
   ASSERT_TRUE(Write(u"D:\\OLD.TXT", OpenMode::kTruncate, "new\r\n"));
@@ -100,7 +102,7 @@ TEST_F(DryRunFileSystemTest, ReadsSeeTheChangesAndTheDiskStaysAsItWas) {
 }
 
 TEST_F(DryRunFileSystemTest, RefusesWhatTheDiskWouldRefuse) {
-  std::string error;
+  FileError error;
   EXPECT_FALSE(overlay.Open(u"D:\\NO\\SUCH\\X1.TXT", OpenMode::kTruncate, error));
   EXPECT_FALSE(overlay.CreateFolder(u"D:\\A\\B", error));  // the parent is missing
   EXPECT_FALSE(overlay.CreateFolder(u"D:\\old.txt", error));

@@ -173,7 +173,7 @@ TEST_F(DryRun, TakesTheLockSharedWhereThereIsALockFileAndMakesNone) {
   {
     LockError error;
     const auto held = fs->LockFolder(u"D:\\pattern", LockMode::kExclusive, 0, error);
-    ASSERT_TRUE(held) << error.text;
+    ASSERT_TRUE(held) << error.reason;
     auto waiting =
         RunGdfconv({"convert", "--dry-run", "--lock-wait", "1", "--pattern-dir", work / "pattern",
                     "--program-dir", work / "program", source, work / "out/B-1"});

@@ -47,8 +47,8 @@ TEST_F(PatternFolderLock, AWaitingRunNamesTheHolderAndFailsWhenTheWaitRunsOut) {
   for (const auto& c : cases) {
     LockError error;
     auto held = fs->LockFolder(u"D:\\pattern", LockMode::kExclusive, 0, error);
-    ASSERT_TRUE(held) << error.text;
-    std::string why;
+    ASSERT_TRUE(held) << error.reason;
+    FileError why;
     ASSERT_TRUE(held->WriteHolder(c.line, why)) << why;
 
     const auto start = std::chrono::steady_clock::now();

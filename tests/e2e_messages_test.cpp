@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "common/platform.h"
+#include "platform/file_system.h"
+#include "platform/host.h"
 #include "support/mini_json.h"
 #include "support/test_support.h"
 

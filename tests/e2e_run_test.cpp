@@ -4,7 +4,8 @@
 
 #include <filesystem>
 
-#include "common/platform.h"
+#include "platform/file_system.h"
+#include "platform/host.h"
 #include "support/test_support.h"
 
 namespace gdf {

@@ -93,8 +93,8 @@ TEST_F(Tables, NamesTheRunThatHoldsTheLock) {
   const auto fs = test::DrivesOver({{u'D', work.path().string()}});
   LockError error;
   auto held = fs->LockFolder(u"D:\\pattern", LockMode::kExclusive, 0, error);
-  ASSERT_TRUE(held) << error.text;
-  std::string why;
+  ASSERT_TRUE(held) << error.reason;
+  FileError why;
   ASSERT_TRUE(held->WriteHolder("PC-TANAKA,tanaka,4242,2026-12-09 10:02:05\r\n", why));
   const auto result = Tables_();
   EXPECT_NE(result.out.find("Lock: tanaka on PC-TANAKA has been converting since 10:02"),

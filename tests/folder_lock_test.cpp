@@ -6,7 +6,10 @@
 #include <chrono>
 #include <filesystem>
 
-#include "common/platform.h"
+#include "platform/file_system.h"
+#ifndef _WIN32
+#include "platform/posix/posix_folder_lock.h"
+#endif
 #include "support/test_support.h"
 #include "tables/lock_holder.h"
 
@@ -34,10 +37,10 @@ class FolderLockTest : public ::testing::Test {
 
 TEST_F(FolderLockTest, ExclusiveKeepsOutEveryOtherHolderAndNamesItself) {
   auto held = Lock(u"D:\\pattern\\", LockMode::kExclusive);
-  ASSERT_TRUE(held) << error.text;
+  ASSERT_TRUE(held) << error.reason;
   EXPECT_TRUE(LockFileExists());
   const LockHolder me{u"PC-TANAKA", u"tanaka", u"4242", u"2026-12-09 10:02:05"};
-  std::string why;
+  FileError why;
   ASSERT_TRUE(held->WriteHolder(HolderLine(me), why)) << why;
 
   // Another path to the same folder meets the same lock, exclusive or shared, and reads the
@@ -57,7 +60,7 @@ TEST_F(FolderLockTest, ExclusiveKeepsOutEveryOtherHolderAndNamesItself) {
   held.reset();
   EXPECT_TRUE(LockFileExists());
   EXPECT_EQ(test::ReadBytes(dir / "pattern/GDFCONV.LCK"), "");
-  EXPECT_TRUE(Lock(u"P:\\", LockMode::kExclusive)) << error.text;
+  EXPECT_TRUE(Lock(u"P:\\", LockMode::kExclusive)) << error.reason;
 }
 
 TEST_F(FolderLockTest, ReadersShareAndKeepOutAWriter) {
@@ -68,17 +71,17 @@ TEST_F(FolderLockTest, ReadersShareAndKeepOutAWriter) {
 
   Lock(u"D:\\pattern", LockMode::kExclusive).reset();  // made by a first run
   auto first = Lock(u"D:\\pattern", LockMode::kShared);
-  ASSERT_TRUE(first) << error.text;
+  ASSERT_TRUE(first) << error.reason;
   auto second = Lock(u"P:\\", LockMode::kShared);
-  ASSERT_TRUE(second) << error.text;
-  std::string why;
+  ASSERT_TRUE(second) << error.reason;
+  FileError why;
   EXPECT_TRUE(second->WriteHolder("reader\r\n", why));  // a reader writes nothing
   EXPECT_FALSE(Lock(u"D:\\pattern", LockMode::kExclusive, 50));
   EXPECT_EQ(error.kind, LockFailure::kBusy);
   EXPECT_EQ(error.holderLine, "");
   first.reset();
   second.reset();
-  EXPECT_TRUE(Lock(u"D:\\pattern", LockMode::kExclusive)) << error.text;
+  EXPECT_TRUE(Lock(u"D:\\pattern", LockMode::kExclusive)) << error.reason;
 }
 
 TEST_F(FolderLockTest, AFolderThatIsNotThereCannotBeLocked) {

@@ -6,7 +6,8 @@
 #include <filesystem>
 
 #include "common/errors.h"
-#include "common/platform.h"
+#include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "run/count_file.h"
 #include "run/header_stage.h"
 #include "run/title_files.h"

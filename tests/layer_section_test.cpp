@@ -7,10 +7,8 @@
 
 #include "common/cp932.h"
 #include "common/errors.h"
-#include "common/platform.h"
-#include "run/run_context.h"
 #include "sections/section.h"
-#include "sections/source_file.h"
+#include "support/section_fixture.h"
 #include "support/test_support.h"
 
 namespace gdf {
@@ -22,34 +20,11 @@ std::string Record(const std::string& depth, const std::string& first, const std
   return depth + "\n" + first + "\n" + second + "\nx\n" + attribute + "\nx\nx\nx\nx\n";
 }
 
-class LayerSectionTest : public ::testing::Test {
+class LayerSectionTest : public test::SectionFixture {
  protected:
-  LayerSectionTest() {
-    std::filesystem::create_directories(dir.path() / "pattern");
-    std::filesystem::create_directories(dir.path() / "out");
-    FileSystemSettings settings;
-    settings.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<HostFileSystem>(settings);
-    context = std::make_unique<RunContext>(*fs, report);
-    context->recordBase = u"D:\\out\\";
-    context->patternFolder = u"D:\\pattern\\";
-    context->programFolder = u"D:\\";
-  }
   // Reads the "$A" section of `source` (UTF-8, "\n" line ends) and writes it.
-  void Convert(const std::string& source) {
-    const LineFile file(test::Cp932Lines(source), u"D:\\b.gdf");
-    const SectionHeader header = FindSection(file, "$A");
-    auto section = MakeSectionA();
-    TextReader reader(file, header.BodyLine(file));
-    section->Read(reader, header);
-    section->Write(*context);
-  }
-  std::string X1() { return test::ReadCp932(dir / "out/X1.TXT"); }
-
-  test::TempDir dir;
-  std::unique_ptr<HostFileSystem> fs;
-  RunReport report;
-  std::unique_ptr<RunContext> context;
+  void Convert(const std::string& source) { ConvertSections(source, {"$A"}); }
+  std::string X1() { return Out("X1.TXT"); }
 };
 
 TEST_F(LayerSectionTest, NoNamedLayerGivesAnEmptyX1WithoutTables) {

@@ -8,8 +8,8 @@
 #include <set>
 #include <string>
 
-#include "common/message_catalogue.h"
-#include "common/platform.h"
+#include "messages/message_catalogue.h"
+#include "platform/file_system.h"
 
 namespace gdf {
 namespace {
@@ -83,11 +83,11 @@ TEST(MessageCatalogueTest, RendersParametersAndCounts) {
        u"  D:\\OUT\\X1.TXT（2 行）"},
       {Say(MessageId::kPathBlank, {u"my dir"}), Language::kJapanese,
        u"フォルダ名「my dir」に空白が含まれています。パスに空白は使えません。"},
-      // Words that the core and the file systems give in English are Japanese in Japanese.
-      {Say(MessageId::kOverflow16, {u"a text length"}), Language::kJapanese,
+      // Words that the core and the file systems give as messages are Japanese in Japanese.
+      {Say(MessageId::kOverflow16, {Say(MessageId::kWhatTextLength)}), Language::kJapanese,
        u"オーバーフロー：文字列の長さ が 16 ビットの範囲（32767）を超えています。"},
-      {Say(MessageId::kCannotWriteFile, {u"No space left on device"}), Language::kJapanese,
-       u"ファイルに書き込めません：ディスクの空き容量が足りません。"},
+      {Say(MessageId::kCannotWriteFile, {ReasonOf(Failed(FileFailure::kDiskFull))}),
+       Language::kJapanese, u"ファイルに書き込めません：ディスクの空き容量が足りません。"},
       // A missing parameter renders empty rather than failing.
       {Say(MessageId::kPathDriveNotMapped), Language::kEnglish, u"Drive : is not mapped."},
   };
@@ -98,7 +98,7 @@ TEST(MessageCatalogueTest, RendersParametersAndCounts) {
 // a section's count is a word of the language.
 TEST(MessageCatalogueTest, RendersSentences) {
   const std::vector<CatalogueMessage> sentences = {
-      Say(MessageId::kCheckCountPastEnd, {u"3", u"1", u"records"}),
+      Say(MessageId::kCheckCountPastEnd, {u"3", u"1", Say(MessageId::kUnitRecords)}),
       Say(MessageId::kCheckRunStopsHere)};
   EXPECT_EQ(RenderSentences(sentences, Language::kEnglish),
             u"The count 3 promises more records than the 1 that stand after the tag line: the "
@@ -139,23 +139,58 @@ class LocaleEnvironment {
 };
 
 // A Japanese failure text is Japanese throughout: the reasons the file systems give are put into
-// Japanese with it; English keeps them as they are, and a reason not known stands as given.
+// Japanese with it by their kind; English says them in English, and a reason of no known kind
+// stands in the system's own words.
 TEST(MessageCatalogueTest, SystemReasonsInTheLanguageOfTheText) {
   const struct {
-    const char* reason;
+    FileError reason;
+    const char16_t* english;
     const char16_t* japanese;
   } cases[] = {
-      {file_reason::kNoSuchFile, u"ファイルまたはフォルダがありません"},
-      {file_reason::kNotAFolder, u"パスの途中がフォルダではなくファイルです"},
-      {"Permission denied", u"アクセス権がありません"},
-      {"the file is in use by another program", u"ほかのプログラムがファイルを使用中です"},
-      {"Windows error 1234", u"Windows error 1234"},
+      {Failed(FileFailure::kNoSuchFile), u"No such file or directory",
+       u"ファイルまたはフォルダがありません"},
+      {Failed(FileFailure::kNotAFolder), u"Not a directory",
+       u"パスの途中がフォルダではなくファイルです"},
+      {{FileFailure::kPermissionDenied, 13, "Permission denied"},
+       u"Permission denied",
+       u"アクセス権がありません"},
+      {{FileFailure::kInUse, 32, "The process cannot access the file"},
+       u"the file is in use by another program",
+       u"ほかのプログラムがファイルを使用中です"},
+      {{FileFailure::kOther, 1234, "Windows error 1234"},
+       u"Windows error 1234",
+       u"Windows error 1234"},
   };
   for (const auto& c : cases) {
-    const CatalogueMessage message = Say(MessageId::kCannotWriteFile, {FromUtf8(c.reason)});
-    EXPECT_NE(Render(message, Language::kJapanese).find(c.japanese), Text::npos) << c.reason;
-    EXPECT_NE(Render(message, Language::kEnglish).find(FromUtf8(c.reason)), Text::npos);
+    const CatalogueMessage message = Say(MessageId::kCannotWriteFile, {ReasonOf(c.reason)});
+    EXPECT_NE(Render(message, Language::kJapanese).find(c.japanese), Text::npos) << c.reason.text;
+    EXPECT_NE(Render(message, Language::kEnglish).find(c.english), Text::npos) << c.reason.text;
   }
+}
+
+// Every kind of failure has words of its own in both languages, and no two kinds share them.
+TEST(MessageCatalogueTest, EveryKindOfFileFailureHasItsOwnWords) {
+  std::set<Text> english;
+  for (int kind = 1; kind <= static_cast<int>(FileFailure::kNameNotAllowed); ++kind) {
+    const CatalogueMessage words = ReasonOf({static_cast<FileFailure>(kind), 0, "system words"});
+    EXPECT_NE(words.id, MessageId::kPlainText) << kind;
+    EXPECT_FALSE(Render(words, Language::kJapanese).empty()) << kind;
+    EXPECT_TRUE(english.insert(Render(words, Language::kEnglish)).second) << kind;
+  }
+}
+
+// A parameter given as text stands as it is, in every language, whatever it says: a file or a
+// name that happens to read like a reason or a unit is not translated.
+TEST(MessageCatalogueTest, ATextParameterIsNeverTranslated) {
+  for (const char16_t* text : {u"Permission denied", u"records", u"a counter", u"it is a folder"}) {
+    const CatalogueMessage message = Say(MessageId::kPlainText, {Text(text)});
+    EXPECT_EQ(Render(message, Language::kJapanese), text);
+    EXPECT_EQ(Render(message, Language::kEnglish), text);
+  }
+  // A source file named "records" was once shown as 「レコード」.
+  EXPECT_NE(Render(Say(MessageId::kSourceMissing, {u"records"}), Language::kJapanese)
+                .find(u"「records」"),
+            Text::npos);
 }
 
 TEST(MessageCatalogueTest, TheFirstLocaleVariableSetChoosesTheLanguage) {

@@ -150,7 +150,7 @@ TEST(Counters, OverflowBeyond32767IsAnError) {
   Increment16(counter);
   EXPECT_EQ(counter, 32767);
   EXPECT_THROW(Increment16(counter), RunError);
-  EXPECT_THROW(CheckedInt16(32768, "count"), RunError);
+  EXPECT_THROW(CheckedInt16(32768, MessageId::kWhatCounter), RunError);
 }
 
 }  // namespace

@@ -6,10 +6,8 @@
 #include <filesystem>
 
 #include "common/errors.h"
-#include "common/platform.h"
-#include "run/run_context.h"
 #include "sections/section.h"
-#include "sections/source_file.h"
+#include "support/section_fixture.h"
 #include "support/test_support.h"
 
 namespace gdf {
@@ -23,41 +21,14 @@ std::string Row(const std::string& depth, std::vector<std::string> columns) {
   return row + "-\n";
 }
 
-class ObservationColumnsTest : public ::testing::Test {
+class ObservationColumnsTest : public test::SectionFixture {
  protected:
-  ObservationColumnsTest() {
-    std::filesystem::create_directories(dir.path() / "pattern");
-    std::filesystem::create_directories(dir.path() / "out");
-    FileSystemSettings settings;
-    settings.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<HostFileSystem>(settings);
-    context = std::make_unique<RunContext>(*fs, report);
-    context->recordBase = u"D:\\out\\";
-    context->patternFolder = u"D:\\pattern\\";
-    context->l4 = {{u"7", u"C"}, {u"3", u"M"}};
-  }
+  ObservationColumnsTest() { context->l4 = {{u"7", u"C"}, {u"3", u"M"}}; }
   // Reads a "$S" section of `rows` and writes its files.
   void Convert(const std::string& rows) {
     const int count = static_cast<int>(std::count(rows.begin(), rows.end(), '\n')) / 9;
-    const LineFile file(test::Cp932Lines("$S" + std::to_string(count) + "\n" + rows), u"D:\\b.gdf");
-    const SectionHeader header = FindSection(file, "$S");
-    auto section = MakeSectionS();
-    TextReader reader(file, header.BodyLine(file));
-    section->Read(reader, header);
-    section->Write(*context);
+    ConvertSections("$S" + std::to_string(count) + "\n" + rows, {"$S"});
   }
-  void Table(const std::string& name, const std::string& bytes) {
-    test::WriteBytes(dir / ("pattern/" + name), bytes);
-  }
-  std::string TableText(const std::string& name) {
-    return test::ReadCp932(dir / ("pattern/" + name));
-  }
-  std::string Out(const std::string& name) { return test::ReadCp932(dir / ("out/" + name)); }
-
-  test::TempDir dir;
-  std::unique_ptr<HostFileSystem> fs;
-  RunReport report;
-  std::unique_ptr<RunContext> context;
 };
 
 TEST_F(ObservationColumnsTest, RangeMarks) {

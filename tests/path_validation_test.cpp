@@ -2,9 +2,10 @@
 // and that only a missing drive letter is reported to the user.
 #include <gtest/gtest.h>
 
-#include "common/messages.h"
 #include "common/path_validation.h"
-#include "common/platform.h"
+#include "messages/system_texts.h"
+#include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
 
 namespace gdf {

@@ -5,8 +5,9 @@
 
 #include <filesystem>
 
-#include "common/platform.h"
-#include "run/pattern_setting.h"
+#include "frontend/pattern_setting.h"
+#include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
 
 namespace gdf {

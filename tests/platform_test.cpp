@@ -4,7 +4,9 @@
 
 #include <filesystem>
 
-#include "common/platform.h"
+#include "platform/file_system.h"
+#include "platform/host.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
 
 namespace gdf {
@@ -72,7 +74,7 @@ TEST_F(PlatformTest, CaseInsensitiveNamesAndListings) {
   EXPECT_EQ(fs->Size(u"D:\\work\\sub\\data.txt"), 1);
 
   // Writing a name that exists in another case writes that file.
-  std::string error;
+  FileError error;
   auto file = fs->Open(u"D:\\work\\sub\\DATA.TXT", OpenMode::kTruncate, error);
   ASSERT_TRUE(file);
   ASSERT_TRUE(file->Write("abc", error));

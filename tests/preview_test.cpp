@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "common/cp932.h"
-#include "common/messages.h"
-#include "run/preview.h"
-#include "run/preview_svg.h"
+#include "messages/system_texts.h"
+#include "preview/preview.h"
+#include "preview/preview_svg.h"
 
 namespace gdf {
 namespace {

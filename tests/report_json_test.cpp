@@ -5,7 +5,7 @@
 
 #include <limits>
 
-#include "common/json_writer.h"
+#include "messages/json_writer.h"
 #include "run/report_json.h"
 #include "support/mini_json.h"
 

@@ -6,6 +6,7 @@
 #include "common/numbers.h"
 #include "common/routines.h"
 #include "common/utility_library.h"
+#include "text/letter_case.h"
 
 namespace gdf {
 namespace {

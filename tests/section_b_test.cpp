@@ -6,11 +6,8 @@
 #include <filesystem>
 
 #include "common/errors.h"
-#include "common/platform.h"
-#include "run/run_context.h"
 #include "sections/section.h"
-#include "sections/section_table.h"
-#include "sections/source_file.h"
+#include "support/section_fixture.h"
 #include "support/test_support.h"
 
 namespace gdf {
@@ -39,41 +36,15 @@ int Records(const std::string& body, int linesPerRecord) {
   return static_cast<int>(std::count(body.begin(), body.end(), '\n')) / linesPerRecord;
 }
 
-class SectionBTest : public ::testing::Test {
+class SectionBTest : public test::SectionFixture {
  protected:
-  SectionBTest() {
-    std::filesystem::create_directories(dir.path() / "out");
-    FileSystemSettings settings;
-    settings.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<HostFileSystem>(settings);
-    context = std::make_unique<RunContext>(*fs, report);
-    context->recordBase = u"D:\\out\\";
-    context->titleList1.assign(24, Text());
-  }
   // Reads and writes the "$U" section (when `uBody` is not empty) and then the "$B" section, as
   // the run does.
   void Convert(const std::string& bBody, const std::string& uBody = {}) {
-    const std::string source = "$U" + std::to_string(Records(uBody, 2)) + "\n" + uBody + "$B" +
-                               std::to_string(Records(bBody, 10)) + "\n" + bBody;
-    const LineFile file(test::Cp932Lines(source), u"D:\\b.gdf");
-    std::vector<std::unique_ptr<Section>> sections;
-    for (const char* tag : {"$U", "$B"}) {
-      const SectionHeader header = FindSection(file, tag);
-      if (!header.Present()) continue;
-      sections.push_back(FindSectionKind(tag)->make());
-      TextReader reader(file, header.BodyLine(file));
-      sections.back()->Read(reader, header);
-    }
-    if (sections.size() == 2) sections[1]->TakeHandedList(sections[0]->HandedList());
-    for (auto& section : sections) section->Write(*context);
+    ConvertSections("$U" + std::to_string(Records(uBody, 2)) + "\n" + uBody + "$B" +
+                        std::to_string(Records(bBody, 10)) + "\n" + bBody,
+                    {"$U", "$B"});
   }
-  std::string Out(const std::string& name) { return test::ReadCp932(dir / ("out/" + name)); }
-  bool Written(const std::string& name) { return test::Exists(dir / ("out/" + name)); }
-
-  test::TempDir dir;
-  std::unique_ptr<HostFileSystem> fs;
-  RunReport report;
-  std::unique_ptr<RunContext> context;
 };
 
 TEST_F(SectionBTest, N8Dates) {

@@ -4,10 +4,8 @@
 
 #include <filesystem>
 
-#include "common/platform.h"
-#include "run/run_context.h"
 #include "sections/section.h"
-#include "sections/source_file.h"
+#include "support/section_fixture.h"
 #include "support/test_support.h"
 
 namespace gdf {
@@ -19,40 +17,19 @@ std::string Record(const std::string& depth, const std::string& column1, const s
   return depth + "\n" + column1 + "\n" + column2 + "\n" + column3 + "\n";
 }
 
-class SectionHTest : public ::testing::Test {
+class SectionHTest : public test::SectionFixture {
  protected:
-  SectionHTest() {
-    std::filesystem::create_directories(dir.path() / "pattern");
-    std::filesystem::create_directories(dir.path() / "out");
-    FileSystemSettings settings;
-    settings.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<HostFileSystem>(settings);
-    context = std::make_unique<RunContext>(*fs, report);
-    context->recordBase = u"D:\\out\\";
-    context->patternFolder = u"D:\\pattern\\";
-  }
   // Reads the "$H" section made of `records` and writes R72.TXT.
   void Convert(const std::string& records) {
     const int count = static_cast<int>(std::count(records.begin(), records.end(), '\n')) / 4;
-    const LineFile file(test::Cp932Lines("$H" + std::to_string(count) + "\n" + records),
-                        u"D:\\b.gdf");
-    const SectionHeader header = FindSection(file, "$H");
-    auto section = MakeSectionH();
-    TextReader reader(file, header.BodyLine(file));
-    section->Read(reader, header);
-    section->Write(*context);
+    ConvertSections("$H" + std::to_string(count) + "\n" + records, {"$H"});
   }
   void Tables(const std::string& l18, const std::string& l18b) {
     test::WriteBytes(dir / "pattern/L18.txt", l18);
     test::WriteBytes(dir / "pattern/L18b.txt", l18b);
   }
-  std::string R72() { return test::ReadCp932(dir / "out/R72.TXT"); }
+  std::string R72() { return Out("R72.TXT"); }
   std::string Table(const std::string& name) { return test::ReadBytes(dir / ("pattern/" + name)); }
-
-  test::TempDir dir;
-  std::unique_ptr<HostFileSystem> fs;
-  RunReport report;
-  std::unique_ptr<RunContext> context;
 };
 
 TEST_F(SectionHTest, ColumnsMergedByDepth) {

@@ -4,10 +4,8 @@
 
 #include <filesystem>
 
-#include "common/platform.h"
-#include "run/run_context.h"
 #include "sections/section.h"
-#include "sections/source_file.h"
+#include "support/section_fixture.h"
 #include "support/test_support.h"
 
 namespace gdf {
@@ -19,31 +17,13 @@ std::string Record(const std::string& depth1, const std::string& reading, const 
   return depth1 + "\n" + reading + "\n" + depth2 + "\n" + first2 + "\n" + second2 + "\n";
 }
 
-class SectionOTest : public ::testing::Test {
+class SectionOTest : public test::SectionFixture {
  protected:
-  SectionOTest() {
-    std::filesystem::create_directories(dir.path() / "out");
-    FileSystemSettings settings;
-    settings.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<HostFileSystem>(settings);
-    context = std::make_unique<RunContext>(*fs, report);
-    context->recordBase = u"D:\\out\\";
-  }
   // Reads the "$O" section of `source` (UTF-8, "\n" line ends) and writes R41.TXT.
   std::string Convert(const std::string& source) {
-    const LineFile file(test::Cp932Lines(source), u"D:\\b.gdf");
-    const SectionHeader header = FindSection(file, "$O");
-    auto section = MakeSectionO();
-    TextReader reader(file, header.BodyLine(file));
-    section->Read(reader, header);
-    section->Write(*context);
-    return test::ReadCp932(dir / "out/R41.TXT");
+    ConvertSections(source, {"$O"});
+    return Out("R41.TXT");
   }
-
-  test::TempDir dir;
-  std::unique_ptr<HostFileSystem> fs;
-  RunReport report;
-  std::unique_ptr<RunContext> context;
 };
 
 TEST_F(SectionOTest, Lines) {

@@ -6,7 +6,8 @@
 #include <filesystem>
 
 #include "common/errors.h"
-#include "common/platform.h"
+#include "platform/file_system.h"
+#include "platform/host_file_system.h"
 #include "run/run_context.h"
 #include "support/test_support.h"
 #include "tables/soil_names.h"

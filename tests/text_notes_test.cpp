@@ -3,32 +3,18 @@
 // line that ends the section.
 #include <gtest/gtest.h>
 
-#include "common/platform.h"
-#include "run/run_context.h"
-#include "sections/source_file.h"
-#include "sections/section.h"
-#include "support/test_support.h"
+#include "support/section_fixture.h"
 
 namespace gdf {
 namespace {
 
 // Converts the "$K" section of `source` ("\t" lines end records) and gives X12.TXT.
-std::string Convert(const std::string& source) {
-  test::TempDir dir;
-  HostFileSystem fs(FileSystemSettings{{{u'D', dir.path().string()}}});
-  RunReport report;
-  RunContext context(fs, report);
-  context.recordBase = u"D:\\";
-  const LineFile file(test::Cp932Lines(source), u"D:\\b.gdf");
-  const SectionHeader header = FindSection(file, "$K");
-  TextReader reader(file, header.BodyLine(file));
-  auto section = MakeSectionK();
-  section->Read(reader, header);
-  section->Write(context);
-  return test::ReadCp932(dir / "X12.TXT");
-}
+class TextNotes : public test::SectionFixture {
+ protected:
+  std::string Convert(const std::string& source) { return ConvertAndRead(source, "$K", "X12.TXT"); }
+};
 
-TEST(TextNotes, Notes) {
+TEST_F(TextNotes, Notes) {
   const struct {
     const char* why;
     std::string source;
@@ -59,7 +45,7 @@ TEST(TextNotes, Notes) {
   for (const auto& c : cases) EXPECT_EQ(Convert(c.source), c.x12) << c.why;
 }
 
-TEST(TextNotes, TheLargestCountDoesNotOverflow) {
+TEST_F(TextNotes, TheLargestCountDoesNotOverflow) {
   std::string source = "$K32767\n1\nx\n";
   for (int i = 0; i < 40; ++i) source += "a\n";
   EXPECT_EQ(Convert(source + "\t\n$O\n").substr(0, 16), "  1,   0.00,\"a\\a");

@@ -10,13 +10,21 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "common/host_settings.h"
-#include "common/platform.h"
-#include "common/routines.h"
+#include "frontend/host_settings.h"
+#include "messages/message_catalogue.h"
+#include "platform/file_system.h"
+#include "platform/host.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
+#include "text/letter_case.h"
 
 namespace gdf {
 namespace {
+
+// What a failure says in English, as the run's messages say it.
+std::string InEnglish(const FileError& error) {
+  return ToUtf8(Render(ReasonOf(error), Language::kEnglish));
+}
 
 using test::TempDir;
 
@@ -32,7 +40,7 @@ class WindowsPlatformTest : public ::testing::Test {
     settings.drives[u'D'] = HostPathText(dir.path());
     fs = std::make_unique<HostFileSystem>(settings);
   }
-  bool WriteFile(const Text& path, const std::string& bytes, std::string& error) {
+  bool WriteFile(const Text& path, const std::string& bytes, FileError& error) {
     auto file = fs->Open(path, OpenMode::kTruncate, error);
     return file && file->Write(bytes, error) && file->Close(error);
   }
@@ -46,7 +54,7 @@ TEST_F(WindowsPlatformTest, BytesAsTheyAre) {
       "a\r\nb\nc\x1A"
       "d\r\n\x1A\x1A",
       12);
-  std::string error;
+  FileError error;
   ASSERT_TRUE(WriteFile(u"D:\\RAW.TXT", bytes, error)) << error;
   EXPECT_EQ(fs->Size(u"D:\\raw.txt"), 12);
   EXPECT_EQ(fs->ReadAll(u"D:\\raw.txt", error).value_or("<none>"), bytes);
@@ -57,7 +65,7 @@ TEST_F(WindowsPlatformTest, BytesAsTheyAre) {
 }
 
 TEST_F(WindowsPlatformTest, JapaneseAndLongNames) {
-  std::string error;
+  FileError error;
   ASSERT_TRUE(fs->CreateFolder(u"D:\\現場１", error)) << error;
   ASSERT_TRUE(WriteFile(u"D:\\現場１\\柱状図.TXT", "x\r\n", error)) << error;
   EXPECT_TRUE(std::filesystem::exists(dir.path() / u8"現場１" / u8"柱状図.TXT"));
@@ -81,7 +89,7 @@ TEST_F(WindowsPlatformTest, JapaneseAndLongNames) {
 }
 
 TEST_F(WindowsPlatformTest, RefusalsNameTheirCause) {
-  std::string error;
+  FileError error;
   ASSERT_TRUE(WriteFile(u"D:\\X1.TXT", "old\r\n", error)) << error;
 
   // Another program holds the file open without sharing it.
@@ -90,23 +98,23 @@ TEST_F(WindowsPlatformTest, RefusalsNameTheirCause) {
       CreateFileW(host.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   EXPECT_FALSE(fs->Open(u"D:\\X1.TXT", OpenMode::kTruncate, error));
-  EXPECT_EQ(error, "the file is in use by another program");
+  EXPECT_EQ(InEnglish(error), "the file is in use by another program");
   CloseHandle(held);
 
   // A folder under a file: one of its folders is a file, as a POSIX host says it.
   EXPECT_FALSE(fs->CreateFolder(u"D:\\X1.TXT\\SUB", error));
-  EXPECT_EQ(error, file_reason::kNotAFolder);
+  EXPECT_EQ(error.kind, FileFailure::kNotAFolder);
   EXPECT_FALSE(fs->Open(u"D:\\X1.TXT\\SUB\\X3.TXT", OpenMode::kTruncate, error));
-  EXPECT_EQ(error, file_reason::kNotAFolder);
+  EXPECT_EQ(error.kind, FileFailure::kNotAFolder);
   ASSERT_TRUE(fs->CreateFolder(u"D:\\OUT", error)) << error;
   EXPECT_FALSE(fs->Open(u"D:\\OUT", OpenMode::kTruncate, error));
-  EXPECT_EQ(error, file_reason::kIsAFolder);
+  EXPECT_EQ(error.kind, FileFailure::kIsAFolder);
 
   // Names with characters that Windows forbids.
   for (const char16_t* name : {u"D:\\A<B.TXT", u"D:\\A|B.TXT", u"D:\\A\"B.TXT"}) {
-    error.clear();
+    error = {};
     EXPECT_FALSE(fs->Open(name, OpenMode::kTruncate, error)) << ToUtf8(name);
-    EXPECT_FALSE(error.empty());
+    EXPECT_NE(error, FileError{});
   }
 }
 
@@ -115,7 +123,7 @@ TEST_F(WindowsPlatformTest, RefusalsNameTheirCause) {
 TEST_F(WindowsPlatformTest, ARunStopsAtARecordFileHeldByAnotherProgram) {
   std::filesystem::copy(test::SourceDir() + "/data/pattern", dir.path() / "pattern",
                         std::filesystem::copy_options::recursive);
-  std::string error;
+  FileError error;
   ASSERT_TRUE(fs->CreateFolder(u"D:\\OUT", error)) << error;
   ASSERT_TRUE(WriteFile(u"D:\\OUT\\X3.TXT", "old\r\n", error)) << error;
   const std::wstring host = Wide(*fs->ToHost(u"D:\\OUT\\X3.TXT"));
@@ -149,7 +157,7 @@ TEST_F(WindowsPlatformTest, ATargetNameWindowsForbidsStopsTheRun) {
 }
 
 TEST_F(WindowsPlatformTest, AReadOnlyFileIsNotWritten) {
-  std::string error;
+  FileError error;
   ASSERT_TRUE(WriteFile(u"D:\\X1.TXT", "old\r\n", error)) << error;
   const std::wstring host = Wide(*fs->ToHost(u"D:\\X1.TXT"));
   ASSERT_TRUE(SetFileAttributesW(host.c_str(), FILE_ATTRIBUTE_READONLY));
@@ -161,7 +169,7 @@ TEST_F(WindowsPlatformTest, AReadOnlyFileIsNotWritten) {
     GTEST_SKIP() << "this host lets the read-only file be written (wine run by root)";
   }
   EXPECT_FALSE(fs->Open(u"D:\\X1.TXT", OpenMode::kTruncate, error));
-  EXPECT_NE(error.find("access is denied"), std::string::npos) << error;
+  EXPECT_NE(InEnglish(error).find("access is denied"), std::string::npos) << error;
   SetFileAttributesW(host.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(fs->ReadAll(u"D:\\X1.TXT", error).value_or("<none>"), "old\r\n");
 }
@@ -185,7 +193,7 @@ TEST_F(WindowsPlatformTest, DrivesAndCurrentFolders) {
   EXPECT_FALSE(fs->Absolute(Text{absent, u':', u'\\'}));
 
   // Each drive keeps its own current folder.
-  std::string error;
+  FileError error;
   ASSERT_TRUE(fs->CreateFolder(u"D:\\WORK", error)) << error;
   ASSERT_TRUE(fs->SetCurrentFolder(u"D:\\WORK"));
   ASSERT_TRUE(fs->SetCurrentDrive(u'C'));

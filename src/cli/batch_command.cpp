@@ -11,13 +11,15 @@
 #include <string>
 #include <vector>
 
-#include "cli/batch_preview.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "common/command_line.h"
-#include "common/host_settings.h"
-#include "common/messages.h"
 #include "common/path_validation.h"
+#include "frontend/command_line.h"
+#include "frontend/host_settings.h"
+#include "messages/system_texts.h"
+#include "platform/console.h"
+#include "platform/host_file_system.h"
+#include "preview/batch_preview.h"
 #include "run/batch_run.h"
 #include "run/report_json.h"
 
@@ -33,13 +35,6 @@ constexpr support::HostWords kBatchWords[] = {
 int Usage(const CatalogueMessage& why, Language language) {
   return support::UsageError("gdfconv batch", why, language);
 }
-
-const std::vector<OptionRule> kBatchOptions = {
-    Valued("--pattern-dir"),   Valued("--target-root"), Valued("--list"),
-    Valued("--report"),        Valued("--preview-dir"), LockWaitOption(),
-    Switch("--yes", "-y"),     Switch("--quiet", "-q"), Switch("--dry-run", "-n"),
-    support::LanguageOption(),
-};
 
 // Says why the batch does not start; returns its exit status.
 int PrintRefusal(const BatchRefusal& refusal, const std::string& listFile, Language language) {
@@ -233,7 +228,7 @@ void PrintSummary(const std::vector<BatchEntry>& entries, double seconds, bool q
 int RunBatchCommand(const std::vector<std::string>& args) {
   const Language language = LanguageOfArguments(args);
   CatalogueMessage error;
-  auto line = ParseCommandLine(args, kBatchOptions, Operands::kTaken, error);
+  auto line = ParseCommandLine(args, BatchOptions().options, Operands::kTaken, error);
   if (!line) return Usage(error, language);
   if (line->help) {
     std::cout << support::HelpForThisHost(MessageId::kHelpBatch, kBatchWords, language);

@@ -8,9 +8,10 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "common/command_line.h"
-#include "common/host_settings.h"
-#include "common/json_writer.h"
+#include "frontend/command_line.h"
+#include "frontend/host_settings.h"
+#include "messages/json_writer.h"
+#include "platform/host_file_system.h"
 #include "run/report_json.h"
 #include "run/source_check.h"
 
@@ -49,7 +50,7 @@ void PrintCheck(std::ostream& out, const std::string& label, const SourceCheck& 
     for (const SectionFound& section : check.sections) {
       out << "  " << std::left << std::setw(4) << section.tag << std::right << std::setw(6)
           << section.line << std::setw(9) << CountShown(section) << std::setw(9) << section.present
-          << " " << support::Said(FromAscii(section.unit), language);
+          << " " << support::Said(Say(section.unitWord), language);
       if (!section.converted) out << support::Said(Say(MessageId::kCheckNotConverted), language);
       out << "\n";
     }
@@ -68,16 +69,9 @@ void PrintCheck(std::ostream& out, const std::string& label, const SourceCheck& 
 }  // namespace
 
 int RunCheckCommand(const std::vector<std::string>& args) {
-  const std::vector<OptionRule> options = {
-      Valued("--format")
-          .Missing(Say(MessageId::kUsageFormat))
-          .Checked([](const std::string& value) { return value == "text" || value == "json"; },
-                   Say(MessageId::kUsageFormat)),
-      support::LanguageOption(),
-  };
   const Language language = LanguageOfArguments(args);
   CatalogueMessage error;
-  auto line = ParseCommandLine(args, options, Operands::kTaken, error);
+  auto line = ParseCommandLine(args, CheckOptions().options, Operands::kTaken, error);
   if (!line) return Usage(error, language);
   if (line->help) {
     std::cout << support::HelpForThisHost(MessageId::kHelpCheck, kCheckWords,

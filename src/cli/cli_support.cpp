@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "common/messages.h"
+#include "frontend/pattern_setting.h"
+#include "messages/system_texts.h"
+#include "platform/host.h"
 #include "run/conversion_run.h"
-#include "run/pattern_setting.h"
 
 namespace gdf::cli::support {
 namespace {
@@ -70,13 +71,6 @@ CatalogueMessage Describe(const PlannedFile& file) {
 }
 
 }  // namespace
-
-OptionRule LanguageOption() {
-  return Valued("--lang")
-      .Missing(Say(MessageId::kUsageLanguage))
-      .Checked([](const std::string& value) { return value == "ja" || value == "en"; },
-               Say(MessageId::kUsageLanguage));
-}
 
 int UsageError(const std::string& command, const CatalogueMessage& why, Language language) {
   std::cerr << command << ": " << Said(why, language) << "\n"

@@ -10,17 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "common/command_line.h"
-#include "common/host_settings.h"
-#include "common/message_catalogue.h"
 #include "common/path_validation.h"
-#include "common/platform.h"
+#include "frontend/command_line.h"
+#include "frontend/command_options.h"
+#include "frontend/host_settings.h"
+#include "messages/message_catalogue.h"
+#include "platform/file_system.h"
 #include "run/dry_run.h"
 
 namespace gdf::cli::support {
-
-/// "--lang ja|en", which every command takes: the language of the program's own messages.
-OptionRule LanguageOption();
 
 /// Prints a usage error of `command` ("gdfconv convert") and where its options are explained;
 /// returns the exit status of a usage error.

@@ -8,12 +8,15 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/terminal_front_end.h"
-#include "common/command_line.h"
-#include "common/host_settings.h"
+#include "frontend/command_line.h"
+#include "frontend/host_settings.h"
+#include "platform/console.h"
+#include "platform/host.h"
+#include "platform/host_file_system.h"
+#include "preview/preview.h"
+#include "preview/preview_svg.h"
 #include "run/conversion_run.h"
 #include "run/dry_run.h"
-#include "run/preview.h"
-#include "run/preview_svg.h"
 #include "run/report_json.h"
 
 namespace gdf::cli {
@@ -23,17 +26,6 @@ namespace {
 constexpr support::HostWords kConvertWords[] = {
     {"@PATHS@", MessageId::kHelpConvertPathsPosix, MessageId::kHelpConvertPathsWindows},
     {"@EXAMPLES@", MessageId::kHelpConvertExamplesPosix, MessageId::kHelpConvertExamplesWindows},
-};
-
-const std::vector<OptionRule> kConvertOptions = {
-    Switch("--yes", "-y"),
-    Switch("--quiet", "-q"),
-    Switch("--dry-run", "-n"),
-    Valued("--report").Missing(Say(MessageId::kUsageNeedsFileName, {u"--report"})),
-    Valued("--preview").Missing(Say(MessageId::kUsageNeedsFileName, {u"--preview"})),
-    LockWaitOption(),
-    Valued("--pattern-dir"),
-    support::LanguageOption(),
 };
 
 int Usage(const CatalogueMessage& why, Language language) {
@@ -58,7 +50,7 @@ void PrintReport(const RunReport& report, Language language) {
 int RunConvertCommand(const std::vector<std::string>& args) {
   const Language language = LanguageOfArguments(args);
   CatalogueMessage error;
-  auto line = ParseCommandLine(args, kConvertOptions, Operands::kTaken, error);
+  auto line = ParseCommandLine(args, ConvertOptions().options, Operands::kTaken, error);
   if (!line) return Usage(error, language);
   if (line->help) {
     std::cout << support::HelpForThisHost(MessageId::kHelpConvert, kConvertWords, language);

@@ -4,10 +4,11 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "common/command_line.h"
-#include "common/message_catalogue.h"
-#include "common/platform.h"
-#include "common/text.h"
+#include "frontend/command_line.h"
+#include "messages/message_catalogue.h"
+#include "platform/console.h"
+#include "platform/file_system.h"
+#include "text/text.h"
 
 namespace {
 

@@ -8,11 +8,12 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/terminal_front_end.h"
-#include "common/command_line.h"
-#include "common/host_settings.h"
+#include "frontend/command_line.h"
+#include "frontend/host_settings.h"
+#include "platform/host_file_system.h"
+#include "preview/preview.h"
+#include "preview/preview_svg.h"
 #include "run/batch_run.h"
-#include "run/preview.h"
-#include "run/preview_svg.h"
 
 namespace gdf::cli {
 namespace {
@@ -25,11 +26,6 @@ constexpr support::HostWords kPreviewWords[] = {
 int Usage(const CatalogueMessage& why, Language language) {
   return support::UsageError("gdfconv preview", why, language);
 }
-
-const std::vector<OptionRule> kPreviewOptions = {
-    Valued("--pattern-dir"), Valued("--output"),        Valued("-o").Into("--output"),
-    Valued("--target"),      support::LanguageOption(),
-};
 
 // The folder a preview is made for when none is given: the source's stem beside the drive's
 // root, which the overlay makes up without creating it.
@@ -49,7 +45,7 @@ Text DefaultTarget(const Text& source, const FileSystem& fs) {
 int RunPreviewCommand(const std::vector<std::string>& args) {
   const Language language = LanguageOfArguments(args);
   CatalogueMessage error;
-  auto line = ParseCommandLine(args, kPreviewOptions, Operands::kTakenUndashed, error);
+  auto line = ParseCommandLine(args, PreviewOptions().options, Operands::kTakenUndashed, error);
   if (!line) return Usage(error, language);
   if (line->help) {
     std::cout << support::HelpForThisHost(MessageId::kHelpPreview, kPreviewWords, language);

@@ -6,9 +6,10 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "common/command_line.h"
-#include "common/host_settings.h"
-#include "common/json_writer.h"
+#include "frontend/command_line.h"
+#include "frontend/host_settings.h"
+#include "messages/json_writer.h"
+#include "platform/host_file_system.h"
 #include "tables/table_health.h"
 
 namespace gdf::cli {
@@ -20,15 +21,6 @@ constexpr support::HostWords kTablesWords[] = {
 
 int Usage(const CatalogueMessage& why, Language language) {
   return support::UsageError("gdfconv tables", why, language);
-}
-
-// "2026-12-01": a date as the log writes it.
-bool IsDate(const std::string& text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (i != 4 && i != 7 && (text[i] < '0' || text[i] > '9')) return false;
-  }
-  return true;
 }
 
 void WriteAddition(JsonWriter& json, const LoggedAddition& line) {
@@ -167,21 +159,9 @@ void PrintHealth(const TableHealth& health, Language language) {
 }  // namespace
 
 int RunTablesCommand(const std::vector<std::string>& args) {
-  const std::vector<OptionRule> options = {
-      Valued("--pattern-dir"),
-      Valued("--format")
-          .Missing(Say(MessageId::kUsageFormat))
-          .Checked([](const std::string& value) { return value == "text" || value == "json"; },
-                   Say(MessageId::kUsageFormat)),
-      Switch("--log"),
-      Valued("--since")
-          .Missing(Say(MessageId::kUsageSince))
-          .Checked(IsDate, Say(MessageId::kUsageSince)),
-      support::LanguageOption(),
-  };
   const Language language = LanguageOfArguments(args);
   CatalogueMessage error;
-  auto line = ParseCommandLine(args, options, Operands::kRefused, error);
+  auto line = ParseCommandLine(args, TablesOptions().options, Operands::kRefused, error);
   if (!line) return Usage(error, language);
   if (line->help) {
     std::cout << support::HelpForThisHost(MessageId::kHelpTables, kTablesWords, language);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/front_end.h"
-#include "common/message_catalogue.h"
+#include "messages/message_catalogue.h"
 
 namespace gdf {
 

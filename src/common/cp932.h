@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/text.h"
+#include "text/text.h"
 
 namespace gdf {
 

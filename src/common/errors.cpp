@@ -3,8 +3,8 @@
 
 namespace gdf {
 
-void ThrowOverflow(const char* what) {
-  throw RunError(FailureKind::kOverflow, Say(MessageId::kOverflow16, {FromUtf8(what)}));
+void ThrowOverflow(MessageId what) {
+  throw RunError(FailureKind::kOverflow, Say(MessageId::kOverflow16, {Say(what)}));
 }
 
 }  // namespace gdf

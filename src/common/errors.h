@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "common/message_catalogue.h"
-#include "common/text.h"
+#include "messages/message_catalogue.h"
+#include "text/text.h"
 
 namespace gdf {
 
@@ -60,6 +60,6 @@ class RunError : public std::runtime_error {
 };
 
 /// Throws the overflow error for a value beyond the 16-bit range.
-[[noreturn]] void ThrowOverflow(const char* what);
+[[noreturn]] void ThrowOverflow(MessageId what);
 
 }  // namespace gdf

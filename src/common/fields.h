@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "common/numbers.h"
-#include "common/text.h"
+#include "text/text.h"
 
 namespace gdf {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "common/message_catalogue.h"
-#include "common/text.h"
+#include "messages/message_catalogue.h"
+#include "text/text.h"
 
 namespace gdf {
 

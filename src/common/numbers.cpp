@@ -1,7 +1,6 @@
 // numbers.cpp - Numeric test, Single conversion, Str and CStr forms, rounding and counters.
 #include "common/numbers.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -9,6 +8,7 @@
 #include <system_error>
 
 #include "common/errors.h"
+#include "text/letter_case.h"
 
 namespace gdf {
 namespace {
@@ -123,8 +123,7 @@ Text Format(double magnitude, int precision, bool negative, bool strForm) {
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                     std::chars_format::general, precision);
-  std::string digits(buffer, result.ptr);
-  for (char& c : digits) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  std::string digits = AsciiUpper(std::string(buffer, result.ptr));
   if (strForm && digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
   std::string out;
   if (negative) {
@@ -243,19 +242,19 @@ Text WithoutLeadingBlank(Text strForm) {
 double Truncate(double value) { return std::trunc(value); }
 
 std::int16_t ToInt16(double value) {
-  if (std::isnan(value)) ThrowOverflow("a number that is not a number");
+  if (std::isnan(value)) ThrowOverflow(MessageId::kWhatNotANumber);
   const double rounded = std::nearbyint(value);  // the default mode rounds halves to even
-  if (rounded < -32768.0 || rounded > 32767.0) ThrowOverflow("a number");
+  if (rounded < -32768.0 || rounded > 32767.0) ThrowOverflow(MessageId::kWhatNumber);
   return static_cast<std::int16_t>(rounded);
 }
 
 void Increment16(std::int16_t& counter, int step) {
   const int next = counter + step;
-  if (next > 32767 || next < -32768) ThrowOverflow("a counter");
+  if (next > 32767 || next < -32768) ThrowOverflow(MessageId::kWhatCounter);
   counter = static_cast<std::int16_t>(next);
 }
 
-std::int16_t CheckedInt16(long long value, const char* what) {
+std::int16_t CheckedInt16(long long value, MessageId what) {
   if (value > 32767 || value < -32768) ThrowOverflow(what);
   return static_cast<std::int16_t>(value);
 }

@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "common/text.h"
+#include "messages/message_ids.h"
+#include "text/text.h"
 
 namespace gdf {
 
@@ -55,6 +56,6 @@ std::int16_t ToInt16(double value);
 void Increment16(std::int16_t& counter, int step = 1);
 
 /// Checks that a count fits 16 bits; throws the overflow error otherwise.
-std::int16_t CheckedInt16(long long value, const char* what);
+std::int16_t CheckedInt16(long long value, MessageId what);
 
 }  // namespace gdf

@@ -4,9 +4,10 @@
 
 #include "common/errors.h"
 #include "common/front_end.h"
-#include "common/messages.h"
-#include "common/platform.h"
 #include "common/routines.h"
+#include "messages/system_texts.h"
+#include "platform/file_system.h"
+#include "text/letter_case.h"
 
 namespace gdf {
 namespace {
@@ -35,10 +36,6 @@ Text NameAround(const Text& path, std::size_t at) {
   return path.substr(start, end == Text::npos ? Text::npos : end - start);
 }
 
-char16_t UpperLetter(char16_t c) {
-  return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
-}
-
 bool Refuse(PathVerdict* verdict, PathRule rule, Text where) {
   if (verdict != nullptr) *verdict = {rule, std::move(where)};
   return false;
@@ -63,10 +60,10 @@ bool ValidatePath(Text& path, FileSystem& fs, FrontEnd& ui, PathVerdict* verdict
   if (!fs.SetCurrentDrive(path[0])) {
     bool mapped = false;
     for (const Drive& drive : fs.Drives()) {
-      mapped = mapped || drive.letter == UpperLetter(path[0]);
+      mapped = mapped || drive.letter == AsciiUpper(path[0]);
     }
     return Refuse(verdict, mapped ? PathRule::kDriveNotReady : PathRule::kDriveNotMapped,
-                  Text(1, UpperLetter(path[0])));
+                  Text(1, AsciiUpper(path[0])));
   }
   if (path.back() != u'\\') path.push_back(u'\\');
   if (path.size() == 3) return true;  // the root of a drive

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "common/message_catalogue.h"
-#include "common/text.h"
+#include "messages/message_catalogue.h"
+#include "text/text.h"
 
 namespace gdf {
 

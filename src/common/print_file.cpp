@@ -9,22 +9,22 @@ namespace {
 
 constexpr std::size_t kFlushSize = 1 << 16;
 
-[[noreturn]] void ThrowWrite(const Text& path, const std::string& error) {
-  throw RunError(FailureKind::kCannotWrite, Say(MessageId::kCannotWriteFile, {FromUtf8(error)}),
+[[noreturn]] void ThrowWrite(const Text& path, const FileError& error) {
+  throw RunError(FailureKind::kCannotWrite, Say(MessageId::kCannotWriteFile, {ReasonOf(error)}),
                  path);
 }
 
 }  // namespace
 
 PrintFile::PrintFile(FileSystem& fs, Text path, OpenMode mode) : path_(std::move(path)) {
-  std::string error;
+  FileError error;
   file_ = fs.Open(path_, mode, error);
   if (!file_) ThrowWrite(path_, error);
 }
 
 PrintFile::~PrintFile() {
   if (!file_) return;
-  std::string ignored;
+  FileError ignored;
   // Closing after a failure: keep what can be kept, report nothing.
   if (file_->Write(buffer_, ignored)) buffer_.clear();
   file_->Close(ignored);
@@ -43,7 +43,7 @@ void PrintFile::PrintLine(TextView item) {
 }
 
 void PrintFile::Flush() {
-  std::string error;
+  FileError error;
   if (!file_->Write(buffer_, error)) ThrowWrite(path_, error);
   bytes_ += static_cast<std::int64_t>(buffer_.size());
   buffer_.clear();
@@ -51,18 +51,18 @@ void PrintFile::Flush() {
 
 void PrintFile::Close() {
   Flush();
-  std::string error;
+  FileError error;
   auto file = std::move(file_);
   if (!file->Close(error)) ThrowWrite(path_, error);
 }
 
 void AppendBytes(FileSystem& fs, TextView path, std::string_view bytes) {
-  std::string error;
+  FileError error;
   auto file = fs.Open(path, OpenMode::kAppend, error);
   if (!file) ThrowWrite(Text(path), error);
   const std::int64_t before = file->Size();
   if (!file->Write(bytes, error)) {
-    std::string ignored;
+    FileError ignored;
     if (before >= 0) file->Truncate(before, ignored);
     file->Close(ignored);
     ThrowWrite(Text(path), error);

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "common/platform.h"
-#include "common/text.h"
+#include "platform/file_system.h"
+#include "text/text.h"
 
 namespace gdf {
 

@@ -11,24 +11,6 @@
 namespace gdf {
 namespace {
 
-struct CaseRange {
-  char16_t first;
-  char16_t last;
-  int delta;
-  int stride;
-};
-#include "common/case_tables.inc"
-
-template <std::size_t N>
-char16_t LookUp(const CaseRange (&ranges)[N], char16_t ch) {
-  const auto* it = std::upper_bound(std::begin(ranges), std::end(ranges), ch,
-                                    [](char16_t c, const CaseRange& r) { return c < r.first; });
-  if (it == std::begin(ranges)) return ch;
-  --it;
-  if (ch > it->last || (ch - it->first) % it->stride != 0) return ch;
-  return static_cast<char16_t>(ch + it->delta);
-}
-
 // Full-width katakana of the half-width letters U+FF66..U+FF9D.
 constexpr char16_t kFullKatakana[] = {
     u'ヲ', u'ァ', u'ィ', u'ゥ', u'ェ', u'ォ', u'ャ', u'ュ', u'ョ', u'ッ', u'ー', u'ア',
@@ -51,7 +33,7 @@ bool TakesVoicedMark(char16_t base) {
 }
 
 void CheckLength(TextView text) {
-  if (text.size() > 32766) ThrowOverflow("a text length");
+  if (text.size() > 32766) ThrowOverflow(MessageId::kWhatTextLength);
 }
 
 }  // namespace
@@ -107,7 +89,7 @@ Text ToHalfWidth(TextView text) {
 }
 
 std::int16_t ByteLen(TextView text) {
-  return CheckedInt16(static_cast<long long>(Cp932ByteLength(text)), "a byte length");
+  return CheckedInt16(static_cast<long long>(Cp932ByteLength(text)), MessageId::kWhatByteLength);
 }
 
 Text MidBytes(TextView text, std::int32_t start, std::int32_t length) {
@@ -153,30 +135,6 @@ void SplitByDelimiters(TextView text, TextView delimiters, std::vector<Text>& pi
     }
   }
   store(text.size());
-}
-
-// Names and paths are mostly ASCII, so that range skips the table search.
-char16_t SimpleUpper(char16_t ch) {
-  if (ch < 0x80) return ch >= u'a' && ch <= u'z' ? static_cast<char16_t>(ch - 32) : ch;
-  return LookUp(kUpperRanges, ch);
-}
-char16_t SimpleFold(char16_t ch) {
-  if (ch < 0x80) return ch >= u'A' && ch <= u'Z' ? static_cast<char16_t>(ch + 32) : ch;
-  return LookUp(kFoldRanges, ch);
-}
-
-Text ToUpperSimple(TextView text) {
-  Text out(text);
-  for (char16_t& ch : out) ch = SimpleUpper(ch);
-  return out;
-}
-
-bool EqualFoldingCase(TextView a, TextView b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i] && SimpleFold(a[i]) != SimpleFold(b[i])) return false;
-  }
-  return true;
 }
 
 }  // namespace gdf

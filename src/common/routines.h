@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/text.h"
+#include "text/text.h"
 
 namespace gdf {
 
@@ -35,14 +35,5 @@ std::int16_t CountDelimiters(TextView text, TextView delimiters);
 /// Stores the pieces between delimiters at indexes 1 to n + 1 of `pieces`, which the caller has
 /// sized; later elements and index 0 are left alone. Throws when a piece does not fit.
 void SplitByDelimiters(TextView text, TextView delimiters, std::vector<Text>& pieces);
-
-/// Unicode simple upper-case mapping of one character (BMP).
-char16_t SimpleUpper(char16_t ch);
-/// Unicode simple case folding of one character (BMP).
-char16_t SimpleFold(char16_t ch);
-/// Upper-cases every character by the simple mapping.
-Text ToUpperSimple(TextView text);
-/// Whether two texts are equal once letter case is folded (no width or kana folding).
-bool EqualFoldingCase(TextView a, TextView b);
 
 }  // namespace gdf

@@ -6,7 +6,8 @@
 
 #include "common/cp932.h"
 #include "common/errors.h"
-#include "common/platform.h"
+#include "platform/file_system.h"
+#include "text/lines.h"
 
 namespace gdf {
 
@@ -174,10 +175,10 @@ void ThrowNotCodePage932(const LineFile& file, std::size_t badLine, std::size_t 
 }
 
 LineFile LoadLineFile(const FileSystem& fs, TextView path) {
-  std::string error;
+  FileError error;
   auto bytes = fs.ReadAll(path, error);
   if (!bytes) {
-    throw RunError(FailureKind::kCannotOpen, Say(MessageId::kCannotReadFile, {FromUtf8(error)}),
+    throw RunError(FailureKind::kCannotOpen, Say(MessageId::kCannotReadFile, {ReasonOf(error)}),
                    Text(path));
   }
   LineFile file(std::move(*bytes), Text(path));
@@ -274,8 +275,7 @@ Text TextReader::ReadField() {
 
 void TextReader::SkipBlankLines() {
   while (column_ == 0 && line_ < file_->LineCount()) {
-    const std::string_view bytes = file_->LineBytes(line_);
-    if (bytes.find_first_not_of(' ') != std::string_view::npos) return;
+    if (!IsBlankLine(file_->LineBytes(line_))) return;
     ++line_;
   }
 }

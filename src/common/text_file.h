@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "common/errors.h"
-#include "common/text.h"
+#include "text/text.h"
 
 namespace gdf {
 

@@ -2,7 +2,7 @@
 // file size services.
 #include "common/utility_library.h"
 
-#include "common/platform.h"
+#include "platform/file_system.h"
 
 namespace gdf {
 
@@ -16,11 +16,7 @@ std::int32_t InCount(TextView text, TextView what) {
   return count;
 }
 
-Text QPRTrim(TextView text) {
-  std::size_t end = text.size();
-  while (end > 0 && (text[end - 1] == u' ' || text[end - 1] == u'\0')) --end;
-  return Text(text.substr(0, end));
-}
+Text QPRTrim(TextView text) { return TrimRightOf(text, TextView(u" \0", 2)); }
 
 Text SysDir(const FileSystem& fs, const std::string& hostFolder) {
   return fs.FromHost(hostFolder).value_or(Text());

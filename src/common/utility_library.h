@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/text.h"
+#include "text/text.h"
 
 namespace gdf {
 

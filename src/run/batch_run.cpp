@@ -5,9 +5,11 @@
 #include <chrono>
 #include <map>
 
-#include "common/dry_run_file_system.h"
-#include "common/host_settings.h"
-#include "common/routines.h"
+#include "platform/dry_run_file_system.h"
+#include "platform/host.h"
+#include "platform/host_paths.h"
+#include "text/letter_case.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {
@@ -60,12 +62,9 @@ std::optional<std::vector<std::pair<std::string, std::string>>> ParseBatchList(
     std::string_view text, ListLineNotPair& fault) {
   std::vector<std::pair<std::string, std::string>> pairs;
   std::size_t number = 0;
-  while (!text.empty()) {
+  for (const Line& each : SplitLines(text)) {
     ++number;
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::string_view line = each.content;
     if (line.find_first_not_of(" \t") == std::string_view::npos || line.front() == '#') continue;
     const std::size_t tab = line.find('\t');
     if (tab == std::string_view::npos || tab == 0 || tab + 1 == line.size()) {

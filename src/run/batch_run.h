@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "common/front_end.h"
-#include "common/platform.h"
+#include "platform/file_system.h"
 #include "run/conversion_run.h"
 #include "run/report.h"
 

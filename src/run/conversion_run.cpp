@@ -7,17 +7,18 @@
 #include <optional>
 #include <vector>
 
-#include "common/messages.h"
 #include "common/numbers.h"
 #include "common/path_validation.h"
 #include "common/routines.h"
-#include "common/watched_file_system.h"
+#include "messages/system_texts.h"
+#include "platform/watched_file_system.h"
 #include "run/header_stage.h"
 #include "run/pattern_folder_guard.h"
 #include "run/run_context.h"
 #include "sections/section.h"
 #include "sections/section_table.h"
 #include "sections/source_file.h"
+#include "text/letter_case.h"
 
 namespace gdf {
 namespace {
@@ -52,13 +53,13 @@ std::optional<CatalogueMessage> ProgramFolderProblem(const Text& programFolder, 
   const Text marker = programFolder + kMarker;
   Text folder = programFolder;
   if (folder.size() > 3 && folder.back() == u'\\') folder.pop_back();
-  std::string error;
+  FileError error;
   if (!fs.Exists(folder, ListAttribute::kDirectory)) {
-    error = "no such folder";
+    error = Failed(FileFailure::kNoSuchFolder);
   } else {
     if (fs.CanWrite(marker, error)) return std::nullopt;
   }
-  return Say(MessageId::kProgramFolderNotWritable, {folder, FromUtf8(error)});
+  return Say(MessageId::kProgramFolderNotWritable, {folder, ReasonOf(error)});
 }
 
 // The levels of the validated target that do not exist, from the top.
@@ -79,10 +80,10 @@ std::vector<Text> MissingTargetLevels(const Text& validated, const FileSystem& f
 void CreateTargetLevels(const std::vector<Text>& missing, FileSystem& fs) {
   for (const Text& level : missing) {
     if (fs.Exists(level, ListAttribute::kDirectory)) continue;
-    std::string error;
+    FileError error;
     if (!fs.CreateFolder(level, error)) {
       throw RunError(FailureKind::kCannotWrite,
-                     Say(MessageId::kCannotCreateFolder, {FromUtf8(error)}), level);
+                     Say(MessageId::kCannotCreateFolder, {ReasonOf(error)}), level);
     }
   }
 }
@@ -202,13 +203,13 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& disk, FrontEnd& ui)
   // Every change goes through the watch, so that a run that stops can name what it left.
   WatchedFileSystem fs(disk);
   RunReport report;
-  // Steps 1 and 2.
+  // The status text, painted before the run goes on.
   ui.SetStatusText(messages::kConverting);
   ui.ProcessPendingEvents();
   const Text source = inputs.sourceText;
   Text validated = inputs.targetText;
 
-  // Step 3.
+  // The target path, checked as the drawing system will use it.
   PathVerdict verdict;
   if (!ValidatePath(validated, fs, ui, &verdict)) {
     std::vector<CatalogueMessage> why = ExplainPathVerdict(verdict);
@@ -217,7 +218,7 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& disk, FrontEnd& ui)
     return Refuse(std::move(report), ui, RefusalKind::kInvalidPath, messages::kInvalidPath,
                   std::move(why), verdict);
   }
-  // Step 4.
+  // The source data file.
   if (!NamesSourceFile(source, fs)) {
     const CatalogueMessage why = Trim(source).empty() ? Say(MessageId::kSourceNotGiven)
                                  : fs.Exists(source, ListAttribute::kDirectory)
@@ -279,13 +280,14 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& disk, FrontEnd& ui)
     context.titleList1.assign(24, Text());
     context.titleList2.assign(42, Text());
 
-    // Step 7.
+    // L4.TXT, the letters of the observation columns, loaded before any section needs it.
     InStage(u"L4.TXT", context.TablePath(u"L4.TXT"), [&] { LoadL4Table(context); });
-    // Step 8.
+    // The header block: the title files and the count file.
     if (read.header.count != 0) {
       InStage(u"$Z", {}, [&] { RunHeaderStage(read.block, context); });
     }
-    // Step 9. "$U" writes no file of its own: its list goes to "$B", for G81.TXT.
+    // The sections in the table's order. "$U" writes no file of its own: its list goes to "$B",
+    // for G81.TXT.
     HandOn(read, "$U", "$B");
     for (auto& entry : read.sections) {
       Section* section = entry.second.get();
@@ -306,7 +308,7 @@ RunReport RunConversion(const RunInputs& inputs, FileSystem& disk, FrontEnd& ui)
 
   NoteChanges(report, fs, inputs);
   report.leftFromBefore = RecordFilesFromBefore(validated, report, fs);
-  // Step 10.
+  // The completion text.
   ui.SetStatusText(messages::kCompleted);
   ui.SetConversionDone(true);
   ui.SetPointer(Pointer::kDefault);
@@ -354,7 +356,21 @@ Text StageText(const Text& stage, Language language) {
   return stage;
 }
 
-std::vector<CatalogueMessage> ExplainFailure(const RunFailure& failure, Language language) {
+std::vector<CatalogueMessage> ExplainFailure(const RunFailure& failure, Language language,
+                                             FailureLayout layout) {
+  if (layout == FailureLayout::kFields) {
+    const auto known = [](bool is, MessageArg value) {
+      return is ? value : Say(MessageId::kUnknown);
+    };
+    return {
+        Say(MessageId::kRunStoppedNoStage),
+        Text(),
+        Say(MessageId::kFailureStage,
+            {known(!failure.stage.empty(), StageText(failure.stage, language))}),
+        Say(MessageId::kFailureFile, {known(!failure.file.empty(), failure.file)}),
+        Say(MessageId::kFailureLine, {known(failure.sourceLine > 0, Count(failure.sourceLine))}),
+        Say(MessageId::kFailureReason, {failure.reason})};
+  }
   std::vector<CatalogueMessage> out;
   out.push_back(failure.stage.empty()
                     ? Say(MessageId::kRunStoppedNoStage)

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "common/front_end.h"
-#include "common/message_catalogue.h"
-#include "common/platform.h"
-#include "common/text.h"
+#include "messages/message_catalogue.h"
+#include "platform/file_system.h"
 #include "run/report.h"
+#include "text/text.h"
 
 namespace gdf {
 
@@ -37,10 +37,18 @@ inline constexpr char16_t kStagePatternFolder[] = u"pattern-data folder";
 /// A stage in a language: the stages above in words, a tag or a table name as it is.
 Text StageText(const Text& stage, Language language);
 
+/// How the account of a failure is laid out.
+enum class FailureLayout {
+  kSentences,  ///< where it stopped, why, then the file and the line where they are known
+  kFields,     ///< a heading, a blank line, then stage, file, line and reason, each on a line of
+               ///< its own and said to be unknown where it is (the window's box)
+};
+
 /// Where a run stopped and why: the stage, the reason, the file and the source line. The
 /// language is that of the stage's name.
 std::vector<CatalogueMessage> ExplainFailure(const RunFailure& failure,
-                                             Language language = Language::kEnglish);
+                                             Language language = Language::kEnglish,
+                                             FailureLayout layout = FailureLayout::kSentences);
 /// Whether an account of what a run left lists the table lines it added, or only counts them.
 enum class TableLines { kListed, kCounted };
 

@@ -3,7 +3,8 @@
 
 #include <algorithm>
 
-#include "common/routines.h"
+#include "text/letter_case.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {
@@ -70,7 +71,7 @@ std::vector<PlannedFolder> PlanFolders(const RunInputs& inputs, const RunReport&
       const Text path = (absolute->back() == u'\\' ? *absolute : *absolute + u"\\") + entry.name;
       const std::int64_t size = before.Size(path);
       file.bytes = size < 0 ? 0 : size;
-      std::string error;
+      FileError error;
       file.lines = CountLines(before.ReadAll(path, error).value_or(""));
       file.linesBefore = file.lines;
       folder.files.push_back(std::move(file));

@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "common/dry_run_file_system.h"
 #include "common/front_end.h"
-#include "common/platform.h"
+#include "platform/dry_run_file_system.h"
+#include "platform/file_system.h"
 #include "run/conversion_run.h"
 #include "run/report.h"
 

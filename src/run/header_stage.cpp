@@ -54,11 +54,11 @@ void FillTitleList2(const HeaderBlock& h, std::vector<Text>& list) {
 void MakeSureKishituExists(RunContext& context) {
   const Text path = context.TablePath(u"KISHITU.TXT");
   if (context.fs.Exists(path, ListAttribute::kNormal)) return;
-  std::string error;
+  FileError error;
   auto file = context.fs.Open(path, OpenMode::kAppend, error);
   if (!file || !file->Close(error)) {
     throw RunError(FailureKind::kCannotWrite,
-                   Say(MessageId::kCannotCreateNameTable, {FromUtf8(error)}), path);
+                   Say(MessageId::kCannotCreateNameTable, {ReasonOf(error)}), path);
   }
 }
 

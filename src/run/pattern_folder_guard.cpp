@@ -5,10 +5,11 @@
 #include <map>
 
 #include "common/errors.h"
-#include "common/messages.h"
 #include "common/print_file.h"
-#include "common/routines.h"
+#include "messages/system_texts.h"
+#include "platform/host.h"
 #include "tables/addition_log.h"
+#include "text/letter_case.h"
 
 namespace gdf {
 namespace {
@@ -59,21 +60,21 @@ std::unique_ptr<PatternFolderGuard> PatternFolderGuard::Take(
                               : Say(MessageId::kPatternFolderBusy,
                                     {Count(Seconds(inputs.lockWaitMilliseconds))})});
       case LockFailure::kCannotLock:
-        refusal = {Say(MessageId::kPatternFolderCannotLock, {folder, FromUtf8(error.text)}),
+        refusal = {Say(MessageId::kPatternFolderCannotLock, {folder, ReasonOf(error.reason)}),
                    Say(MessageId::kPatternFolderLockAdvice)};
         return nullptr;
       case LockFailure::kCannotOpen:
       case LockFailure::kNoLockFile:
-        refusal = {
-            Say(MessageId::kPatternFolderNoLockFile, {folder, kLockFileName, FromUtf8(error.text)}),
-            Say(MessageId::kPatternFolderWriteAdvice)};
+        refusal = {Say(MessageId::kPatternFolderNoLockFile,
+                       {folder, kLockFileName, ReasonOf(error.reason)}),
+                   Say(MessageId::kPatternFolderWriteAdvice)};
         return nullptr;
     }
   }
   LockHolder self = ThisHolder();
   // The line only names the holder to those who wait; the lock itself is what keeps them out,
   // so a run whose line cannot be written goes on unnamed.
-  std::string unnamed;
+  FileError unnamed;
   lock->WriteHolder(HolderLine(self), unnamed);
   return std::unique_ptr<PatternFolderGuard>(
       new PatternFolderGuard(inputs, fs, std::move(lock), std::move(self)));
@@ -97,10 +98,10 @@ void PatternFolderGuard::Settle(const RunReport& report) {
   // On the disk, or on the file server, before another run may read them.
   for (const auto& [key, name] : changed) {
     const Text path = inputs_.patternFolder + name;
-    std::string error;
+    FileError error;
     auto file = fs_.Open(path, OpenMode::kAppend, error);
     if (!file || !file->Sync(error) || !file->Close(error)) {
-      throw RunError(FailureKind::kCannotWrite, Say(MessageId::kCannotWriteFile, {FromUtf8(error)}),
+      throw RunError(FailureKind::kCannotWrite, Say(MessageId::kCannotWriteFile, {ReasonOf(error)}),
                      path);
     }
   }

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "common/front_end.h"
-#include "common/message_catalogue.h"
-#include "common/platform.h"
+#include "messages/message_catalogue.h"
+#include "platform/file_system.h"
 #include "run/conversion_run.h"
 #include "run/report.h"
 #include "tables/lock_holder.h"

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "common/errors.h"
-#include "common/message_catalogue.h"
 #include "common/path_validation.h"
-#include "common/text.h"
-#include "common/watched_file_system.h"
+#include "messages/message_catalogue.h"
+#include "platform/watched_file_system.h"
 #include "sections/section_context.h"
 #include "tables/table_folder.h"
+#include "text/text.h"
 
 namespace gdf {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/json_writer.h"
+#include "messages/json_writer.h"
 #include "run/batch_run.h"
 #include "run/conversion_run.h"
 #include "run/dry_run.h"

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "common/platform.h"
-#include "common/text.h"
+#include "platform/file_system.h"
 #include "run/report.h"
 #include "sections/section_context.h"
+#include "text/text.h"
 
 namespace gdf {
 

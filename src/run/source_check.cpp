@@ -10,13 +10,14 @@
 
 #include "common/cp932.h"
 #include "common/errors.h"
-#include "common/message_catalogue.h"
 #include "common/numbers.h"
 #include "common/text_file.h"
+#include "messages/message_catalogue.h"
 #include "run/header_stage.h"
 #include "sections/section_notes.h"
 #include "sections/section_table.h"
 #include "sections/source_file.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {
@@ -103,6 +104,7 @@ class Checker {
     found.tag = tag;
     found.line = static_cast<int>(tagLine + 1);
     found.unit = kind.unit;
+    found.unitWord = kind.unitWord;
     found.lastLine = found.line;
     const Text rest = CountText(file_.Line(tagLine), tag);
     found.countText = file_.Line(tagLine).substr(2);
@@ -173,19 +175,19 @@ class Checker {
     if (count <= found.present) return;
     const Text promised = NumberText(count);
     const Text present = NumberText(found.present);
-    const Text unit = FromAscii(found.unit);
+    const CatalogueMessage unit = Say(found.unitWord);
     // What ended the reading says why it is short; it stops the run when it is the first fault.
     const auto& ended = reading.ended;
     const bool first = ended && reading.failure &&
                        reading.failure->sourceLine == ended->sourceLine &&
                        reading.failure->kind == ended->kind;
     const auto tagAt = [&](std::size_t line) {
-      return std::vector<Text>{promised,
-                               present,
-                               unit,
-                               FromAscii(file_.LineBytes(line).substr(0, 2)),
-                               NumberText(static_cast<long long>(line + 1)),
-                               FromAscii(found.tag)};
+      return std::vector<MessageArg>{promised,
+                                     present,
+                                     unit,
+                                     FromAscii(file_.LineBytes(line).substr(0, 2)),
+                                     NumberText(static_cast<long long>(line + 1)),
+                                     FromAscii(found.tag)};
     };
     if (ended && ended->kind == FailureKind::kReadPastEnd) {
       reading.explained = reading.explained || first;
@@ -250,7 +252,7 @@ class Checker {
       std::size_t last = to - 1;
       while (passedOver(last)) --last;
       const bool one = first == last;
-      std::vector<Text> args = {NumberText(static_cast<long long>(first + 1))};
+      std::vector<MessageArg> args = {NumberText(static_cast<long long>(first + 1))};
       if (!one) args.push_back(NumberText(static_cast<long long>(last + 1)));
       MessageId why = one ? MessageId::kCheckLineUnreached : MessageId::kCheckLinesUnreached;
       for (const SectionFound& found : result_.sections) {
@@ -259,7 +261,7 @@ class Checker {
           why = one ? MessageId::kCheckLineBeyondCount : MessageId::kCheckLinesBeyondCount;
           args.insert(args.end(),
                       {NumberText(static_cast<long long>(found.count)), FromAscii(found.tag),
-                       NumberText(found.present), FromAscii(found.unit)});
+                       NumberText(found.present), Say(found.unitWord)});
           break;
         }
       }
@@ -272,9 +274,7 @@ class Checker {
     if (next < file_.LineCount()) gap(next, file_.LineCount());
   }
 
-  bool IsBlank(std::size_t line) const {
-    return file_.LineBytes(line).find_first_not_of(' ') == std::string_view::npos;
-  }
+  bool IsBlank(std::size_t line) const { return IsBlankLine(file_.LineBytes(line)); }
 
   const LineFile& file_;
   SourceCheck& result_;
@@ -315,9 +315,9 @@ SourceCheck CheckSourceFile(const FileSystem& fs, TextView path) {
   if (Trim(path).empty() || !fs.Exists(path, ListAttribute::kNormal)) {
     return unreadable(Say(MessageId::kCheckNoSuchFile));
   }
-  std::string error;
+  FileError error;
   auto bytes = fs.ReadAll(path, error);
-  if (!bytes) return unreadable(Say(MessageId::kCheckCannotRead, {FromUtf8(error)}));
+  if (!bytes) return unreadable(Say(MessageId::kCheckCannotRead, {ReasonOf(error)}));
   return CheckSourceBytes(std::move(*bytes), Text(path));
 }
 

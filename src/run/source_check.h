@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "common/message_catalogue.h"
-#include "common/platform.h"
-#include "common/text.h"
+#include "messages/message_catalogue.h"
+#include "platform/file_system.h"
+#include "text/text.h"
 
 namespace gdf {
 
@@ -44,7 +44,8 @@ struct SectionFound {
   bool converted = false;        ///< whether the run converts the section (count not 0)
   long long present = 0;         ///< what actually stands there, in the count's unit
   const char* unit = "records";  ///< "records", "header lines" or "text lines"
-  int lastLine = 0;              ///< 1-based last line that the run reads for it (0: none)
+  MessageId unitWord = MessageId::kUnitRecords;  ///< the same, as the messages say it
+  int lastLine = 0;  ///< 1-based last line that the run reads for it (0: none)
 };
 
 /// The result of checking one source data file.

@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "common/text.h"
+#include "text/text.h"
 
 namespace gdf {
 

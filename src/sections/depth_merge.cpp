@@ -113,7 +113,7 @@ MergedTable MergeDepthLists(const MergedTable& first, std::size_t columnCount,
     row.depth = CStrForm(depth);
     rows.push_back(std::move(row));
   }
-  CheckedInt16(static_cast<long long>(rows.size()), "the rows of a merged table");
+  CheckedInt16(static_cast<long long>(rows.size()), MessageId::kWhatMergedRows);
   return rows;
 }
 

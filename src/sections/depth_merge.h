@@ -9,8 +9,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "common/text.h"
 #include "sections/depth_list.h"
+#include "text/text.h"
 
 namespace gdf {
 

@@ -31,12 +31,10 @@ void WriteG81Table(SectionContext& context, const std::vector<DepthEntry>& colum
   // Joined value, column 8, column 10.
   const MergedTable rows = MergeDepthLists(MergeDepthLists(joined, 1, column8), 2, column10);
   if (rows.empty()) return;
-  PrintFile file(context.fs, context.RecordPath(u"G81.TXT"));
-  std::int16_t counter = 1;
-  for (const MergedRow& row : rows) {
-    WriteG81Record(file, counter, row.depth, row.values[1], row.values[0], row.values[2]);
-  }
-  context.CloseRecordFile(file, u"G81.TXT");
+  WriteRecordFile(
+      context, u"G81.TXT", rows, [](PrintFile& file, std::int16_t& counter, const MergedRow& row) {
+        WriteG81Record(file, counter, row.depth, row.values[1], row.values[0], row.values[2]);
+      });
 }
 
 }  // namespace gdf

@@ -24,9 +24,6 @@ struct Layer {
   Text Name() const { return secondPart.empty() ? firstPart : firstPart + u"・" + secondPart; }
 };
 
-// The layer count and the X1.TXT record counter are 16-bit: the counter passes the last layer.
-constexpr std::size_t kMostLayers = 32766;
-
 // One X1.TXT line: record number, depth, name code and name.
 void WriteX1Record(PrintFile& file, std::int16_t& counter, const Layer& layer, TextView code) {
   file.PrintLine(CounterField(counter) + u"," + DepthField(layer.depth) + u"," + Text(code) + u"," +
@@ -73,13 +70,14 @@ class SectionA : public Section {
                          attribute.empty() ? Text(u"    ") : attribute});
       if (record.checked) CheckLayer(notes, record, layers_.back(), attribute);
     });
-    if (layers_.size() > kMostLayers) {
+    if (layers_.size() > kMostNumbered) {
       notes.Fault(
           {FailureKind::kOverflow,
            {},
            reader.File().Name(),
            header.SourceLine(),
-           Say(MessageId::kTooManyLayers, {NumberText(static_cast<long long>(layers_.size()))})});
+           Say(MessageId::kTooManyLayers,
+               {NumberText(static_cast<long long>(layers_.size())), Count(kMostNumbered)})});
     }
   }
 

@@ -86,7 +86,7 @@ void WriteG71Record(PrintFile& file, std::int16_t& counter, const Text& depth, c
                     const Text& upper, const Text& lower) {
   if (Trim(time).empty()) return;
   const float scaledLength = (NumericOrZero(lower) - NumericOrZero(upper)) * 100.0f;
-  if (!std::isfinite(scaledLength)) ThrowOverflow("the length of a G71 line");
+  if (!std::isfinite(scaledLength)) ThrowOverflow(MessageId::kWhatG71Length);
   const Text length =
       WithoutLeadingBlank(StrForm(Truncate(static_cast<double>(scaledLength) + 0.0001) / 100.0));
   // A time of zero, or one that is not a number, gives the rate 0 instead of a division by zero.
@@ -94,7 +94,7 @@ void WriteG71Record(PrintFile& file, std::int16_t& counter, const Text& depth, c
   const float minutes = NumericOrZero(time) / 60.0f;
   if (minutes != 0.0f) {
     const float scaledRate = NumericOrZero(length) * 100.0f / minutes * 100.0f;
-    if (!std::isfinite(scaledRate)) ThrowOverflow("the rate of a G71 line");
+    if (!std::isfinite(scaledRate)) ThrowOverflow(MessageId::kWhatG71Rate);
     rate = static_cast<float>(Truncate(static_cast<double>(scaledRate) + 0.0001) / 100.0);
   }
   file.PrintLine(CounterField(counter) + u"," + DepthField(depth) + u"," +
@@ -114,32 +114,28 @@ void WriteG73Record(PrintFile& file, std::int16_t& counter, const Text& depth, c
 
 void SectionB::Write(SectionContext& context) {
   if (!n8_.empty()) {
-    PrintFile file(context.fs, context.RecordPath(u"N8.TXT"));
-    std::int16_t counter = 1;
     const Text& year = context.yearText;
-    for (const DepthEntry& entry : n8_)
-      WriteN8Record(file, counter, entry.depth, entry.value, year);
-    context.CloseRecordFile(file, u"N8.TXT");
+    WriteRecordFile(context, u"N8.TXT", n8_,
+                    [&](PrintFile& file, std::int16_t& counter, const DepthEntry& entry) {
+                      WriteN8Record(file, counter, entry.depth, entry.value, year);
+                    });
   }
   if (!g71_.empty()) {
-    PrintFile file(context.fs, context.RecordPath(u"G71.TXT"));
-    std::int16_t counter = 1;
-    for (const G71Entry& entry : g71_) {
-      WriteG71Record(file, counter, entry.depth, entry.time, entry.upper, entry.lower);
-    }
-    context.CloseRecordFile(file, u"G71.TXT");
+    WriteRecordFile(context, u"G71.TXT", g71_,
+                    [](PrintFile& file, std::int16_t& counter, const G71Entry& entry) {
+                      WriteG71Record(file, counter, entry.depth, entry.time, entry.upper,
+                                     entry.lower);
+                    });
   }
   const std::vector<DepthEntry>& column6 = columns_[0].Entries();
   const std::vector<DepthEntry>& column7 = columns_[1].Entries();
   if (!column6.empty() || !column7.empty()) {
     const MergedTable rows = MergeDepthLists(AsFirstList(column6), 1, column7);
     if (!rows.empty()) {
-      PrintFile file(context.fs, context.RecordPath(u"G73.TXT"));
-      std::int16_t counter = 1;
-      for (const MergedRow& row : rows) {
-        WriteG73Record(file, counter, row.depth, row.values[0], row.values[1]);
-      }
-      context.CloseRecordFile(file, u"G73.TXT");
+      WriteRecordFile(context, u"G73.TXT", rows,
+                      [](PrintFile& file, std::int16_t& counter, const MergedRow& row) {
+                        WriteG73Record(file, counter, row.depth, row.values[0], row.values[1]);
+                      });
     }
   }
   WriteG81Table(context, columns_[2].Entries(), columns_[3].Entries(), columns_[4].Entries(),

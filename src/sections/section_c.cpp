@@ -21,20 +21,18 @@ namespace {
 // The five lines of a record, as read (not trimmed).
 using CountRecord = std::vector<Text>;
 
-// A section of 32 767 records would raise the record counter past the 16-bit range.
-constexpr int kMostRecords = 32766;
-
 class SectionC : public Section {
  public:
   // The section is present when its count before rounding is not 0; the rounded count bounds
   // the records read, so "$C0.3" gives an empty X5.TXT.
   void Read(TextReader& reader, const SectionHeader& header, SectionNotes& notes) override {
-    if (header.count > kMostRecords) {
-      notes.Fault({FailureKind::kOverflow,
-                   {},
-                   reader.File().Name(),
-                   header.SourceLine(),
-                   Say(MessageId::kTooManyRecords, {u"32767"})});
+    if (header.count > static_cast<int>(kMostNumbered)) {
+      notes.Fault(
+          {FailureKind::kOverflow,
+           {},
+           reader.File().Name(),
+           header.SourceLine(),
+           Say(MessageId::kTooManyRecords, {Count(kMostNumbered + 1), Count(kMostNumbered)})});
     }
     if (header.count > 0) records_.reserve(static_cast<std::size_t>(header.count));
     ReadFixedRecords(reader, header, 5, notes, [&](const FixedRecord& record) {
@@ -88,10 +86,7 @@ void WriteX5Record(PrintFile& file, std::int16_t& counter, const CountRecord& re
 }
 
 void SectionC::Write(SectionContext& context) {
-  PrintFile file(context.fs, context.RecordPath(u"X5.TXT"));
-  std::int16_t counter = 1;
-  for (const CountRecord& record : records_) WriteX5Record(file, counter, record);
-  context.CloseRecordFile(file, u"X5.TXT");
+  WriteRecordFile(context, u"X5.TXT", records_, WriteX5Record);
 }
 
 }  // namespace

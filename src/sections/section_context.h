@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "common/print_file.h"
-#include "common/text.h"
 #include "tables/code_tables.h"
 #include "tables/table_folder.h"
+#include "text/text.h"
 
 namespace gdf {
 
@@ -38,5 +38,22 @@ struct SectionContext : TableFolder {
     files.push_back({Text(name), file.Path(), file.LinesWritten(), file.BytesWritten()});
   }
 };
+
+/// The most lines a record file can number: its record counter is 16-bit, and one line more would
+/// raise it past 32 767. A section whose records would number more stops the run before it
+/// writes anything.
+inline constexpr std::size_t kMostNumbered = 32766;
+
+/// Writes the record file `name` of the target folder, one record after another by
+/// `writeRecord(file, counter, record)`, which writes the record's line and raises the record
+/// counter (set to 1 before the first); then closes the file and notes it.
+template <typename Records, typename WriteRecord>
+void WriteRecordFile(SectionContext& context, TextView name, const Records& records,
+                     WriteRecord writeRecord) {
+  PrintFile file(context.fs, context.RecordPath(name));
+  std::int16_t counter = 1;
+  for (const auto& record : records) writeRecord(file, counter, record);
+  context.CloseRecordFile(file, name);
+}
 
 }  // namespace gdf

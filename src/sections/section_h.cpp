@@ -85,13 +85,11 @@ void SectionH::Write(SectionContext& context) {
   if (rows.empty()) return;
   NameCodeTable firstNames(context, u"L18.txt");
   NameCodeTable secondNames(context, u"L18b.txt");
-  PrintFile file(context.fs, context.RecordPath(u"R72.TXT"));
-  std::int16_t counter = 1;
-  for (const MergedRow& row : rows) {
-    WriteR72Record(file, counter, row.depth, row.values[0], row.values[2], row.values[1],
-                   firstNames, secondNames);
-  }
-  context.CloseRecordFile(file, u"R72.TXT");
+  WriteRecordFile(context, u"R72.TXT", rows,
+                  [&](PrintFile& file, std::int16_t& counter, const MergedRow& row) {
+                    WriteR72Record(file, counter, row.depth, row.values[0], row.values[2],
+                                   row.values[1], firstNames, secondNames);
+                  });
 }
 
 }  // namespace

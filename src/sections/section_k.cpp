@@ -25,9 +25,6 @@ struct TextNote {
   Text note;   ///< the text lines, each trimmed (a blank line as one blank), joined with "\"
 };
 
-// A section of 32 767 notes would raise the record counter past the 16-bit range.
-constexpr std::size_t kMostNotes = 32766;
-
 // Whether a line ends a record: not empty, and its first character a single-byte control
 // character. Code page 932 gives the bytes 0 to 31 to U+0000..U+001F and to nothing else, and
 // a double-byte character never ends a record.
@@ -107,13 +104,13 @@ class SectionK : public Section {
         }
       }
     }
-    if (notes_.size() > kMostNotes) {
-      notes.Fault(
-          {FailureKind::kOverflow,
-           {},
-           reader.File().Name(),
-           header.SourceLine(),
-           Say(MessageId::kTooManyNotes, {NumberText(static_cast<long long>(notes_.size()))})});
+    if (notes_.size() > kMostNumbered) {
+      notes.Fault({FailureKind::kOverflow,
+                   {},
+                   reader.File().Name(),
+                   header.SourceLine(),
+                   Say(MessageId::kTooManyNotes,
+                       {NumberText(static_cast<long long>(notes_.size())), Count(kMostNumbered)})});
     }
   }
 
@@ -134,10 +131,7 @@ void WriteX12Record(PrintFile& file, std::int16_t& counter, const TextNote& reco
 void SectionK::Write(SectionContext& context) {
   // The file is written whenever the count is not 0, also a negative one, and also when no
   // record had text.
-  PrintFile file(context.fs, context.RecordPath(u"X12.TXT"));
-  std::int16_t counter = 1;
-  for (const TextNote& record : notes_) WriteX12Record(file, counter, record);
-  context.CloseRecordFile(file, u"X12.TXT");
+  WriteRecordFile(context, u"X12.TXT", notes_, WriteX12Record);
 }
 
 }  // namespace

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "common/errors.h"
-#include "common/message_catalogue.h"
-#include "common/text.h"
 #include "common/text_file.h"
+#include "messages/message_catalogue.h"
+#include "text/text.h"
 
 namespace gdf {
 

@@ -35,9 +35,6 @@ constexpr std::array<Column, 7> kColumns = {{{u"X3.TXT", 0},
                                              {u"R35.TXT", 5},
                                              {u"R30.TXT", 7}}};
 
-// A list of 32 767 entries would raise its record counter past the 16-bit range.
-constexpr std::size_t kMostEntries = 32766;
-
 // A value split at its first range mark: part 1 before it, part 2 after it (empty without one).
 struct ValueParts {
   Text first;
@@ -76,14 +73,15 @@ class SectionS : public Section {
     });
     CheckCodeTableValues(notes, reader.File());
     for (std::size_t column = 0; column < lists_.size(); ++column) {
-      if (lists_[column].Entries().size() > kMostEntries) {
+      if (lists_[column].Entries().size() > kMostNumbered) {
         notes.Fault({FailureKind::kOverflow,
                      {},
                      reader.File().Name(),
                      header.SourceLine(),
                      Say(MessageId::kColumnTooManyEntries,
                          {NumberText(static_cast<long long>(column) + 1),
-                          NumberText(static_cast<long long>(lists_[column].Entries().size()))})});
+                          NumberText(static_cast<long long>(lists_[column].Entries().size())),
+                          Count(kMostNumbered)})});
       }
     }
   }
@@ -155,21 +153,18 @@ void SectionS::Write(SectionContext& context) {
     const std::vector<DepthEntry>& entries = lists_[column].Entries();
     if (entries.empty()) continue;
     const Column& target = kColumns[column];
-    std::int16_t counter = 1;
     if (target.typeNumber == 0) {
       L4Codes table(context.l4, context.TablePath(u"L4.TXT"));
-      PrintFile file(context.fs, context.RecordPath(target.recordFile));
-      for (const DepthEntry& entry : entries) {
-        WriteX3Record(file, counter, entry.depth, entry.value, table);
-      }
-      context.CloseRecordFile(file, target.recordFile);
+      WriteRecordFile(context, target.recordFile, entries,
+                      [&](PrintFile& file, std::int16_t& counter, const DepthEntry& entry) {
+                        WriteX3Record(file, counter, entry.depth, entry.value, table);
+                      });
     } else {
       ColumnCodeTable table(context, target.typeNumber);
-      PrintFile file(context.fs, context.RecordPath(target.recordFile));
-      for (const DepthEntry& entry : entries) {
-        WriteR3Record(file, counter, entry.depth, entry.value, table);
-      }
-      context.CloseRecordFile(file, target.recordFile);
+      WriteRecordFile(context, target.recordFile, entries,
+                      [&](PrintFile& file, std::int16_t& counter, const DepthEntry& entry) {
+                        WriteR3Record(file, counter, entry.depth, entry.value, table);
+                      });
     }
   }
 }

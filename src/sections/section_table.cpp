@@ -11,16 +11,16 @@
 namespace gdf {
 
 const SectionKind kSections[10] = {
-    {"$Z", "header block", nullptr, "header lines", 1, false},
-    {"$A", "layers", MakeSectionA, "records", 9, false},
-    {"$S", "observation columns", MakeSectionS, "records", 9, false},
-    {"$W", "dated readings", MakeSectionW, "records", 0, false},
-    {"$C", "counts per length", MakeSectionC, "records", 5, false},
-    {"$K", "text notes", MakeSectionK, "text lines", 0, true},
-    {"$O", "two series of readings", MakeSectionO, "records", 5, true},
-    {"$U", "list for G81.TXT", MakeSectionU, "records", 2, false},
-    {"$B", "table by depth", MakeSectionB, "records", 10, false},
-    {"$H", "names by depth", MakeSectionH, "records", 4, false},
+    {"$Z", "header block", nullptr, "header lines", MessageId::kUnitHeaderLines, 1, false},
+    {"$A", "layers", MakeSectionA, "records", MessageId::kUnitRecords, 9, false},
+    {"$S", "observation columns", MakeSectionS, "records", MessageId::kUnitRecords, 9, false},
+    {"$W", "dated readings", MakeSectionW, "records", MessageId::kUnitRecords, 0, false},
+    {"$C", "counts per length", MakeSectionC, "records", MessageId::kUnitRecords, 5, false},
+    {"$K", "text notes", MakeSectionK, "text lines", MessageId::kUnitTextLines, 0, true},
+    {"$O", "two series of readings", MakeSectionO, "records", MessageId::kUnitRecords, 5, true},
+    {"$U", "list for G81.TXT", MakeSectionU, "records", MessageId::kUnitRecords, 2, false},
+    {"$B", "table by depth", MakeSectionB, "records", MessageId::kUnitRecords, 10, false},
+    {"$H", "names by depth", MakeSectionH, "records", MessageId::kUnitRecords, 4, false},
 };
 
 const SectionKind* FindSectionKind(std::string_view tag) {

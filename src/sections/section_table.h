@@ -20,6 +20,7 @@ struct SectionKind {
   const char* name;                    ///< what it holds, "layers"
   std::unique_ptr<Section> (*make)();  ///< its converter; none for "$Z", the header stage's
   const char* unit;                    ///< what its count counts: "records", "text lines", ...
+  MessageId unitWord;                  ///< the same, as the messages say it
   int linesPerRecord;                  ///< whole lines a record takes; 0: records vary
   bool endsAtDollarLine;               ///< its reader stops at a line that begins with "$"
 };

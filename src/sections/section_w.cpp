@@ -23,9 +23,6 @@ struct DatedReading {
   Text date;     ///< field 2: empty, or a month and a day separated by "/"
 };
 
-// A section of 32 767 readings would raise the record counter past the 16-bit range.
-constexpr std::size_t kMostReadings = 32766;
-
 class SectionW : public Section {
  public:
   void Read(TextReader& reader, const SectionHeader& header, SectionNotes& notes) override {
@@ -59,13 +56,14 @@ class SectionW : public Section {
         countWhole(rest, record);
       }
     }
-    if (readings_.size() > kMostReadings) {
-      notes.Fault({FailureKind::kOverflow,
-                   {},
-                   reader.File().Name(),
-                   header.SourceLine(),
-                   Say(MessageId::kTooManyReadings,
-                       {NumberText(static_cast<long long>(readings_.size()))})});
+    if (readings_.size() > kMostNumbered) {
+      notes.Fault(
+          {FailureKind::kOverflow,
+           {},
+           reader.File().Name(),
+           header.SourceLine(),
+           Say(MessageId::kTooManyReadings,
+               {NumberText(static_cast<long long>(readings_.size())), Count(kMostNumbered)})});
     }
   }
 
@@ -95,11 +93,11 @@ void WriteN9Record(PrintFile& file, std::int16_t& counter, const DatedReading& r
 
 void SectionW::Write(SectionContext& context) {
   // The file is written whenever the section is present, also when no record has a reading.
-  PrintFile file(context.fs, context.RecordPath(u"N9.TXT"));
   const Text& yearText = context.yearText;
-  std::int16_t counter = 1;
-  for (const DatedReading& record : readings_) WriteN9Record(file, counter, record, yearText);
-  context.CloseRecordFile(file, u"N9.TXT");
+  WriteRecordFile(context, u"N9.TXT", readings_,
+                  [&](PrintFile& file, std::int16_t& counter, const DatedReading& record) {
+                    WriteN9Record(file, counter, record, yearText);
+                  });
 }
 
 }  // namespace

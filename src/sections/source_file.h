@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "common/text.h"
 #include "common/text_file.h"
+#include "text/text.h"
 
 namespace gdf {
 

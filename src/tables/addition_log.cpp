@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "common/cp932.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {
@@ -38,16 +39,10 @@ std::string AdditionLogLines(const LockHolder& who, TextView time, TextView sour
 std::vector<LoggedAddition> ReadAdditionLog(const std::string& bytes) {
   std::vector<LoggedAddition> out;
   std::int32_t number = 0;
-  std::size_t at = 0;
-  while (at < bytes.size()) {
-    std::size_t end = bytes.find('\n', at);
-    if (end == std::string::npos) end = bytes.size();
-    std::string_view raw(bytes.data() + at, end - at);
-    at = end + 1;
+  for (const Line& raw : SplitLines(bytes)) {
     ++number;
-    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
     Text line;
-    Cp932Decode(raw, line);
+    Cp932Decode(raw.content, line);
     std::vector<Text> fields;
     std::size_t from = 0;
     for (std::size_t tab = line.find(kSeparator); tab != Text::npos;

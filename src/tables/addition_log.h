@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "common/text.h"
 #include "tables/lock_holder.h"
 #include "tables/table_folder.h"
+#include "text/text.h"
 
 namespace gdf {
 

@@ -10,6 +10,7 @@
 #include "common/utility_library.h"
 #include "tables/table_field.h"
 #include "tables/table_file.h"
+#include "text/letter_case.h"
 
 namespace gdf {
 namespace {
@@ -141,7 +142,7 @@ ColumnCodeTable::ColumnCodeTable(TableFolder& folder, std::int16_t typeNumber)
         try {
           highest = ToInt16(value);
         } catch (const RunError&) {
-          throw RunError(FailureKind::kOverflow, Say(MessageId::kCodeBeyond16, {entry[0], {}}),
+          throw RunError(FailureKind::kOverflow, Say(MessageId::kCodeBeyond16, {entry[0], Text()}),
                          path_);
         }
       }

@@ -11,9 +11,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "common/platform.h"
-#include "common/text.h"
+#include "platform/file_system.h"
 #include "tables/table_folder.h"
+#include "text/text.h"
 
 namespace gdf {
 

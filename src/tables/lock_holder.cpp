@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "common/cp932.h"
-#include "common/platform.h"
+#include "platform/file_system.h"
+#include "platform/host.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {
@@ -42,7 +44,7 @@ std::string HolderLine(const LockHolder& holder) {
 }
 
 std::optional<LockHolder> ParseHolderLine(std::string_view line) {
-  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+  line = FirstLine(line);
   Text text;
   if (line.empty() || !Cp932Decode(line, text)) return std::nullopt;
   std::vector<Text> fields;

@@ -13,6 +13,7 @@
 #include "common/routines.h"
 #include "tables/table_field.h"
 #include "tables/table_file.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {
@@ -22,7 +23,6 @@ constexpr char16_t kXKishitu[] = u"XKISHITU.TXT";
 constexpr char16_t kXKishituWork[] = u"XKISHITU.TMP";
 constexpr char16_t kMarker[] = u"PATADD.txt";
 constexpr int kFieldsPerEntry = 6;
-constexpr float kFirstHighCode = 4000;
 
 using NameEntry = std::array<Text, kFieldsPerEntry>;
 
@@ -104,10 +104,6 @@ Text EntryLine(const NameEntry& fields, const Text& tablePath) {
     }
   }
   return line;
-}
-
-bool IsBlankLine(std::string_view bytes) {
-  return bytes.find_first_not_of(' ') == std::string_view::npos;
 }
 
 // The entries of one table line as the field read gives them back, or nothing when the line
@@ -267,7 +263,7 @@ Text SoilNameTables::State::AddName(const Text& name, const Text& attribute) {
     }
     lastCode = *line.value;
   }
-  const float codeValue = (lastCode < 2000 ? 1999.0f : lastCode) + 1;
+  const float codeValue = (lastCode < kFirstAddedCode ? kFirstAddedCode - 1 : lastCode) + 1;
   if (codeValue >= kFirstHighCode) {
     throw RunError(FailureKind::kTableFull, Say(MessageId::kAddedNamesFull, {name}), added.path);
   }
@@ -297,11 +293,11 @@ void SoilNameTables::State::EnsureMarker() {
   if (!markerNeeded || markerMade) return;
   const Text path = context.programFolder + kMarker;
   const bool existed = context.fs.Exists(path, ListAttribute::kNormal);
-  std::string error;
+  FileError error;
   auto file = context.fs.Open(path, OpenMode::kAppend, error);
   if (!file || !file->Close(error)) {
     throw RunError(FailureKind::kCannotWrite,
-                   Say(MessageId::kCannotCreateMarker, {FromUtf8(error)}), path);
+                   Say(MessageId::kCannotCreateMarker, {ReasonOf(error)}), path);
   }
   if (!existed) context.markerCreated = true;
   markerMade = true;
@@ -327,22 +323,22 @@ void SoilNameTables::Commit() {
   // XKISHITU.TXT first, so that KISHITU.TXT never holds a code that it lacks.
   if (s.added.changed) {
     const Text work = s.context.TablePath(kXKishituWork);
-    std::string error;
+    FileError error;
     const std::string bytes = s.AddedBytes();
     // A work file left by a run that was killed goes before this run writes its own.
     if (fs.Exists(work, ListAttribute::kNormal) && !fs.Delete(work, error)) {
       throw RunError(FailureKind::kCannotWrite,
-                     Say(MessageId::kTableCannotBeReplaced, {FromUtf8(error)}), work);
+                     Say(MessageId::kTableCannotBeReplaced, {ReasonOf(error)}), work);
     }
     auto file = fs.Open(work, OpenMode::kTruncate, error);
     const bool written = file && file->Write(bytes, error) && file->Sync(error) &&
                          file->Close(error) && fs.Rename(work, s.added.path, error);
     if (!written) {
       file.reset();
-      std::string ignored;
+      FileError ignored;
       fs.Delete(work, ignored);
       throw RunError(FailureKind::kCannotWrite,
-                     Say(MessageId::kTableCannotBeReplaced, {FromUtf8(error)}), s.added.path);
+                     Say(MessageId::kTableCannotBeReplaced, {ReasonOf(error)}), s.added.path);
     }
     s.added.changed = false;
   }

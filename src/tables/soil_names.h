@@ -17,8 +17,8 @@
 #include <memory>
 #include <optional>
 
-#include "common/text.h"
 #include "tables/table_folder.h"
+#include "text/text.h"
 
 namespace gdf {
 
@@ -28,6 +28,15 @@ enum class CodeRange { kA, kB, kC };
 /// The range of a code's value, or nothing for a code that no search finds (0, 4000 to 4999,
 /// 5500 and above).
 std::optional<CodeRange> RangeOfCode(float value);
+
+/// The codes of added names: from kFirstAddedCode up to, not including, kFirstHighCode, in
+/// XKISHITU.TXT ahead of its entries of kFirstHighCode and more.
+inline constexpr float kFirstAddedCode = 2000;
+inline constexpr float kFirstHighCode = 4000;
+/// Whether a code's value is that of an added name.
+constexpr bool IsAddedNameCode(double value) {
+  return value >= kFirstAddedCode && value < kFirstHighCode;
+}
 
 /// The part of a table name that counts for matching: the text before the first "（".
 Text MatchingPart(TextView tableName);

@@ -3,7 +3,7 @@
 // quote itself cannot be. The writers of every table and the checker ask this one rule.
 #pragma once
 
-#include "common/text.h"
+#include "text/text.h"
 
 namespace gdf {
 

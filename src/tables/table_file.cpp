@@ -25,7 +25,7 @@ void AppendTableLine(FileSystem& fs, TextView path, TextView line, const std::st
   std::string bytes;
   std::string current;
   if (content == nullptr) {
-    std::string error;
+    FileError error;
     if (auto read = fs.ReadAll(path, error)) current = std::move(*read);
     content = &current;
   }

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "common/platform.h"
-#include "common/text.h"
 #include "common/text_file.h"
+#include "platform/file_system.h"
+#include "text/text.h"
 
 namespace gdf {
 

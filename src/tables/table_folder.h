@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "common/platform.h"
-#include "common/text.h"
+#include "platform/file_system.h"
+#include "text/text.h"
 
 namespace gdf {
 

@@ -11,6 +11,8 @@
 #include "common/routines.h"
 #include "common/text_file.h"
 #include "tables/soil_names.h"
+#include "text/letter_case.h"
+#include "text/lines.h"
 
 namespace gdf {
 namespace {
@@ -33,8 +35,6 @@ struct TableSpec {
 constexpr char16_t kMainTable[] = u"KISHITU.TXT";
 constexpr char16_t kAddedTable[] = u"XKISHITU.TXT";
 constexpr char16_t kWorkFile[] = u"XKISHITU.TMP";
-constexpr float kFirstAddedCode = 2000;
-constexpr float kFirstHighCode = 4000;
 constexpr int kMostTwoDigitCode = 99;
 
 // KISHITU.TXT is made empty by a run that misses it; L18.txt and L18b.txt are used only when
@@ -66,10 +66,6 @@ std::vector<Text> FieldsOf(std::string_view bytes) {
   return fields;
 }
 
-bool IsBlank(std::string_view bytes) {
-  return bytes.find_first_not_of(' ') == std::string_view::npos;
-}
-
 bool FourDigits(const Text& code) {
   if (code.size() != 4) return false;
   for (const char16_t ch : code) {
@@ -90,7 +86,7 @@ class Checker {
         if (spec.required) Add(TableFault::kMissing, spec.name, 0, {});
         continue;
       }
-      std::string error;
+      FileError error;
       const auto bytes = fs_.ReadAll(path, error);
       if (!bytes) {
         Add(TableFault::kMissing, spec.name, 0, {});
@@ -126,20 +122,12 @@ class Checker {
   // Every line: its bytes, its line end and its fields; the lines that read as one entry.
   std::vector<Entry> ReadLines(const TableSpec& spec, const std::string& bytes) {
     std::vector<Entry> entries;
-    std::size_t at = 0;
     std::int32_t number = 0;
-    while (at < bytes.size()) {
+    for (const auto& [line, end] : SplitLines(bytes)) {
       ++number;
-      const std::size_t end = bytes.find_first_of("\r\n", at);
-      const std::string_view line(bytes.data() + at,
-                                  (end == std::string::npos ? bytes.size() : end) - at);
-      if (end == std::string::npos) {
-        at = bytes.size();
+      if (end.empty()) {
         Add(TableFault::kPartialLastLine, spec.name, number, {});
-      } else if (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') {
-        at = end + 2;
-      } else {
-        at = end + 1;
+      } else if (end != "\r\n") {
         Add(TableFault::kBareLineEnd, spec.name, number, {});
       }
       ++health_.lines;
@@ -147,7 +135,7 @@ class Checker {
         Add(TableFault::kNotCp932, spec.name, number, {});
         continue;
       }
-      if (IsBlank(line)) continue;  // the run passes over them
+      if (IsBlankLine(line)) continue;  // the run passes over them
       std::vector<Text> fields = FieldsOf(line);
       if (fields.size() != spec.fields) {
         Add(TableFault::kFieldCount, spec.name, number,
@@ -226,7 +214,7 @@ class Checker {
     if (main == names_.end() || added == names_.end()) return;
     const auto isAdded = [](const Entry& entry) {
       const float value = NumericOrZero(entry.Code());
-      return value >= kFirstAddedCode && value < kFirstHighCode;
+      return IsAddedNameCode(value);
     };
     std::map<std::pair<Text, Text>, bool> inMain;
     std::map<Text, bool> codesAdded;
@@ -290,7 +278,7 @@ TableHealth CheckTableHealth(FileSystem& fs, const Text& patternFolder) {
     health.lockHeld = true;
     health.holder = ParseHolderLine(error.holderLine);
   }
-  std::string ignored;
+  FileError ignored;
   if (const auto log = fs.ReadAll(health.folder + kAdditionLogName, ignored)) {
     health.log = ReadAdditionLog(*log);
   }

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "common/message_catalogue.h"
-#include "common/platform.h"
-#include "common/text.h"
+#include "messages/message_catalogue.h"
+#include "platform/file_system.h"
 #include "tables/addition_log.h"
 #include "tables/lock_holder.h"
+#include "text/text.h"
 
 namespace gdf {
 

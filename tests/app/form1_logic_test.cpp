@@ -2,7 +2,7 @@
 // with a pattern-data folder, keep the lists and path boxes on the folders and files chosen,
 // refuse an unreadable drive silently, and run Execute with its messages, pointer and status
 // line in the right order.
-#include "app/form1_logic.h"
+#include "app/logic/form1_logic.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,11 @@
 #include <map>
 #include <memory>
 
-#include "common/messages.h"
+#include "frontend/command_options.h"
+#include "frontend/host_settings.h"
+#include "messages/system_texts.h"
+#include "platform/host.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
 
 namespace gdf::app {
@@ -293,8 +297,8 @@ TEST_F(Form1LogicTest, TheHourglassComesBeforeTheWaitForAnotherConversion) {
   {
     // Held by a run on another PC, whose line names it.
     const auto held = fs->LockFolder(u"D:\\pattern\\", LockMode::kExclusive, 0, error);
-    ASSERT_NE(held, nullptr) << error.text;
-    std::string why;
+    ASSERT_NE(held, nullptr) << error.reason;
+    FileError why;
     ASSERT_TRUE(held->WriteHolder("PC-TANAKA,tanaka,77,2026-12-09 10:02:05\r\n", why));
     Execute(u"D:\\work\\b.gdf", u"D:\\work");
   }
@@ -389,6 +393,34 @@ TEST_F(Form1LogicTest, ACountIntoAnotherSectionShowsTheFailureBoxAndWritesNothin
   EXPECT_EQ(std::distance(stdfs::directory_iterator(dir.path() / "work"), {}), 1);
   EXPECT_EQ(test::ReadBytes(dir / "pattern/KISHITU.TXT"), "");
   EXPECT_EQ(view.status, u"");
+}
+
+// Both windows take their settings from their command line alike: the wait for the pattern-data
+// folder in milliseconds, the program's folder as a drive path with its "\".
+TEST(WindowSettings, TakenFromTheWindowsCommandLine) {
+  test::TempDir dir;
+  const struct {
+    std::vector<std::string> args;
+    int milliseconds;
+  } cases[] = {
+      {{}, kDefaultLockWaitSeconds * 1000},
+      {{"--lock-wait", "5"}, 5000},
+      {{"--lock-wait", "0"}, 0},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = c.args;
+    args.insert(args.end(), {"--drive", "D=" + dir.path().string(), "--program-dir",
+                             dir.path().string(), "--system-dir", dir.path().string()});
+    CatalogueMessage error;
+    auto line = ParseCommandLine(args, WindowOptions().options, Operands::kRefused, error);
+    ASSERT_TRUE(line) << ToUtf8(Render(error, Language::kEnglish));
+    CompleteHostSettings(line->host);
+    const HostFileSystem fs(line->host.fileSystem);
+    const WindowSettings settings = WindowSettingsOf(*line, fs);
+    EXPECT_EQ(settings.lockWaitMilliseconds, c.milliseconds);
+    EXPECT_EQ(settings.programFolder, u"D:\\");
+    EXPECT_EQ(settings.systemDirHost, dir.path().string());
+  }
 }
 
 TEST_F(Form1LogicTest, EndClosesWithoutAQuestion) {

@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "common/messages.h"
 #include "gui/window_test_support.h"
+#include "messages/system_texts.h"
 
 namespace gdf::test {
 namespace {

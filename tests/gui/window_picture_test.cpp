@@ -10,8 +10,8 @@
 #include <QTest>
 #include <filesystem>
 
-#include "common/messages.h"
 #include "gui/window_test_support.h"
+#include "messages/system_texts.h"
 
 namespace gdf::test {
 
@@ -71,4 +71,5 @@ class WindowPictureTest : public QObject {
 }  // namespace gdf::test
 
 QTEST_MAIN(gdf::test::WindowPictureTest)
+#include "platform/host_file_system.h"
 #include "window_picture_test.moc"

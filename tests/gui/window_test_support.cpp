@@ -1,5 +1,7 @@
 // window_test_support.cpp - Test windows over temporary drives, and folder comparisons.
 #include "gui/window_test_support.h"
+#include "platform/host.h"
+#include "platform/host_file_system.h"
 
 #include <QTest>
 #include <algorithm>

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
+#include "app/qt/form1.h"
 #include "common/front_end.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
 
 namespace gdf::test {

@@ -1,7 +1,7 @@
 // faulty_file_system.cpp - Faults played into a file system: the k-th change, refused folders.
 #include "support/faulty_file_system.h"
 
-#include "common/routines.h"
+#include "text/letter_case.h"
 
 namespace gdf::test {
 namespace {
@@ -12,31 +12,31 @@ class FaultyOutputFile : public OutputFile {
   FaultyOutputFile(std::unique_ptr<OutputFile> real, std::shared_ptr<FaultyFileSystem::State> state)
       : real_(std::move(real)), state_(std::move(state)) {}
 
-  bool Write(std::string_view bytes, std::string& error) override {
+  bool Write(std::string_view bytes, FileError& error) override {
     if (state_->diskFull) {
       ++state_->changes;
-      error = kFullText;  // the disk stays full
+      error = kFull;  // the disk stays full
       return false;
     }
     if (state_->Fail()) {
       // A full disk takes the first half of the bytes; a killed process writes nothing more.
-      std::string ignored;
+      FileError ignored;
       if (state_->after != FaultAfter::kKilled) {
         real_->Write(bytes.substr(0, bytes.size() / 2), ignored);
       }
-      error = kFullText;
+      error = kFull;
       return false;
     }
     return real_->Write(bytes, error);
   }
-  bool Sync(std::string& error) override { return Pass(error) && real_->Sync(error); }
+  bool Sync(FileError& error) override { return Pass(error) && real_->Sync(error); }
   std::int64_t Size() override { return real_->Size(); }
-  bool Truncate(std::int64_t size, std::string& error) override {
+  bool Truncate(std::int64_t size, FileError& error) override {
     return Pass(error) && real_->Truncate(size, error);
   }
-  bool Close(std::string& error) override {
+  bool Close(FileError& error) override {
     if (!Pass(error)) {
-      std::string ignored;
+      FileError ignored;
       real_->Close(ignored);  // the file is closed all the same, as a failing close does
       return false;
     }
@@ -44,9 +44,9 @@ class FaultyOutputFile : public OutputFile {
   }
 
  private:
-  bool Pass(std::string& error) {
+  bool Pass(FileError& error) {
     if (!state_->Fail()) return true;
-    error = kFullText;
+    error = kFull;
     return false;
   }
 
@@ -93,56 +93,55 @@ std::unique_ptr<FolderLock> FaultyFileSystem::LockFolder(TextView folder, LockMo
   Text lockFile(folder);
   if (!lockFile.empty() && lockFile.back() != u'\\') lockFile += u'\\';
   if (mode == LockMode::kExclusive && Refused(lockFile + kLockFileName)) {
-    error = {LockFailure::kCannotOpen, kRefusedText, {}};
+    error = {LockFailure::kCannotOpen, kRefused, {}};
     return nullptr;
   }
   return real_.LockFolder(folder, mode, waitMilliseconds, error);
 }
 
-bool FaultyFileSystem::CreateFolder(TextView path, std::string& error) {
+bool FaultyFileSystem::CreateFolder(TextView path, FileError& error) {
   if (state_->Fail()) {
-    error = kFullText;
+    error = kFull;
     return false;
   }
   if (Refused(path)) {
-    error = kRefusedText;
+    error = kRefused;
     return false;
   }
   return real_.CreateFolder(path, error);
 }
 
-bool FaultyFileSystem::Delete(TextView path, std::string& error) {
+bool FaultyFileSystem::Delete(TextView path, FileError& error) {
   if (state_->Fail()) {
-    error = kFullText;
+    error = kFull;
     return false;
   }
   if (Refused(path)) {
-    error = kRefusedText;
+    error = kRefused;
     return false;
   }
   return real_.Delete(path, error);
 }
 
-bool FaultyFileSystem::Rename(TextView from, TextView to, std::string& error) {
+bool FaultyFileSystem::Rename(TextView from, TextView to, FileError& error) {
   if (state_->Fail()) {
-    error = kFullText;
+    error = kFull;
     return false;
   }
   if (Refused(from) || Refused(to)) {
-    error = kRefusedText;
+    error = kRefused;
     return false;
   }
   return real_.Rename(from, to, error);
 }
 
-std::unique_ptr<OutputFile> FaultyFileSystem::Open(TextView path, OpenMode mode,
-                                                   std::string& error) {
+std::unique_ptr<OutputFile> FaultyFileSystem::Open(TextView path, OpenMode mode, FileError& error) {
   if (state_->Fail()) {
-    error = kFullText;
+    error = kFull;
     return nullptr;
   }
   if (Refused(path)) {
-    error = kRefusedText;
+    error = kRefused;
     return nullptr;
   }
   std::unique_ptr<OutputFile> file = real_.Open(path, mode, error);

@@ -4,12 +4,14 @@
 // through the core on any system, without process limits or user switches.
 #pragma once
 
+#include <cerrno>
+
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "common/forwarding_file_system.h"
+#include "platform/forwarding_file_system.h"
 
 namespace gdf::test {
 
@@ -40,10 +42,10 @@ class FaultyFileSystem : public ForwardingFileSystem {
   /// Whether the fault of FailChange has struck.
   bool Struck() const { return state_->struck; }
 
-  bool CreateFolder(TextView path, std::string& error) override;
-  bool Delete(TextView path, std::string& error) override;
-  bool Rename(TextView from, TextView to, std::string& error) override;
-  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, std::string& error) override;
+  bool CreateFolder(TextView path, FileError& error) override;
+  bool Delete(TextView path, FileError& error) override;
+  bool Rename(TextView from, TextView to, FileError& error) override;
+  std::unique_ptr<OutputFile> Open(TextView path, OpenMode mode, FileError& error) override;
   /// A refused folder cannot be locked for a change, as on a read-only share.
   std::unique_ptr<FolderLock> LockFolder(TextView folder, LockMode mode, int waitMilliseconds,
                                          LockError& error) override;
@@ -71,5 +73,8 @@ class FaultyFileSystem : public ForwardingFileSystem {
 inline constexpr const char* kRefusedText = "Permission denied";
 /// The text a change fails with on the full disk.
 inline constexpr const char* kFullText = "No space left on device";
+/// The failure of a change refused for its folder, and of one on the full disk.
+inline const FileError kRefused{FileFailure::kPermissionDenied, EACCES, kRefusedText};
+inline const FileError kFull{FileFailure::kDiskFull, ENOSPC, kFullText};
 
 }  // namespace gdf::test

@@ -12,7 +12,7 @@
 #include <functional>
 #include <thread>
 
-#include "common/text.h"
+#include "text/text.h"
 #else
 #include <fcntl.h>
 #include <grp.h>

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "common/cp932.h"
+#include "platform/host_file_system.h"
 
 namespace gdf::test {
 namespace {

@@ -5,13 +5,25 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "common/front_end.h"
-#include "common/platform.h"
-#include "common/text.h"
+#include "platform/file_system.h"
 #include "support/process.h"
+#include "text/text.h"
+
+namespace gdf {
+
+/// A file system's failure in a test's message: the system's words, else its kind.
+inline std::ostream& operator<<(std::ostream& out, const FileError& error) {
+  return out << (error.text.empty()
+                     ? "failure of kind " + std::to_string(static_cast<int>(error.kind))
+                     : error.text);
+}
+
+}  // namespace gdf
 
 namespace gdf::test {
 

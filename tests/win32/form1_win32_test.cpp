@@ -11,7 +11,8 @@
 #include <fstream>
 #include <memory>
 
-#include "common/messages.h"
+#include "messages/system_texts.h"
+#include "platform/host_file_system.h"
 #include "support/test_support.h"
 
 namespace gdf::app {
@@ -64,7 +65,6 @@ class Form1Win32Test : public testing::Test {
   std::unique_ptr<Win32Form1> form;
 };
 
-// Every file below a folder with its bytes, by path relative to it.
 // The files below a folder in name order, the log's times and places masked.
 std::vector<std::pair<std::string, std::string>> FilesBelow(const stdfs::path& folder) {
   const auto files = test::FilesUnder(folder);

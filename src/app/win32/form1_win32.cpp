@@ -18,59 +18,58 @@ const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>
 constexpr wchar_t kWindowClass[] = L"gdfconvForm1";
 constexpr COLORREF kBackground = RGB(192, 192, 192);
 
-struct ControlPlace {
-  int id;
-  const char* name;
-  const wchar_t* windowClass;
-  const char16_t* caption;
-  int container;                 // 0: the background, else the frame the control sits in
-  int left, top, width, height;  // twips, relative to the container
-  DWORD style;
-};
-
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kList =
     kChild | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
 constexpr DWORD kDrop = kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
 constexpr DWORD kEdit = kChild | WS_TABSTOP | ES_AUTOHSCROLL;
 
-// In the order of the tab indexes (Picture1, index 0, is the window itself).
-const ControlPlace kControls[] = {
-    {kIdFrame1, "Frame1", L"BUTTON", u"変換元ファイル名選択", 0, 240, 1680, 5175, 2895,
-     kChild | BS_GROUPBOX},
-    {kIdDir1, "Dir1", L"LISTBOX", u"", kIdFrame1, 2640, 420, 2415, 1530, kList},
-    {kIdDrive1, "Drive1", L"COMBOBOX", u"", kIdFrame1, 2640, 2220, 2415, 390, kDrop},
-    {kIdFile1, "File1", L"LISTBOX", u"", kIdFrame1, 120, 420, 2415, 2190, kList},
-    {kIdFrame2, "Frame2", L"BUTTON", u"変換先フォルダ名選択", 0, 5580, 1680, 3135, 2895,
-     kChild | BS_GROUPBOX},
-    {kIdDir2, "Dir2", L"LISTBOX", u"", kIdFrame2, 180, 420, 2595, 1530, kList},
-    {kIdDrive2, "Drive2", L"COMBOBOX", u"", kIdFrame2, 180, 2220, 2595, 390, kDrop},
-    {kIdCommand1, "Command1", L"BUTTON", u"実  行", 0, 2520, 5580, 1935, 555,
-     kChild | WS_TABSTOP | BS_PUSHBUTTON},
-    {kIdCommand2, "Command2", L"BUTTON", u"終  了", 0, 5160, 5580, 2055, 555,
-     kChild | WS_TABSTOP | BS_PUSHBUTTON},
-    {kIdText1, "Text1", L"EDIT", u"", 0, 2400, 300, 6255, 405, kEdit},
-    {kIdLabel1, "Label1", L"STATIC", u"変換元ファイル名：", 0, 240, 360, 2235, 315,
-     kChild | SS_LEFTNOWORDWRAP},
-    {kIdLabel2, "Label2", L"STATIC", u"変換先フォルダ名：", 0, 240, 960, 2235, 315,
-     kChild | SS_LEFTNOWORDWRAP},
-    {kIdText2, "Text2", L"EDIT", u"", 0, 2400, 900, 6255, 405, kEdit},
-    {kIdFrame3, "Frame3", L"BUTTON", u"メッセージ", 0, 240, 4740, 8475, 675, kChild | BS_GROUPBOX},
-    {kIdLabel3, "Label3", L"STATIC", u"", kIdFrame3, 180, 240, 8175, 315,
-     kChild | SS_LEFT | SS_NOPREFIX},
-};
-
-// The client area of the window, in twips.
-constexpr int kClientWidth = 9090;
-constexpr int kClientHeight = 6495;
 // The drop-down part of a drive list, in twips, below its selection field.
 constexpr int kDropDownHeight = 2400;
 
-const ControlPlace* FindPlace(int id) {
-  for (const ControlPlace& place : kControls) {
-    if (place.id == id) return &place;
+// The identifier of a control: Win32ControlId follows the tab indexes from Frame1 on.
+int IdOf(const ControlLayout& control) { return kIdFrame1 + control.tabIndex - 1; }
+
+// The window class and the style a control of the form is drawn with.
+const wchar_t* WindowClassOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::kLabel:
+      return L"STATIC";
+    case ControlKind::kTextBox:
+      return L"EDIT";
+    case ControlKind::kFileList:
+    case ControlKind::kFolderList:
+      return L"LISTBOX";
+    case ControlKind::kDriveList:
+      return L"COMBOBOX";
+    case ControlKind::kPicture:
+    case ControlKind::kFrame:
+    case ControlKind::kButton:
+      break;
   }
-  return nullptr;
+  return L"BUTTON";
+}
+
+DWORD StyleOf(const ControlLayout& control) {
+  switch (control.kind) {
+    case ControlKind::kLabel:
+      // A caption stays on one line; the status line shows any text as it is.
+      return *control.caption != u'\0' ? kChild | SS_LEFTNOWORDWRAP
+                                       : kChild | SS_LEFT | SS_NOPREFIX;
+    case ControlKind::kTextBox:
+      return kEdit;
+    case ControlKind::kFileList:
+    case ControlKind::kFolderList:
+      return kList;
+    case ControlKind::kDriveList:
+      return kDrop;
+    case ControlKind::kButton:
+      return kChild | WS_TABSTOP | BS_PUSHBUTTON;
+    case ControlKind::kPicture:
+    case ControlKind::kFrame:
+      break;
+  }
+  return kChild | BS_GROUPBOX;
 }
 
 int ControlFor(Control control) {
@@ -140,14 +139,10 @@ HFONT NarrowFontFor(HWND label, HFONT font, UINT dpi) {
 
 std::vector<Win32ControlPlace> Win32ControlPlaces() {
   std::vector<Win32ControlPlace> places;
-  for (const ControlPlace& place : kControls) {
-    int left = place.left;
-    int top = place.top;
-    if (const ControlPlace* container = FindPlace(place.container)) {
-      left += container->left;
-      top += container->top;
-    }
-    places.push_back({place.id, place.name, left, top, place.width, place.height});
+  for (const ControlLayout& control : Form1Controls()) {
+    const FormPlace place = PlaceOnForm(control);
+    places.push_back(
+        {IdOf(control), control.name, place.left, place.top, place.width, place.height});
   }
   return places;
 }
@@ -161,7 +156,7 @@ Win32Form1::~Win32Form1() {
     DestroyWindow(window_);
   }
   if (font_ != nullptr) DeleteObject(font_);
-  for (const HFONT narrow : narrowFonts_) {
+  for (const auto& [id, narrow] : narrowFonts_) {
     if (narrow != nullptr) DeleteObject(narrow);
   }
 }
@@ -186,11 +181,11 @@ bool Win32Form1::Create(HINSTANCE instance) {
   window_ = CreateWindowExW(0, kWindowClass, W(kProgramTitle), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                             100, 100, nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
-  for (const ControlPlace& place : kControls) {
-    const DWORD extended = place.windowClass == std::wstring(L"EDIT") ? WS_EX_CLIENTEDGE : 0;
-    CreateWindowExW(extended, place.windowClass, W(place.caption), place.style, 0, 0, 10, 10,
-                    window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance,
-                    nullptr);
+  for (const ControlLayout& control : Form1Controls()) {
+    const DWORD extended = control.kind == ControlKind::kTextBox ? WS_EX_CLIENTEDGE : 0;
+    CreateWindowExW(
+        extended, WindowClassOf(control.kind), W(control.caption), StyleOf(control), 0, 0, 10, 10,
+        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(control))), instance, nullptr);
   }
   Layout(GetDpiForWindow(window_));
   return true;
@@ -295,37 +290,31 @@ int Win32Form1::Twips(int twips) const { return MulDiv(twips, static_cast<int>(d
 // Places the window and every control for a DPI, with the font at that DPI.
 void Win32Form1::Layout(UINT dpi) {
   dpi_ = dpi == 0 ? 96 : dpi;
-  RECT frame{0, 0, Twips(kClientWidth), Twips(kClientHeight)};
+  RECT frame{0, 0, Twips(kFormWidth), Twips(kFormHeight)};
   AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
                            0, dpi_);
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (font_ != nullptr) DeleteObject(font_);
   font_ = MakeFont(dpi_, 0);
-  for (const ControlPlace& place : kControls) {
-    int left = place.left;
-    int top = place.top;
-    if (const ControlPlace* container = FindPlace(place.container)) {
-      left += container->left;
-      top += container->top;
-    }
-    int height = Twips(place.height);
-    if (place.windowClass == std::wstring(L"COMBOBOX")) height += Twips(kDropDownHeight);
-    const HWND control = Item(place.id);
-    SetWindowPos(control, nullptr, Twips(left), Twips(top), Twips(place.width), height,
+  for (const ControlLayout& control : Form1Controls()) {
+    const FormPlace place = PlaceOnForm(control);
+    const bool dropDown = control.kind == ControlKind::kDriveList;
+    const int height = Twips(place.height) + (dropDown ? Twips(kDropDownHeight) : 0);
+    const HWND window = Item(IdOf(control));
+    SetWindowPos(window, nullptr, Twips(place.left), Twips(place.top), Twips(place.width), height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-    if (place.id == kIdLabel1 || place.id == kIdLabel2) {
-      HFONT& narrow = narrowFonts_[place.id == kIdLabel1 ? 0 : 1];
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    if (control.kind == ControlKind::kLabel && *control.caption != u'\0') {
+      HFONT& narrow = narrowFonts_[IdOf(control)];
       if (narrow != nullptr) DeleteObject(narrow);
-      narrow = NarrowFontFor(control, font_, dpi_);
-      if (narrow != nullptr) {
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(narrow), TRUE);
-      }
+      narrow = NarrowFontFor(window, font_, dpi_);
+      if (narrow != nullptr)
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(narrow), TRUE);
     }
-    if (place.windowClass == std::wstring(L"COMBOBOX")) {
+    if (dropDown) {
       // The selection field takes the height the form gives the list.
-      SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+      SendMessageW(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
                    Twips(place.height) - 2 * GetSystemMetricsForDpi(SM_CYEDGE, dpi_) - 2);
     }
   }

@@ -9,7 +9,11 @@
 
 #include <windows.h>
 
-#include "app/form1_logic.h"
+#include <map>
+#include <vector>
+
+#include "app/logic/form1_layout.h"
+#include "app/logic/form1_logic.h"
 
 namespace gdf::app {
 
@@ -86,7 +90,7 @@ class Win32Form1 final : public Form1View {
   FrontEnd* dialogs_ = nullptr;
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
-  HFONT narrowFonts_[2] = {nullptr, nullptr};  // Label1's and Label2's, when their captions need it
+  std::map<int, HFONT> narrowFonts_;  // a label's narrower font, by id, where its caption needs it
   HBRUSH background_ = nullptr;
   UINT dpi_ = 96;
   bool waiting_ = false;

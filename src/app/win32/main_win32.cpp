@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "app/win32/form1_win32.h"
-#include "common/command_line.h"
-#include "common/host_settings.h"
-#include "common/message_catalogue.h"
+#include "frontend/command_line.h"
+#include "frontend/command_options.h"
+#include "frontend/host_settings.h"
+#include "messages/message_catalogue.h"
+#include "platform/host_file_system.h"
 
 namespace {
 
@@ -35,7 +37,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   LocalFree(arguments);
   // The window speaks Japanese, and so does its usage error.
   gdf::CatalogueMessage error;
-  auto line = gdf::ParseCommandLine(args, {gdf::LockWaitOption()}, gdf::Operands::kRefused, error);
+  auto line =
+      gdf::ParseCommandLine(args, gdf::WindowOptions().options, gdf::Operands::kRefused, error);
   if (!line) {
     MessageBoxW(nullptr, W(gdf::Render(error, gdf::Language::kJapanese)),
                 W(gdf::app::kProgramTitle), MB_OK | MB_ICONERROR);
@@ -48,17 +51,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     MessageBoxW(nullptr, W(usage), W(gdf::app::kProgramTitle), MB_OK | MB_ICONINFORMATION);
     return 0;
   }
-  gdf::HostSettings& host = line->host;
-  gdf::CompleteHostSettings(host);
-  gdf::HostFileSystem fs(host.fileSystem);
-
-  gdf::app::WindowSettings settings;
-  settings.systemDirHost = host.systemDir;
-  settings.programFolder = gdf::ProgramFolderText(fs, host);
-  settings.lockWaitMilliseconds =
-      gdf::LockWaitMilliseconds(*line).value_or(settings.lockWaitMilliseconds);
-
-  auto form = std::make_unique<gdf::app::Win32Form1>(fs, settings);
+  gdf::CompleteHostSettings(line->host);
+  gdf::HostFileSystem fs(line->host.fileSystem);
+  auto form = std::make_unique<gdf::app::Win32Form1>(fs, gdf::app::WindowSettingsOf(*line, fs));
   if (!form->Create(instance)) return 1;
   // Start-up runs on the hidden window; the window is shown only when it passed.
   if (!form->Logic().Form_Load()) {

@@ -1,0 +1,77 @@
+// file_controls.cpp - The drive, folder and file lists of the Qt window.
+#include "app/qt/file_controls.h"
+
+#include <QSignalBlocker>
+#include <QStyle>
+
+namespace gdf::app {
+namespace {
+
+QString ToQString(const Text& text) { return QString::fromStdU16String(text); }
+
+}  // namespace
+
+DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
+  connect(this, &QComboBox::activated, this, &DriveList::Chosen);
+}
+
+void DriveList::Show(const std::vector<Text>& labels, int chosen) {
+  const QSignalBlocker quiet(this);
+  clear();
+  for (const Text& label : labels) addItem(ToQString(label));
+  setCurrentIndex(chosen);
+}
+
+FolderList::FolderList(QWidget* parent) : QTreeWidget(parent) {
+  setHeaderHidden(true);
+  setRootIsDecorated(false);
+  setItemsExpandable(false);
+  setExpandsOnDoubleClick(false);
+  setIndentation(fontMetrics().averageCharWidth() * 2);
+  connect(this, &QTreeWidget::itemActivated, this,
+          [this](QTreeWidgetItem* item) { emit Opened(item->data(0, Qt::UserRole).toInt()); });
+}
+
+void FolderList::Show(const std::vector<FolderItem>& items, int current) {
+  const QSignalBlocker quiet(this);
+  clear();
+  const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+  const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+  // Each entry goes below the last entry one level up.
+  std::vector<QTreeWidgetItem*> parents;
+  QTreeWidgetItem* chosen = nullptr;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const FolderItem& folder = items[i];
+    const auto level = static_cast<std::size_t>(folder.level);
+    parents.resize(level);
+    auto* item = level == 0 || parents.empty() ? new QTreeWidgetItem(this)
+                                               : new QTreeWidgetItem(parents.back());
+    item->setIcon(0, folder.open ? open : closed);
+    item->setText(0, ToQString(folder.label));
+    item->setData(0, Qt::UserRole, static_cast<int>(i));
+    parents.push_back(item);
+    if (static_cast<int>(i) == current) chosen = item;
+  }
+  expandAll();
+  if (chosen != nullptr) {
+    setCurrentItem(chosen);
+    scrollToItem(chosen);
+  }
+}
+
+FileList::FileList(QWidget* parent) : QListWidget(parent) {
+  connect(this, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { emit Chosen(row(item)); });
+  connect(this, &QListWidget::currentRowChanged, this, [this](int index) {
+    if (!filling_ && index >= 0) emit Chosen(index);
+  });
+}
+
+void FileList::Show(const std::vector<Text>& names) {
+  filling_ = true;
+  clear();
+  for (const Text& name : names) addItem(ToQString(name));
+  filling_ = false;
+}
+
+}  // namespace gdf::app
