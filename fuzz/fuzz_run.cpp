@@ -91,7 +91,7 @@ class RememberedDisk : public gdf::FileSystem {
   }
   std::optional<std::string> ReadAll(gdf::TextView path, gdf::FileError& error) const override {
     auto read = Remember(read_, path, [&] {
-      std::string why;
+      gdf::FileError why;
       auto bytes = disk_.ReadAll(path, why);
       return std::pair(std::move(bytes), std::move(why));
     });
@@ -108,9 +108,10 @@ class RememberedDisk : public gdf::FileSystem {
   bool CanWrite(gdf::TextView path, gdf::FileError& error) override {
     return disk_.CanWrite(path, error);
   }
-  std::unique_ptr<gdf::FolderLock> LockFolder(gdf::TextView folder, int waitMilliseconds,
+  std::unique_ptr<gdf::FolderLock> LockFolder(gdf::TextView folder, gdf::LockMode mode,
+                                              int waitMilliseconds,
                                               gdf::LockError& error) override {
-    return disk_.LockFolder(folder, waitMilliseconds, error);
+    return disk_.LockFolder(folder, mode, waitMilliseconds, error);
   }
 
  private:
@@ -136,7 +137,7 @@ class RememberedDisk : public gdf::FileSystem {
   mutable Answers<bool> folderExists_;
   mutable Answers<std::vector<gdf::FolderEntry>> listed_;
   mutable Answers<std::int64_t> size_;
-  mutable Answers<std::pair<std::optional<std::string>, std::string>> read_;
+  mutable Answers<std::pair<std::optional<std::string>, gdf::FileError>> read_;
 };
 
 }  // namespace
@@ -158,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static RememberedDisk remembered(disk);
 
   gdf::DryRunFileSystem fs(remembered);
-  FileError error;
+  gdf::FileError error;
   const auto source = fs.Open(u"D:\\b.gdf", gdf::OpenMode::kTruncate, error);
   if (!source || !source->Write({reinterpret_cast<const char*>(data), size}, error) ||
       !source->Close(error)) {
