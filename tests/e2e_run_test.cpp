@@ -54,9 +54,7 @@ TEST_F(EndToEndRun, RefusedChecks) {
       {dir / "missing.gdf", dir / "out", "変換元ファイルが選択されていません。"},
       {dir.path().string(), dir / "out", "変換元ファイルが選択されていません。"},  // a folder
       {dir / "b.gdf", "", "指定されたパスは正しくありません。"},
-      {dir / "b.gdf", "DATA",
-       kHostPathsAreWindowsPaths ? "must begin with a drive letter and a colon"
-                                 : "paths of this computer begin with / or ./"},
+      {dir / "b.gdf", "\\OUT", "so it was taken as a drive path; a path of this computer holds no"},
       {dir / "b.gdf", "Q:\\OUT", "指定されたパスは正しくありません。"},
       {dir / "b.gdf", "\\\\server\\share\\OUT", "指定されたパスは正しくありません。"},  // no drive
       {dir / "b.gdf", dir / "my out", "指定されたパスは正しくありません。"},

@@ -132,12 +132,52 @@ std::optional<std::string> ReadHostFile(const std::string& hostPath) {
   return bytes;
 }
 
+namespace {
+
+// A host path as an option's value on a command line: between double quotes when it holds a
+// blank.
+Text Quoted(const std::string& path) {
+  const Text text = FromUtf8(path);
+  return path.find(' ') == std::string::npos ? text : u"\"" + text + u"\"";
+}
+
+// A name that the path rules accept, made from one they refused: without blanks and dots (a
+// name without a dot may be of any length).
+Text AcceptedName(TextView name) {
+  Text out;
+  for (const char16_t ch : name) {
+    if (ch != u' ' && ch != u'\u3000' && ch != u'.') out.push_back(ch);
+  }
+  return out.empty() ? Text(u"OUT") : out;
+}
+
+// The first drive letter that no drive uses: from W: down on Windows, where C:, D:... are real
+// drives; from D: up elsewhere, where Z: is the root.
+char16_t FreeLetter(const FileSystem& fs) {
+  const std::vector<Drive> drives = fs.Drives();
+  const auto used = [&](char16_t letter) {
+    return std::any_of(drives.begin(), drives.end(),
+                       [&](const Drive& drive) { return drive.letter == letter; });
+  };
+  if (kHostPathsAreWindowsPaths) {
+    for (char16_t letter = u'W'; letter > u'D'; --letter) {
+      if (!used(letter)) return letter;
+    }
+  }
+  for (char16_t letter = u'D'; letter < u'Y'; ++letter) {
+    if (!used(letter)) return letter;
+  }
+  return u'Y';
+}
+
+}  // namespace
+
 std::vector<CatalogueMessage> TargetAdvice(const PathArgument& target, const PathVerdict& verdict,
                                            const FileSystem& fs) {
   std::vector<CatalogueMessage> out;
   switch (verdict.rule) {
     case PathRule::kNoDrive:
-      if (!kHostPathsAreWindowsPaths && !IsHostPathText(target.given)) {
+      if (!IsHostPathText(target.given)) {
         out.push_back(Say(MessageId::kAdviceHostPath, {FromUtf8(target.given)}));
       }
       return out;
@@ -158,8 +198,6 @@ std::vector<CatalogueMessage> TargetAdvice(const PathArgument& target, const Pat
   if (IsHostPathText(target.given)) {
     out.push_back(Say(MessageId::kPathChecked, {FromUtf8(target.given), target.text}));
   }
-  // On Windows a drive of the map is no help for a folder on a real drive: a short name is.
-  if (kHostPathsAreWindowsPaths) return out;
   // The folder that holds the offending name, and the rest of the target below it.
   const auto host = fs.ToHost(target.text);
   if (!host) {
@@ -181,16 +219,23 @@ std::vector<CatalogueMessage> TargetAdvice(const PathArgument& target, const Pat
     out.push_back(Say(MessageId::kAdviceDriveOptionAny));
     return out;
   }
+  if (!IsHostFolder(HostPathText(folder))) {
+    // A folder that the run would make: a mapped drive cannot reach it, another name can.
+    Text renamed = target.text;
+    const Text accepted = AcceptedName(verdict.where);
+    const std::size_t at = renamed.find(u"\\" + verdict.where);
+    if (at != Text::npos) renamed.replace(at + 1, verdict.where.size(), accepted);
+    out.push_back(Say(MessageId::kAdviceOtherName, {verdict.where, accepted, renamed}));
+    return out;
+  }
   const std::filesystem::path below = whole.lexically_relative(folder);
   Text rest = FromUtf8(below.empty() || below == "." ? std::string() : HostPathText(below));
   for (char16_t& c : rest) c = c == u'/' ? u'\\' : c;
-  // The first letter from D: that the drive map does not use yet.
-  char16_t letter = u'D';
-  for (const Drive& drive : fs.Drives()) {
-    if (drive.letter == letter && letter < u'Y') ++letter;
-  }
-  out.push_back(
-      Say(MessageId::kAdviceDriveOption, {Text(1, letter), FromUtf8(HostPathText(folder)), rest}));
+  const Text letter(1, FreeLetter(fs));
+  const Text mapped = Quoted(HostPathText(folder));
+  out.push_back(Say(MessageId::kAdviceDriveOption, {letter, mapped, rest}));
+  // The window takes the drive letters of the system: subst stands one for the folder.
+  if (kHostPathsAreWindowsPaths) out.push_back(Say(MessageId::kAdviceSubst, {letter, mapped}));
   return out;
 }
 

@@ -67,6 +67,8 @@ enum class MessageId {
   kAdviceShortName,       ///< the window: choose a folder with a short name
   kAdviceHostPath,        ///< {1} the text that was taken as a drive path
   kAdviceMapDrive,        ///< {1} the drive letter
+  kAdviceSubst,           ///< {1} a drive letter, {2} the host folder (quoted when it has blanks)
+  kAdviceOtherName,       ///< {1} a folder name, {2} one the rules accept, {3} the target so
 
   // The source data file and the target folder.
   kSourceNotGiven,  ///< no source text at all

@@ -1,6 +1,7 @@
 // host_paths.cpp - Host path texts and their drive forms.
 #include "platform/host_paths.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace gdf {
@@ -14,18 +15,19 @@ std::string ExpandHome(const std::string& path) {
 }
 
 bool IsHostPathText(const std::string& text) {
-#ifdef _WIN32
-  return text.rfind(".\\", 0) == 0 || text.rfind("..\\", 0) == 0 || text.rfind("./", 0) == 0 ||
-         text.rfind("../", 0) == 0 || text == "." || text == "..";
-#else
-  return text.rfind("/", 0) == 0 || text.rfind("./", 0) == 0 || text.rfind("../", 0) == 0 ||
-         text.rfind("~/", 0) == 0 || text == "." || text == ".." || text == "~";
-#endif
+  // "D:\WORK", "D:WORK", "\WORK" and "\\server\share" are the run's own; the rest is a path of
+  // this computer, absolute or from the current folder.
+  return !text.empty() && text.find(':') == std::string::npos && text.front() != '\\';
 }
 
 std::optional<Text> RunPathText(const std::string& typed, const FileSystem& fs) {
   if (!IsHostPathText(typed)) return FromUtf8(typed);
-  return fs.FromHost(ExpandHome(typed));
+  std::string host = ExpandHome(typed);
+#ifndef _WIN32
+  // "data\examples\B-1.gdf", as a Windows user types it, is data/examples/B-1.gdf here too.
+  std::replace(host.begin(), host.end(), '\\', '/');
+#endif
+  return fs.FromHost(host);
 }
 
 std::filesystem::path HostPathOf(const std::string& utf8) {

@@ -14,9 +14,11 @@ namespace gdf {
 /// Expands a leading "~/" to the home folder.
 std::string ExpandHome(const std::string& path);
 
-/// Whether a path text is a host path: it begins with "/", "./", "../" or "~/". On Windows, where
-/// every path is a Windows path, only a text that begins with ".\" or "..\" (or "./", "../")
-/// is one: it is made absolute against the current folder.
+/// Whether a path text as typed on the command line is a path of this computer, as every Windows
+/// program reads one: a text that holds no ":" and does not begin with "\" ("data\B-1.gdf",
+/// "OUT\B-1", "out/Z", "B-1.gdf", "/srv/work", "~/x"), absolute or from the current folder. A text
+/// that holds ":" or begins with "\" ("D:\WORK", "\WORK") is the run's own, taken as it stands,
+/// as the window's text box would take it.
 bool IsHostPathText(const std::string& text);
 
 /// The run's text for a path typed by the user: a host path becomes a drive path; any other text

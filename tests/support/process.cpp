@@ -104,6 +104,7 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
   }
   // A build folder's POSIX path, as wine shows the host's root on drive Z:.
   std::wstring path = Wide(program);
+  const std::wstring folder = Wide(limits.folder);
   if (!path.empty() && path[0] == L'/') {
     for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
     path = L"Z:" + path;
@@ -155,7 +156,7 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     started = ::CreateProcessW(
         path.c_str(), line.data(), nullptr, nullptr, TRUE,
         EXTENDED_STARTUPINFO_PRESENT | CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT, nullptr,
-        nullptr, &startup.StartupInfo, &process);
+        limits.folder.empty() ? nullptr : folder.c_str(), &startup.StartupInfo, &process);
     if (started || ::GetLastError() != ERROR_INTERNAL_ERROR) break;
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
   }
@@ -246,6 +247,7 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     if (switchUser && (::setgroups(0, nullptr) != 0 || ::setgid(id) != 0 || ::setuid(id) != 0)) {
       ::_exit(126);
     }
+    if (!limits.folder.empty() && ::chdir(limits.folder.c_str()) != 0) ::_exit(125);
     ::execv(argv[0], argv.data());
     ::_exit(127);
   }

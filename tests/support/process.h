@@ -26,6 +26,8 @@ struct ProcessLimits {
   /// With 0 or more, the child is killed with SIGKILL that many microseconds after it started,
   /// unless it has ended by then.
   long killAfterMicroseconds = -1;
+  /// The child's current folder (UTF-8); empty: the test's own.
+  std::string folder;
 };
 
 /// Whether this system can apply ProcessLimits.

@@ -168,7 +168,8 @@ const std::string& BinaryForAnyUser() {
 #endif
 
 ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input,
-                         long fileSizeLimit, int user, const std::string& lang) {
+                         long fileSizeLimit, int user, const std::string& lang,
+                         const std::string& folder) {
 #ifdef _WIN32
   // The language of a Windows program is the user's, which a test cannot set: say it.
   std::vector<std::string> withLanguage = args;
@@ -176,14 +177,16 @@ ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string
     withLanguage.insert(withLanguage.begin() + 1,
                         lang.rfind("ja", 0) == 0 ? "--lang=ja" : "--lang=en");
   }
-  return RunProcess(GDFCONV_BINARY, withLanguage, input, ProcessLimits{fileSizeLimit, user});
+  return RunProcess(GDFCONV_BINARY, withLanguage, input,
+                    ProcessLimits{fileSizeLimit, user, -1, folder});
 #else
   // The locale of the tests' own environment must not choose the language.
   const std::string binary = user >= 0 ? BinaryForAnyUser() : std::string(GDFCONV_BINARY);
   std::vector<std::string> withLocale = {"-u",          "LC_ALL",       "-u",
                                          "LC_MESSAGES", "LANG=" + lang, binary};
   withLocale.insert(withLocale.end(), args.begin(), args.end());
-  return RunProcess("/usr/bin/env", withLocale, input, ProcessLimits{fileSizeLimit, user});
+  return RunProcess("/usr/bin/env", withLocale, input,
+                    ProcessLimits{fileSizeLimit, user, -1, folder});
 #endif
 }
 

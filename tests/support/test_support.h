@@ -70,8 +70,10 @@ std::map<std::string, std::string> FilesUnder(const std::filesystem::path& folde
 /// The two limits are POSIX only (see ProcessLimitsSupported).
 /// The program speaks the language of `lang`: on POSIX it runs with LANG set to it and LC_ALL
 /// and LC_MESSAGES unset, on Windows with --lang after the command. By default English.
+/// With a `folder`, the program starts in that folder (its current folder).
 ProcessResult RunGdfconv(const std::vector<std::string>& args, const std::string& input = {},
-                         long fileSizeLimit = -1, int user = -1, const std::string& lang = "C");
+                         long fileSizeLimit = -1, int user = -1, const std::string& lang = "C",
+                         const std::string& folder = {});
 
 /// This system's file system with drive letters standing for host folders ({u'D', "/tmp/x"}), for
 /// tests that run the core in the test process.
