@@ -167,7 +167,7 @@ TEST_F(FaultSweep, AKillAtAnyMomentLeavesWholeLinesAndNeverGrowthWithoutTheMarke
     return test::RunProcess(GDFCONV_BINARY,
                             {"convert", "--yes", "--quiet", "--pattern-dir", dir / "pattern",
                              "--program-dir", dir.path().string(), dir / "b.gdf", dir / "out"},
-                            {}, test::ProcessLimits{-1, -1, killAfter});
+                            {}, test::ProcessLimits{-1, -1, killAfter, {}});
   };
   const auto start = std::chrono::steady_clock::now();
   ASSERT_EQ(convert(-1).exitCode, 0);

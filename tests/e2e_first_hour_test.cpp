@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "gdfconv_version.h"
 #include "support/test_support.h"
 
 namespace gdf {
@@ -92,6 +93,40 @@ TEST_F(FirstHour, AdviceForARefusedTargetCanBeFollowed) {
   const auto longName =
       InWork("convert", {"--yes", "--quiet", "B-1.gdf", "ボーリング調査2024年度\\B-1"});
   EXPECT_EQ(longName.exitCode, 0) << longName.err;
+}
+
+// The settings a user can fix alone: the refusal names what is wrong with VirizuV5.ini and shows
+// its two lines; a folder line without its "\" is refused at start-up, before anything is written.
+TEST_F(FirstHour, TheSettingsRefusalShowsTheTwoLines) {
+  fs::create_directories(work.path() / "system");
+  test::WriteBytes(work / "system/VirizuV5.ini", "x\r\nZ:" + work.path().string() + "/pattern\r\n");
+  const auto noBackslash = InWork(
+      "convert",
+      {"--yes", "--system-dir", "system", "--program-dir", "program", "B-1.gdf", "OUT\\S"}, false);
+  EXPECT_EQ(noBackslash.exitCode, 1) << noBackslash.err;
+  EXPECT_EQ(noBackslash.err.rfind(" VIRIZU の設定がありません.\n", 0), 0u) << noBackslash.err;
+  EXPECT_NE(noBackslash.err.find("pattern\", does not end with \"\\\""), std::string::npos)
+      << noBackslash.err;
+  EXPECT_NE(noBackslash.err.find("\n    [VIRIZU]\n    "), std::string::npos) << noBackslash.err;
+  EXPECT_FALSE(test::Exists(work / "OUT"));
+}
+
+// "--version" on every command; "--lang" may stand before the command.
+TEST_F(FirstHour, VersionOnEveryCommandAndLanguageBeforeTheCommand) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--version"},
+                                               {"convert", "--version"},
+                                               {"tables", "--version"},
+                                               {"--lang", "ja", "batch", "--version"}}) {
+    const auto result = test::RunGdfconv(args, {}, -1, -1, "C", work.path().string());
+    EXPECT_EQ(result.exitCode, 0) << args.front();
+    EXPECT_EQ(result.out.rfind("gdfconv " GDFCONV_VERSION_TEXT "\n", 0), 0u) << result.out;
+  }
+  const auto japanese =
+      test::RunGdfconv({"--lang", "ja", "convert", "--yes", "--pattern-dir", "pattern",
+                        "--program-dir", "program", "B-1.gdf", "OUT\\J"},
+                       {}, -1, -1, "C", work.path().string());
+  EXPECT_EQ(japanese.exitCode, 0) << japanese.err;
+  EXPECT_NE(japanese.out.find("  書き込み "), std::string::npos) << japanese.out;
 }
 
 }  // namespace

@@ -41,7 +41,9 @@ TEST_F(PatternSettingTest, SettingFromTheSecondLine) {
       {"x\nd:\\PAT\\", u"d:\\PAT\\", u"d:\\PAT\\"},  // names match without regard to case
       {"x\nD:\\pat\\,D:\\other\\\n", u"D:\\pat\\", u"D:\\pat\\"},
       {"x\nD:\\nothing\\\n", u"D:\\nothing\\", nullptr},
-      {"x\nD:\\pat\n", u"D:\\pat", u"D:\\pat"},  // [D:\pa] exists, so it passes the check
+      // Without its "\" a folder line would glue every table's name to the folder's: refused,
+      // even though [D:\pa] exists.
+      {"x\nD:\\pat\n", u"D:\\pat", nullptr},
       {"x\nD:\\sys\n", u"D:\\sys", nullptr},
       {"x\nC:\\VIRIZU\\\n", u"C:\\VIRIZU\\", nullptr},  // no such drive
       {"only one line\n", u"", nullptr},
@@ -62,6 +64,45 @@ TEST_F(PatternSettingTest, SettingFromTheSecondLine) {
     }
     EXPECT_EQ(test::Exists(Ini()), *c.content != '\0') << c.content;
   }
+}
+
+// What follows " VIRIZU の設定がありません.": what was wrong, the two lines as they must be, and
+// (with the places looked in) which of them a user may write.
+TEST_F(PatternSettingTest, TheRefusalSaysWhatIsWrongAndTheTwoLines) {
+  const struct {
+    std::optional<std::string> bytes;  // the settings file; none when missing
+    const char* said;                  // in the first line of the explanation
+  } cases[] = {
+      {std::nullopt, "There is no settings file"},
+      {std::string("only one line\n"), "names no folder on its second line"},
+      {std::string("x\nD:\\pat\n"), "\"D:\\pat\", does not end with \"\\\""},
+      {std::string("x\nD:\\nothing\\\n"), "\"D:\\nothing\\\" on the second line"},
+      // Saved as UTF-8 by Notepad: named as such, with the line as it was meant.
+      {std::string("x\r\nD:\\\xE6\x9F\xB1\xE7\x8A\xB6\xE5\x9B\xB3\\\r\n"),
+       "is saved as UTF-8: save it again as Shift_JIS (in Notepad, Save As with the encoding "
+       "\"ANSI\"). Read as UTF-8, its second line is \"D:\\柱状図\\\"."},
+  };
+  HostSettings host;
+  host.systemDir = dir / "sys";
+  for (const auto& c : cases) {
+    std::filesystem::remove(Ini());
+    if (c.bytes) test::WriteBytes(Ini(), *c.bytes);
+    const auto lines = ExplainMissingSetting(*fs, host);
+    ASSERT_GE(lines.size(), 5u);
+    const std::string first = ToUtf8(Render(lines[0], Language::kEnglish));
+    EXPECT_NE(first.find(c.said), std::string::npos) << first;
+    EXPECT_EQ(Render(lines[2], Language::kEnglish), u"    [VIRIZU]");
+    EXPECT_EQ(Render(lines[3], Language::kEnglish).back(), u'\\');
+  }
+  // The places looked in, each with whether it takes administrator rights: "/" takes them
+  // wherever root owns it, a folder of ours does not when we are not root.
+  host.systemDirsLooked = {dir / "sys", "/"};
+  const auto lines = ExplainMissingSetting(*fs, host);
+  const std::string all = ToUtf8(RenderLines(lines, Language::kEnglish));
+  EXPECT_NE(all.find("  /" + std::string(" (writing here takes administrator rights)")),
+            std::string::npos)
+      << all;
+  EXPECT_NE(all.find("  " + (dir / "sys")), std::string::npos) << all;
 }
 
 }  // namespace

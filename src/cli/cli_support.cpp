@@ -90,37 +90,13 @@ void PrintLines(std::ostream& out, const std::vector<CatalogueMessage>& messages
 std::optional<Text> ResolvePatternFolder(const std::optional<std::string>& patternDir,
                                          FileSystem& fs, const HostSettings& host,
                                          Language language) {
-  if (patternDir) {
-    const std::string hostPath = ExpandHome(*patternDir);
-    const auto drivePath = IsHostFolder(hostPath) ? fs.FromHost(hostPath) : std::nullopt;
-    if (!drivePath) {
-      std::cerr << ToUtf8(messages::kNoSetting) << "\n"
-                << Said(Say(MessageId::kPatternDirMissing, {FromUtf8(*patternDir)}), language)
-                << "\n";
-      return std::nullopt;
-    }
-    Text folder = *drivePath;
-    if (folder.back() != u'\\') folder.push_back(u'\\');
-    return folder;
-  }
-  const auto setting = CheckPatternFolderSetting(fs, host.systemDir);
-  if (!setting) {
+  std::vector<CatalogueMessage> refusal;
+  auto folder = ChoosePatternFolder(fs, host, patternDir, refusal);
+  if (!folder) {
     std::cerr << ToUtf8(messages::kNoSetting) << "\n";
-    PrintLines(std::cerr, ExplainMissingSetting(fs, host.systemDir), language);
-    // Where several places were searched, say which: the file may be in a place not looked at.
-    if (host.systemDirsLooked.size() > 1 &&
-        !IsHostFile(JoinHostPath(host.systemDir, kSettingsFileName))) {
-      std::vector<CatalogueMessage> looked{
-          Say(MessageId::kSettingsLookedIn, {FromUtf8(kSettingsFileName)})};
-      for (const std::string& folder : host.systemDirsLooked) {
-        looked.push_back(Say(MessageId::kSettingsLookedInFolder, {FromUtf8(folder)}));
-      }
-      looked.push_back(Say(MessageId::kSettingsLookedInEnd));
-      PrintLines(std::cerr, looked, language);
-    }
-    return std::nullopt;
+    PrintLines(std::cerr, refusal, language);
   }
-  return *setting;
+  return folder;
 }
 
 std::optional<std::string> ReadHostFile(const std::string& hostPath) {

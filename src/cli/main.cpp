@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "frontend/command_line.h"
+#include "frontend/version.h"
 #include "messages/message_catalogue.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
@@ -20,11 +21,39 @@ std::string Usage(gdf::Language language) {
 int Main(std::vector<std::string> args) {
   gdf::PrepareStandardStreams();
   if (args.empty()) {
-    std::cerr << Usage(gdf::UserLanguage());
+    const gdf::Language language = gdf::UserLanguage();
+    std::cerr << Usage(language);
+    // Double-clicked in Explorer: the console would close before the usage could be read.
+    if (gdf::ConsoleClosesAtExit()) {
+      std::cerr << "\n"
+                << gdf::ToUtf8(
+                       gdf::Render(gdf::Say(gdf::MessageId::kStartedFromExplorer), language))
+                << "\n";
+      gdf::WaitForKey();
+    }
+    return 2;
+  }
+  // "gdfconv --lang ja convert ...": options of every command may stand before the command.
+  std::vector<std::string> leading;
+  for (;;) {
+    std::size_t taken = 0;
+    if (!args.empty() && args.front().rfind("--lang=", 0) == 0) taken = 1;
+    if (args.size() > 1 && args.front() == "--lang") taken = 2;
+    if (taken == 0) break;
+    leading.insert(leading.end(), args.begin(), args.begin() + static_cast<long>(taken));
+    args.erase(args.begin(), args.begin() + static_cast<long>(taken));
+  }
+  if (args.empty()) {
+    std::cerr << Usage(gdf::LanguageOfArguments(leading));
     return 2;
   }
   const std::string command = args.front();
   args.erase(args.begin());
+  args.insert(args.begin(), leading.begin(), leading.end());
+  if (command == "--version" || gdf::AsksForVersion(args)) {
+    std::cout << gdf::ProgramVersionLine("gdfconv") << "\n";
+    return 0;
+  }
   if (command == "--help" || command == "-h" || command == "help") {
     std::cout << Usage(gdf::LanguageOfArguments(args));
     return 0;

@@ -27,19 +27,6 @@ int Usage(const CatalogueMessage& why, Language language) {
   return support::UsageError("gdfconv preview", why, language);
 }
 
-// The folder a preview is made for when none is given: the source's stem beside the drive's
-// root, which the overlay makes up without creating it.
-Text DefaultTarget(const Text& source, const FileSystem& fs) {
-  const auto absolute = fs.Absolute(Trim(source));
-  const Text drive = absolute && absolute->size() >= 2 ? absolute->substr(0, 2) : Text(u"Z:");
-  Text stem;
-  for (const char16_t ch : SourceStem(source)) {
-    // A name the path check takes: no blank, no dot, at most eight characters.
-    if (ch != u' ' && ch != u'.' && ch != u'*' && ch != u'?' && stem.size() < 8) stem += ch;
-  }
-  return drive + u"\\GDFPREVW\\" + (stem.empty() ? Text(u"BORING") : stem);
-}
-
 }  // namespace
 
 int RunPreviewCommand(const std::vector<std::string>& args) {
@@ -82,7 +69,7 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
     }
     inputs.targetText = *targetText;
   } else {
-    inputs.targetText = DefaultTarget(*source, fs);
+    inputs.targetText = PreviewTargetFor(*source, fs);
   }
   inputs.patternFolder = *patternFolder;
   inputs.programFolder = support::ProgramFolderText(fs, host);

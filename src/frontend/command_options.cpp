@@ -87,10 +87,11 @@ const CommandOptions& TablesOptions() {
 }
 
 const CommandOptions& WindowOptions() {
-  static const CommandOptions command{"gdfconv-gui",
-                                      {LockWaitOption()},
-                                      {"--drive", "--system-dir", "--program-dir"},
-                                      {MessageId::kHelpWindowPosix, MessageId::kHelpWindowWindows}};
+  static const CommandOptions command{
+      "gdfconv-gui",
+      {Valued("--pattern-dir"), LockWaitOption(), Switch("--preview")},
+      {"--drive", "--system-dir", "--program-dir"},
+      {MessageId::kHelpWindowPosix, MessageId::kHelpWindowWindows}};
   return command;
 }
 

@@ -8,14 +8,42 @@
 #include "common/text_file.h"
 #include "common/utility_library.h"
 #include "platform/host.h"
+#include "platform/host_paths.h"
 
 namespace gdf {
-Text ReadPatternFolderSetting(FileSystem& fs, const std::string& systemDirHost) {
+namespace {
+
+// The settings file's drive path; empty when no drive holds the system folder.
+Text SettingsFilePath(FileSystem& fs, const std::string& systemDirHost) {
   const Text systemDir = QPRTrim(SysDir(fs, systemDirHost));
-  if (systemDir.empty()) return {};  // no drive holds the system folder
+  if (systemDir.empty()) return {};
   Text path = systemDir;
   if (path.back() != u'\\') path.push_back(u'\\');
-  path += FromAscii(kSettingsFileName);
+  return path + FromAscii(kSettingsFileName);
+}
+
+// The folder of the example in the explanation: a Windows folder on Windows, a folder that the
+// drive Z: ("/") reaches elsewhere.
+constexpr const char16_t* kExampleFolder =
+    kHostPathsAreWindowsPaths ? u"C:\\柱状図\\PATTERN\\" : u"Z:\\srv\\pattern\\";
+
+// Line 2 of a settings file saved as UTF-8 (as Notepad saves unless told otherwise), read as
+// UTF-8; nothing for a file without multi-byte UTF-8. Such a file often reads as code page 932
+// too ("柱状図" as "譟ｱ迥ｶ蝗ｳ"), so only a setting that failed is taken for UTF-8.
+std::optional<Text> Utf8SecondLine(FileSystem& fs, const Text& path) {
+  FileError error;
+  auto bytes = fs.ReadAll(path, error);
+  if (!bytes) return std::nullopt;
+  const LineFile file(std::move(*bytes), path);
+  if (!Utf8Line(file) || file.LineCount() < 2) return std::nullopt;
+  return Trim(FromUtf8(file.LineBytes(1)));
+}
+
+}  // namespace
+
+Text ReadPatternFolderSetting(FileSystem& fs, const std::string& systemDirHost) {
+  const Text path = SettingsFilePath(fs, systemDirHost);
+  if (path.empty()) return {};  // no drive holds the system folder
 
   // A missing file counts as empty; an empty one is deleted. A folder of that name is neither.
   const std::int64_t size = fs.Size(path);
@@ -39,34 +67,64 @@ Text ReadPatternFolderSetting(FileSystem& fs, const std::string& systemDirHost) 
 
 std::optional<Text> CheckPatternFolderSetting(FileSystem& fs, const std::string& systemDirHost) {
   const Text folder = ReadPatternFolderSetting(fs, systemDirHost);
-  if (folder.empty()) return std::nullopt;
-  // The folder without its trailing backslash must exist, as a folder or a file.
+  if (folder.empty() || folder.back() != u'\\') return std::nullopt;
+  // The folder without its trailing backslash must exist.
   const Text shortened = folder.substr(0, folder.size() - 1);
   if (shortened.empty() || !fs.Exists(shortened, ListAttribute::kDirectory)) return std::nullopt;
   return folder;
 }
 
-std::vector<CatalogueMessage> ExplainMissingSetting(FileSystem& fs,
-                                                    const std::string& systemDirHost,
-                                                    SettingAdvice how) {
-  const Text file = FromUtf8(JoinHostPath(systemDirHost, kSettingsFileName));
+std::vector<CatalogueMessage> ExplainMissingSetting(FileSystem& fs, const HostSettings& host) {
+  const Text file = FromUtf8(JoinHostPath(host.systemDir, kSettingsFileName));
+  const Text path = SettingsFilePath(fs, host.systemDir);
+  const Text folder = ReadPatternFolderSetting(fs, host.systemDir);
   std::vector<CatalogueMessage> out;
-  const Text folder = ReadPatternFolderSetting(fs, systemDirHost);
-  const Text systemDir = QPRTrim(SysDir(fs, systemDirHost));
-  Text path = systemDir;
-  if (!path.empty() && path.back() != u'\\') path.push_back(u'\\');
-  path += FromAscii(kSettingsFileName);
-  if (!folder.empty()) {
+  if (const auto named = folder.empty() ? std::nullopt : Utf8SecondLine(fs, path)) {
+    out.push_back(Say(MessageId::kSettingsFileUtf8, {file, *named}));
+  } else if (!folder.empty() && folder.back() != u'\\') {
+    out.push_back(Say(MessageId::kSettingsFolderNoBackslash, {folder, file}));
+  } else if (!folder.empty()) {
     out.push_back(Say(MessageId::kSettingsFolderMissing, {folder, file}));
-  } else if (!systemDir.empty() && fs.Size(path) > 0) {
+  } else if (!path.empty() && fs.Size(path) > 0) {
     out.push_back(Say(MessageId::kSettingsFileEmpty, {file}));
   } else {
     out.push_back(Say(MessageId::kSettingsFileMissing, {file}));
   }
-  out.push_back(
-      Say(how == SettingAdvice::kFileOnly ? MessageId::kSettingsHowFile : MessageId::kSettingsHow,
-          {file}));
+  out.push_back(Say(MessageId::kSettingsHow, {file}));
+  out.push_back(Say(MessageId::kSettingsFirstLine));
+  out.push_back(Say(MessageId::kSettingsSecondLine, {kExampleFolder}));
+  out.push_back(Say(MessageId::kSettingsOrOption));
+  // The places looked in, when no --system-dir named one: the file may be in another of them.
+  if (!host.systemDirsLooked.empty()) {
+    out.push_back(Say(MessageId::kSettingsLookedIn, {FromUtf8(kSettingsFileName)}));
+    for (const std::string& place : host.systemDirsLooked) {
+      out.push_back(Say(NeedsAdministrator(place) ? MessageId::kSettingsLookedInAdministrator
+                                                  : MessageId::kSettingsLookedInAnyUser,
+                        {FromUtf8(place)}));
+    }
+    out.push_back(Say(MessageId::kSettingsLookedInEnd));
+  }
   return out;
+}
+
+std::optional<Text> ChoosePatternFolder(FileSystem& fs, const HostSettings& host,
+                                        const std::optional<std::string>& patternDir,
+                                        std::vector<CatalogueMessage>& refusal) {
+  refusal.clear();
+  if (!patternDir) {
+    auto folder = CheckPatternFolderSetting(fs, host.systemDir);
+    if (!folder) refusal = ExplainMissingSetting(fs, host);
+    return folder;
+  }
+  const std::string hostPath = ExpandHome(*patternDir);
+  const auto drivePath = IsHostFolder(hostPath) ? fs.FromHost(hostPath) : std::nullopt;
+  if (!drivePath) {
+    refusal.push_back(Say(MessageId::kPatternDirMissing, {FromUtf8(*patternDir)}));
+    return std::nullopt;
+  }
+  Text folder = *drivePath;
+  if (folder.back() != u'\\') folder.push_back(u'\\');
+  return folder;
 }
 
 }  // namespace gdf

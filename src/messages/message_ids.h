@@ -79,13 +79,17 @@ enum class MessageId {
   kNoDriveHolds,    ///< {1} the host path
 
   // The pattern-data folder setting and the program folder.
-  kSettingsFileMissing,       ///< {1} the settings file looked for
-  kSettingsFileEmpty,         ///< {1} the settings file
-  kSettingsFolderMissing,     ///< {1} the folder it names, {2} the settings file
-  kSettingsHow,               ///< {1} the settings file
-  kSettingsHowFile,           ///< {1} the settings file (the window: no --pattern-dir)
-  kPatternDirMissing,         ///< {1} the folder given with --pattern-dir
-  kProgramFolderNotWritable,  ///< {1} the program folder, {2} the system's reason
+  kSettingsFileMissing,        ///< {1} the settings file looked for
+  kSettingsFileEmpty,          ///< {1} the settings file
+  kSettingsFolderMissing,      ///< {1} the folder it names, {2} the settings file
+  kSettingsFolderNoBackslash,  ///< {1} the folder it names, {2} the settings file
+  kSettingsFileUtf8,           ///< {1} the settings file, {2} its second line read as UTF-8
+  kSettingsHow,                ///< {1} the settings file
+  kSettingsFirstLine,          ///< the first line of a settings file, as an example
+  kSettingsSecondLine,         ///< {1} an example folder, as the second line
+  kSettingsOrOption,           ///< the way round the settings file
+  kPatternDirMissing,          ///< {1} the folder given with --pattern-dir
+  kProgramFolderNotWritable,   ///< {1} the program folder, {2} the system's reason
 
   // How a failed run ended and what it left.
   kRunStopped,                 ///< {1} the stage
@@ -321,10 +325,11 @@ enum class MessageId {
   kStagePatternFolder,  ///< taking the pattern-data folder
 
   // More of the command line.
-  kSettingsLookedIn,        ///< {1} the settings file's name
-  kSettingsLookedInFolder,  ///< {1} a folder looked in
-  kSettingsLookedInEnd,     ///< after the folders
-  kRunWroteFiles,           ///< {1} files written, {2} table lines added
+  kSettingsLookedIn,               ///< {1} the settings file's name
+  kSettingsLookedInAnyUser,        ///< {1} a folder looked in that any user may write
+  kSettingsLookedInAdministrator,  ///< {1} a folder looked in that takes administrator rights
+  kSettingsLookedInEnd,            ///< after the folders
+  kRunWroteFiles,                  ///< {1} files written, {2} table lines added
 
   // The preview: its findings, the words of its picture and of a batch's page of pictures.
   kPreviewSourceLine,          ///< {1} the source line, {2} what check found there
@@ -371,6 +376,8 @@ enum class MessageId {
   kUsageDrive,             ///< --drive without LETTER=FOLDER
   kUsageSourceAndTarget,   ///< convert without SOURCE and TARGET
   kUsageOneSource,         ///< preview without one SOURCE
+  kUsageWindowOneSource,   ///< a window given more than one path
+  kStartedFromExplorer,    ///< gdfconv.exe without arguments in a console of its own
   kUsageSomeSource,        ///< no SOURCE at all
   kUsageOutput,            ///< preview without -o
   kUsageTargetRootOrList,  ///< batch without one of --target-root and --list

@@ -10,6 +10,13 @@ bool StandardInputIsTerminal();
 /// Whether standard error goes to a terminal (a console on Windows).
 bool StandardErrorIsTerminal();
 
+/// Whether the program has a console of its own that closes when it ends: on Windows, a console
+/// program started from Explorer (no other process shares its console) whose input is that
+/// console. Never on POSIX.
+bool ConsoleClosesAtExit();
+/// Waits until a key is pressed on the console.
+void WaitForKey();
+
 /// Makes std::cout and std::cerr show UTF-8 text as it is meant: on a Windows console they write
 /// through the console's wide API, whatever its code page; elsewhere (POSIX, or a file or pipe)
 /// the bytes go out as they are.

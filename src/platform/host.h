@@ -34,6 +34,11 @@ std::string ProgramFolderOfExecutable();
 /// SysWOW64, the VirtualStore copy of System32, then System32 (the system folder).
 std::vector<std::string> SystemFolderCandidates();
 
+/// Whether writing into a host folder (made when missing) takes administrator rights: on
+/// Windows every place but those below the user's %LOCALAPPDATA%; on POSIX a folder whose
+/// nearest existing ancestor only root may write.
+bool NeedsAdministrator(const std::string& hostFolder);
+
 /// Whether a host path names an existing folder, or an existing file that is not a folder.
 bool IsHostFolder(const std::string& hostPath);
 bool IsHostFile(const std::string& hostPath);

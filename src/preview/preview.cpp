@@ -424,4 +424,15 @@ PreviewRun RunPreview(const RunInputs& inputs, FileSystem& real, FrontEnd& ui) {
   return result;
 }
 
+Text PreviewTargetFor(const Text& source, const FileSystem& fs) {
+  const auto absolute = fs.Absolute(Trim(source));
+  const Text drive = absolute && absolute->size() >= 2 ? absolute->substr(0, 2) : Text(u"Z:");
+  Text stem;
+  for (const char16_t ch : SourceStem(source)) {
+    // A name the path check takes: no blank, no dot, at most eight characters.
+    if (ch != u' ' && ch != u'.' && ch != u'*' && ch != u'?' && stem.size() < 8) stem += ch;
+  }
+  return drive + u"\\GDFPREVW\\" + (stem.empty() ? Text(u"BORING") : stem);
+}
+
 }  // namespace gdf

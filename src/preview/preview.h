@@ -103,6 +103,10 @@ struct PreviewRun {
 /// Runs the conversion on an overlay of `real`, which is never written, and draws it.
 PreviewRun RunPreview(const RunInputs& inputs, FileSystem& real, FrontEnd& ui);
 
+/// The target folder a preview is made for when none is given: the source's stem beside its
+/// drive's root, which the dry run makes up without creating it.
+Text PreviewTargetFor(const Text& source, const FileSystem& fs);
+
 /// The run's outcome in one line: the completion text, the refusal, or the failure.
 Text PreviewOutcomeText(const RunReport& report, Language language);
 

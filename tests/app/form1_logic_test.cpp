@@ -41,7 +41,11 @@ class FakeView : public Form1View {
     folders[list] = items;
     currentFolder[list] = current;
   }
-  void ShowFiles(Control, const std::vector<Text>& names) override { files = names; }
+  void ShowFiles(Control, const std::vector<Text>& names) override {
+    files = names;
+    chosenFile = -1;
+  }
+  void ShowChosenFile(int index) override { chosenFile = index; }
   void SetStatusText(const Text& text) override {
     status = text;
     log.push_back(u"status " + text);
@@ -75,6 +79,7 @@ class FakeView : public Form1View {
   std::map<Control, std::vector<FolderItem>> folders;
   std::map<Control, int> currentFolder;
   std::vector<Text> files;
+  int chosenFile = -1;
   Text status;
   std::vector<Message> messages;
   std::vector<Text> log;
@@ -104,7 +109,9 @@ class Form1LogicTest : public testing::Test {
     fs = test::DrivesOver(extra);
     fs->SetCurrentDrive(u'D');
     fs->SetCurrentFolder(u"D:\\work");
-    WindowSettings settings{dir / "system", u"D:\\program\\", 200};
+    settings.systemDirHost = dir / "system";
+    settings.programFolder = u"D:\\program\\";
+    settings.lockWaitMilliseconds = 200;
     form = std::make_unique<Form1Logic>(view, *fs, settings);
   }
   void Start() {
@@ -121,6 +128,7 @@ class Form1LogicTest : public testing::Test {
 
   test::TempDir dir;
   FakeView view;
+  WindowSettings settings;  // the source file and --pattern-dir may be set before Make
   std::unique_ptr<FileSystem> fs;
   std::unique_ptr<Form1Logic> form;
 };
@@ -396,23 +404,32 @@ TEST_F(Form1LogicTest, ACountIntoAnotherSectionShowsTheFailureBoxAndWritesNothin
 }
 
 // Both windows take their settings from their command line alike: the wait for the pattern-data
-// folder in milliseconds, the program's folder as a drive path with its "\".
+// folder in milliseconds, the program's folder as a drive path with its "\", --pattern-dir, and
+// one path, the source file, as Explorer passes it.
 TEST(WindowSettings, TakenFromTheWindowsCommandLine) {
   test::TempDir dir;
+  const std::string source = dir / "B-1.gdf";
   const struct {
     std::vector<std::string> args;
     int milliseconds;
+    std::optional<std::string> patternDir;
+    std::optional<Text> source;
   } cases[] = {
-      {{}, kDefaultLockWaitSeconds * 1000},
-      {{"--lock-wait", "5"}, 5000},
-      {{"--lock-wait", "0"}, 0},
+      {{}, kDefaultLockWaitSeconds * 1000, std::nullopt, std::nullopt},
+      {{"--lock-wait", "5"}, 5000, std::nullopt, std::nullopt},
+      {{"--lock-wait", "0"}, 0, std::nullopt, std::nullopt},
+      {{"--pattern-dir", "/srv/pattern"},
+       kDefaultLockWaitSeconds * 1000,
+       "/srv/pattern",
+       std::nullopt},
+      {{source}, kDefaultLockWaitSeconds * 1000, std::nullopt, u"D:\\B-1.gdf"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> args = c.args;
     args.insert(args.end(), {"--drive", "D=" + dir.path().string(), "--program-dir",
                              dir.path().string(), "--system-dir", dir.path().string()});
     CatalogueMessage error;
-    auto line = ParseCommandLine(args, WindowOptions().options, Operands::kRefused, error);
+    auto line = ParseWindowCommandLine(args, error);
     ASSERT_TRUE(line) << ToUtf8(Render(error, Language::kEnglish));
     CompleteHostSettings(line->host);
     const HostFileSystem fs(line->host.fileSystem);
@@ -420,7 +437,68 @@ TEST(WindowSettings, TakenFromTheWindowsCommandLine) {
     EXPECT_EQ(settings.lockWaitMilliseconds, c.milliseconds);
     EXPECT_EQ(settings.programFolder, u"D:\\");
     EXPECT_EQ(settings.systemDirHost, dir.path().string());
+    EXPECT_EQ(settings.patternDir, c.patternDir);
+    EXPECT_EQ(settings.source, c.source);
   }
+  // One source file at most; an option of the command line that the window does not take.
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"a.gdf", "b.gdf"}, std::vector<std::string>{"--yes"}}) {
+    CatalogueMessage error;
+    EXPECT_FALSE(ParseWindowCommandLine(args, error)) << args.front();
+  }
+}
+
+// A source file opened from Explorer (the window's one path) or dropped on the window: the
+// source lists show its drive and folder with the file chosen, and Text1 holds its path.
+TEST_F(Form1LogicTest, StartsWithTheSourceFileItWasOpenedWith) {
+  test::TempDir other;
+  stdfs::create_directories(other.path() / "2003");
+  test::WriteBytes(other / "2003/B-1.gdf", "");
+  test::WriteBytes(other / "2003/A-0.gdf", "");
+  test::WriteBytes(other / "2003/notes.txt", "");
+  settings.source = u"E:\\2003\\b-1.GDF";  // as typed: case does not matter
+  Make(Setting::kPatternFolder, {{u'E', other.path().string()}});
+  ASSERT_TRUE(form->Form_Load());
+  EXPECT_EQ(form->Drive(Control::kDrive1), u'E');
+  EXPECT_EQ(form->FolderPath(Control::kDir1), u"E:\\2003");
+  EXPECT_EQ(view.files, (std::vector<Text>{u"A-0.gdf", u"B-1.gdf"}));
+  EXPECT_EQ(view.chosenFile, 1);
+  EXPECT_EQ(form->FileName(), u"B-1.gdf");
+  EXPECT_EQ(view.texts[Control::kText1], u"E:\\2003\\b-1.GDF");
+  // The target lists stay where they start.
+  EXPECT_EQ(form->FolderPath(Control::kDir2), u"D:\\work");
+
+  const struct {
+    std::string dropped;
+    Text folder;  // Dir1 after the drop
+    Text text1;
+    int chosen;
+  } drops[] = {
+      {dir / "work", u"D:\\work", u"D:\\work", -1},                         // a folder
+      {other / "2003/A-0.gdf", u"E:\\2003", u"E:\\2003\\A-0.gdf", 0},       // a .gdf
+      {other / "2003/notes.txt", u"E:\\2003", u"E:\\2003\\notes.txt", -1},  // not listed
+      {other / "2003/none.gdf", u"E:\\2003", u"E:\\2003\\notes.txt", -1},   // missing
+  };
+  for (const auto& d : drops) {
+    form->DropFiles({d.dropped});
+    EXPECT_EQ(form->FolderPath(Control::kDir1), d.folder) << d.dropped;
+    EXPECT_EQ(view.texts[Control::kText1], d.text1) << d.dropped;
+    EXPECT_EQ(view.chosenFile, d.chosen) << d.dropped;
+  }
+}
+
+// "--pattern-dir" stands in for the settings file, which need not exist then.
+TEST_F(Form1LogicTest, PatternDirOptionStandsInForTheSettingsFile) {
+  settings.patternDir = dir / "pattern";
+  Make(Setting::kNone);
+  ASSERT_TRUE(form->Form_Load());
+  EXPECT_EQ(form->PatternFolder(), u"D:\\pattern\\");
+  settings.patternDir = dir / "nowhere";
+  view = FakeView();
+  Make(Setting::kPatternFolder);
+  EXPECT_FALSE(form->Form_Load());
+  ASSERT_EQ(view.messages.size(), 1u);
+  EXPECT_NE(view.messages[0].text.find(u"nowhere"), Text::npos);
 }
 
 TEST_F(Form1LogicTest, EndClosesWithoutAQuestion) {

@@ -38,7 +38,10 @@ class WindowPictureTest : public QObject {
       PosixSettings drives;
       drives.drives[u'D'] = root.string();
       PosixFileSystem files(drives);
-      app::Form1 form(files, {(root / "system").string(), u"D:\\program\\"});
+      app::WindowSettings settings;
+      settings.systemDirHost = (root / "system").string();
+      settings.programFolder = u"D:\\program\\";
+      app::Form1 form(files, settings);
       FrontEnd& window = form.OwnFrontEnd();
       DialogDouble dialogs(window);
       dialogs.answerYes = true;

@@ -33,8 +33,10 @@ TestWindow::TestWindow(Setting setting, std::vector<std::string> extraDrives) {
     if (parsed) drives.drives[parsed->first] = parsed->second;
   }
   this->fs = std::make_unique<PosixFileSystem>(drives);
-  form = std::make_unique<app::Form1>(*this->fs,
-                                      app::WindowSettings{dir / "system", u"D:\\program\\"});
+  app::WindowSettings settings;
+  settings.systemDirHost = dir / "system";
+  settings.programFolder = u"D:\\program\\";
+  form = std::make_unique<app::Form1>(*this->fs, settings);
   dialogs = std::make_unique<DialogDouble>(form->OwnFrontEnd());
   form->SetRunFrontEnd(dialogs.get());
 }

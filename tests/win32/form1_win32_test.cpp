@@ -45,8 +45,11 @@ class Form1Win32Test : public testing::Test {
     fs = std::make_unique<HostFileSystem>(drives);
     fs->SetCurrentDrive(u'D');
     fs->SetCurrentFolder(u"D:\\work");
-    form = std::make_unique<Win32Form1>(
-        *fs, WindowSettings{world->dir / "system", u"D:\\program\\", 30000});
+    WindowSettings settings;
+    settings.systemDirHost = world->dir / "system";
+    settings.programFolder = u"D:\\program\\";
+    settings.lockWaitMilliseconds = 30000;
+    form = std::make_unique<Win32Form1>(*fs, settings);
     ASSERT_TRUE(form->Create(GetModuleHandleW(nullptr)));
     form->SetDialogs(&dialogs);
   }

@@ -3,9 +3,11 @@
 
 #include <exception>
 
+#include "frontend/command_options.h"
 #include "frontend/host_settings.h"
 #include "frontend/pattern_setting.h"
 #include "messages/system_texts.h"
+#include "platform/host_paths.h"
 #include "run/conversion_run.h"
 #include "text/letter_case.h"
 
@@ -56,12 +58,30 @@ Text DriveLabel(const gdf::Drive& drive) {
 
 }  // namespace
 
+std::optional<CommandLine> ParseWindowCommandLine(const std::vector<std::string>& args,
+                                                  CatalogueMessage& error) {
+  auto line = ParseCommandLine(args, WindowOptions().options, Operands::kTaken, error);
+  if (line && line->operands.size() > 1) {
+    error = Say(MessageId::kUsageWindowOneSource);
+    return std::nullopt;
+  }
+  if (line && line->Has("--preview") && line->operands.size() != 1 && !line->help) {
+    error = Say(MessageId::kUsageOneSource);
+    return std::nullopt;
+  }
+  return line;
+}
+
 WindowSettings WindowSettingsOf(const CommandLine& line, const FileSystem& fs) {
   WindowSettings settings;
   settings.systemDirHost = line.host.systemDir;
   settings.programFolder = ProgramFolderText(fs, line.host);
   settings.lockWaitMilliseconds =
       LockWaitMilliseconds(line).value_or(settings.lockWaitMilliseconds);
+  settings.systemDirsLooked = line.host.systemDirsLooked;
+  settings.patternDir = line.Value("--pattern-dir");
+  if (!line.operands.empty()) settings.source = RunPathText(line.operands.front(), fs);
+  settings.preview = line.Has("--preview");
   return settings;
 }
 
@@ -134,11 +154,14 @@ Form1Logic::Form1Logic(Form1View& view, FileSystem& fs, WindowSettings settings)
 
 bool Form1Logic::Form_Load() {
   view_.CentreOnScreen();
-  const std::optional<Text> folder = CheckPatternFolderSetting(fs_, settings_.systemDirHost);
+  HostSettings host;
+  host.systemDir = settings_.systemDirHost;
+  host.systemDirsLooked = settings_.systemDirsLooked;
+  std::vector<CatalogueMessage> refusal;
+  const std::optional<Text> folder = ChoosePatternFolder(fs_, host, settings_.patternDir, refusal);
   if (!folder) {
-    view_.ShowMessage(InJapanese(
-        {messages::kNoSetting, MessageIcon::kNone, std::nullopt,
-         ExplainMissingSetting(fs_, settings_.systemDirHost, SettingAdvice::kFileOnly)}));
+    view_.ShowMessage(
+        InJapanese({messages::kNoSetting, MessageIcon::kNone, std::nullopt, refusal}));
     return false;
   }
   patternFolder_ = *folder;
@@ -150,7 +173,37 @@ bool Form1Logic::Form_Load() {
   view_.SetText(Control::kText1, dir1_.path);
   view_.SetText(Control::kText2, dir2_.path);
   Dir1_Change();
+  if (settings_.source) OpenSource(*settings_.source);
   return true;
+}
+
+bool Form1Logic::OpenSource(TextView path) {
+  const std::optional<Text> absolute = fs_.Absolute(path);
+  if (!absolute || absolute->size() < 3) return false;
+  if (fs_.Exists(*absolute + u"\\", ListAttribute::kDirectory)) {
+    SetDrive(Control::kDrive1, (*absolute)[0]);
+    return SetFolderPath(Control::kDir1, *absolute);
+  }
+  if (!fs_.Exists(*absolute, ListAttribute::kNormal)) return false;
+  const std::size_t slash = absolute->rfind(u'\\');
+  const Text name = absolute->substr(slash + 1);
+  SetDrive(Control::kDrive1, (*absolute)[0]);
+  if (!SetFolderPath(Control::kDir1, absolute->substr(0, slash == 2 ? 3 : slash))) return false;
+  // The file list shows *.gdf only: another file is still taken, as its path in Text1.
+  file1_.chosen = -1;
+  for (std::size_t i = 0; i < file1_.names.size(); ++i) {
+    if (EqualFoldingCase(file1_.names[i], name)) file1_.chosen = static_cast<int>(i);
+  }
+  view_.ShowChosenFile(file1_.chosen);
+  view_.SetText(Control::kText1, JoinPath(dir1_.path, name));
+  return true;
+}
+
+void Form1Logic::DropFiles(const std::vector<std::string>& hostPaths) {
+  for (const std::string& hostPath : hostPaths) {
+    const std::optional<Text> path = fs_.FromHost(hostPath);
+    if (path && OpenSource(*path)) return;
+  }
 }
 
 void Form1Logic::Command1_Click() {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,8 @@ class Form1View {
   virtual void ShowFolders(Control list, const std::vector<FolderItem>& items, int current) = 0;
   /// Shows the file names of the file list, none of them chosen.
   virtual void ShowFiles(Control list, const std::vector<Text>& names) = 0;
+  /// Marks the entry `index` of the file list as chosen (-1: none), without a click handler.
+  virtual void ShowChosenFile(int index) = 0;
   /// Sets the status line (`Label3`) and paints it at once.
   virtual void SetStatusText(const Text& text) = 0;
   /// Lets the window handle its pending events once.
@@ -73,11 +76,25 @@ struct WindowSettings {
   Text programFolder;         ///< the program's own folder as a drive path, ending with "\"
   /// How long a run waits for another on the same tables.
   int lockWaitMilliseconds = kDefaultLockWaitSeconds * 1000;
+  /// The places looked in for the settings file when no folder was given for it.
+  std::vector<std::string> systemDirsLooked;
+  /// "--pattern-dir": the pattern-data folder as a path of this computer, instead of the setting.
+  std::optional<std::string> patternDir;
+  /// The source file the window starts with, as a drive path: the one path on its command line,
+  /// as Explorer passes a file opened with the program or dropped on its icon.
+  std::optional<Text> source;
+  /// "--preview": only the picture of the source file is made, beside it, and opened.
+  bool preview = false;
 };
 
+/// A window's command line, read against WindowOptions(): the options and at most one path, the
+/// source file. Nothing, with the usage error in `error`, when it cannot be read.
+std::optional<CommandLine> ParseWindowCommandLine(const std::vector<std::string>& args,
+                                                  CatalogueMessage& error);
+
 /// The settings of a window from its command line, read against WindowOptions(), with the host
-/// settings completed: the system folder, the program's folder on `fs`, and the wait for the
-/// pattern-data folder.
+/// settings completed: the system folder, the program's folder on `fs`, the wait for the
+/// pattern-data folder, "--pattern-dir" and the source file.
 WindowSettings WindowSettingsOf(const CommandLine& line, const FileSystem& fs);
 
 /// Whether a file name matches a pattern of "*" and "?" ("*.gdf"), without regard to case;
@@ -95,8 +112,18 @@ class Form1Logic {
   Form1Logic(Form1View& view, FileSystem& fs, WindowSettings settings);
 
   /// Start-up. False when the pattern-data folder check failed: its message has been shown and
-  /// the program must end without showing the window.
+  /// the program must end without showing the window. A source file in the settings is then
+  /// chosen as OpenSource does.
   bool Form_Load();
+
+  /// Chooses a source file, as when it is opened from Explorer or dropped on the window: its
+  /// drive and folder in the source lists, the file chosen in the file list when listed there,
+  /// and its path in `Text1`. A folder shows that folder. False, with nothing changed, when the
+  /// path names neither.
+  bool OpenSource(TextView path);
+  /// Files dropped on the window, as paths of this computer: the first that is a file or a
+  /// folder is opened.
+  void DropFiles(const std::vector<std::string>& hostPaths);
 
   void Command1_Click();
   void Command2_Click();

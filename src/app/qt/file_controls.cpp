@@ -74,4 +74,11 @@ void FileList::Show(const std::vector<Text>& names) {
   filling_ = false;
 }
 
+void FileList::ShowChosen(int index) {
+  filling_ = true;
+  setCurrentRow(index);
+  if (index >= 0) scrollToItem(item(index));
+  filling_ = false;
+}
+
 }  // namespace gdf::app

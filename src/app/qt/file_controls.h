@@ -50,6 +50,8 @@ class FileList : public QListWidget {
   explicit FileList(QWidget* parent);
   /// Shows the names, none of them chosen.
   void Show(const std::vector<Text>& names);
+  /// Marks the entry `index` as chosen (-1: none) and scrolls to it, without `Chosen`.
+  void ShowChosen(int index);
 
  signals:
   /// The user chose the entry `index` by a click or by moving the choice with the keyboard.

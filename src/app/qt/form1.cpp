@@ -2,12 +2,16 @@
 #include "app/qt/form1.h"
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFontDatabase>
 #include <QLibraryInfo>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTranslator>
+#include <QUrl>
 #include <map>
 #include <string_view>
 
@@ -157,6 +161,12 @@ Form1::Form1(FileSystem& fs, WindowSettings settings)
           [this](int index) { logic_.OpenFolder(Control::kDir2, index); });
   connect(file1_, &FileList::Chosen, this, [this](int index) { logic_.ChooseFile(index); });
   connect(picture1_, &PictureBox::MouseMoved, this, [this] { logic_.Picture1_MouseMove(); });
+
+  // A file dropped anywhere on the window is a source file, also on the text boxes, which would
+  // otherwise take its address as text.
+  setAcceptDrops(true);
+  text1_->setAcceptDrops(false);
+  text2_->setAcceptDrops(false);
 }
 
 int Form1::Twips(int twips) const { return qRound(twips * dotsPerInch_ / 1440.0); }
@@ -223,5 +233,20 @@ void Form1::ShowFolders(Control list, const std::vector<FolderItem>& items, int 
 }
 
 void Form1::ShowFiles(Control, const std::vector<Text>& names) { file1_->Show(names); }
+
+void Form1::ShowChosenFile(int index) { file1_->ShowChosen(index); }
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+  std::vector<std::string> paths;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+  }
+  logic_.DropFiles(paths);
+  event->acceptProposedAction();
+}
 
 }  // namespace gdf::app

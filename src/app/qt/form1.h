@@ -108,6 +108,11 @@ class Form1 : public QWidget, private Form1View {
   QPushButton* Command1() const { return command1_; }
   QPushButton* Command2() const { return command2_; }
 
+ protected:
+  // A file dropped on the window is opened as a source file.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
  private:
   // Names and places a control as the form's description says.
   void Place(QWidget* widget, const ControlLayout& control);
@@ -123,6 +128,7 @@ class Form1 : public QWidget, private Form1View {
   void ShowDrives(Control list, const std::vector<Text>& labels, int chosen) override;
   void ShowFolders(Control list, const std::vector<FolderItem>& items, int current) override;
   void ShowFiles(Control list, const std::vector<Text>& names) override;
+  void ShowChosenFile(int index) override;
   void SetStatusText(const Text& text) override { RunFrontEnd().SetStatusText(text); }
   void ProcessPendingEvents() override { RunFrontEnd().ProcessPendingEvents(); }
   void ShowMessage(const Message& message) override { RunFrontEnd().ShowMessage(message); }

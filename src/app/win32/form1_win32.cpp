@@ -2,6 +2,7 @@
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <string>
@@ -178,8 +179,10 @@ bool Win32Form1::Create(HINSTANCE instance) {
     return false;
   }
   constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  window_ = CreateWindowExW(0, kWindowClass, W(kProgramTitle), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                            100, 100, nullptr, nullptr, instance, this);
+  // A file dropped anywhere on the window is a source file.
+  window_ =
+      CreateWindowExW(WS_EX_ACCEPTFILES, kWindowClass, W(kProgramTitle), kStyle, CW_USEDEFAULT,
+                      CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance, this);
   if (window_ == nullptr) return false;
   for (const ControlLayout& control : Form1Controls()) {
     const DWORD extended = control.kind == ControlKind::kTextBox ? WS_EX_CLIENTEDGE : 0;
@@ -246,6 +249,9 @@ void Win32Form1::ShowFiles(Control list, const std::vector<Text>& names) {
   for (const Text& name : names) {
     SendMessageW(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(name)));
   }
+}
+void Win32Form1::ShowChosenFile(int index) {
+  SendMessageW(Item(kIdFile1), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 void Win32Form1::SetStatusText(const Text& text) {
   const HWND label = Item(kIdLabel3);
@@ -343,6 +349,21 @@ LRESULT Win32Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
       logic_.Picture1_MouseMove();
       return 0;
+    case WM_DROPFILES: {
+      const HDROP drop = reinterpret_cast<HDROP>(wParam);
+      std::vector<std::string> paths;
+      const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+      for (UINT i = 0; i < count; ++i) {
+        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring path(length + 1, L'\0');
+        DragQueryFileW(drop, i, path.data(), length + 1);
+        path.resize(length);
+        paths.push_back(ToUtf8(Text(reinterpret_cast<const char16_t*>(path.data()), length)));
+      }
+      DragFinish(drop);
+      logic_.DropFiles(paths);
+      return 0;
+    }
     case WM_SETCURSOR:
       if (waiting_) {
         SetCursor(LoadCursorW(nullptr, IDC_WAIT));

@@ -72,6 +72,7 @@ class Win32Form1 final : public Form1View {
   void ShowDrives(Control list, const std::vector<Text>& labels, int chosen) override;
   void ShowFolders(Control list, const std::vector<FolderItem>& items, int current) override;
   void ShowFiles(Control list, const std::vector<Text>& names) override;
+  void ShowChosenFile(int index) override;
   void SetStatusText(const Text& text) override;
   void ProcessPendingEvents() override;
   void ShowMessage(const Message& message) override;

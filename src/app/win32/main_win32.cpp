@@ -9,10 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "app/logic/form1_logic.h"
+#include "app/logic/window_preview.h"
 #include "app/win32/form1_win32.h"
 #include "frontend/command_line.h"
 #include "frontend/command_options.h"
 #include "frontend/host_settings.h"
+#include "frontend/version.h"
 #include "messages/message_catalogue.h"
 #include "platform/host_file_system.h"
 
@@ -35,10 +38,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     args.push_back(gdf::ToUtf8(gdf::Text(reinterpret_cast<const char16_t*>(arguments[i]))));
   }
   LocalFree(arguments);
+  if (gdf::AsksForVersion(args)) {
+    MessageBoxW(nullptr, W(gdf::FromUtf8(gdf::ProgramVersionLine("gdfconv-gui"))),
+                W(gdf::app::kProgramTitle), MB_OK | MB_ICONINFORMATION);
+    return 0;
+  }
   // The window speaks Japanese, and so does its usage error.
   gdf::CatalogueMessage error;
-  auto line =
-      gdf::ParseCommandLine(args, gdf::WindowOptions().options, gdf::Operands::kRefused, error);
+  auto line = gdf::app::ParseWindowCommandLine(args, error);
   if (!line) {
     MessageBoxW(nullptr, W(gdf::Render(error, gdf::Language::kJapanese)),
                 W(gdf::app::kProgramTitle), MB_OK | MB_ICONERROR);
@@ -47,13 +54,28 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   if (line->help) {
     // In a message box, in Japanese as the window: the window has no console to print on.
     const gdf::Text usage =
+        gdf::FromUtf8(gdf::ProgramVersionLine("gdfconv-gui") + "\n\n") +
         gdf::Render(gdf::Say(gdf::MessageId::kHelpWindowWindows), gdf::Language::kJapanese);
     MessageBoxW(nullptr, W(usage), W(gdf::app::kProgramTitle), MB_OK | MB_ICONINFORMATION);
     return 0;
   }
   gdf::CompleteHostSettings(line->host);
   gdf::HostFileSystem fs(line->host.fileSystem);
-  auto form = std::make_unique<gdf::app::Win32Form1>(fs, gdf::app::WindowSettingsOf(*line, fs));
+  const gdf::app::WindowSettings settings = gdf::app::WindowSettingsOf(*line, fs);
+  if (settings.preview) {
+    // The preview verb: the picture beside the source file, opened by the program that shows
+    // .svg files.
+    gdf::Text failure;
+    const auto picture = gdf::app::WritePreviewBeside(fs, settings, failure);
+    if (!picture) {
+      MessageBoxW(nullptr, W(failure), W(gdf::app::kProgramTitle), MB_OK | MB_ICONERROR);
+      return 1;
+    }
+    const gdf::Text path = gdf::FromUtf8(*picture);
+    ShellExecuteW(nullptr, L"open", W(path), nullptr, nullptr, SW_SHOWNORMAL);
+    return 0;
+  }
+  auto form = std::make_unique<gdf::app::Win32Form1>(fs, settings);
   if (!form->Create(instance)) return 1;
   // Start-up runs on the hidden window; the window is shown only when it passed.
   if (!form->Logic().Form_Load()) {

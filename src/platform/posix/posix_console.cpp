@@ -8,6 +8,10 @@ namespace gdf {
 bool StandardInputIsTerminal() { return ::isatty(STDIN_FILENO) != 0; }
 bool StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) != 0; }
 
+// A terminal stays open after the program.
+bool ConsoleClosesAtExit() { return false; }
+void WaitForKey() {}
+
 void PrepareStandardStreams() {}
 
 }  // namespace gdf

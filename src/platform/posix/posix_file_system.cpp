@@ -175,9 +175,11 @@ std::optional<std::string> PosixFileSystem::ToHost(TextView path) const {
   const auto absolute = Absolute(path);
   if (!absolute) return std::nullopt;
   const char16_t drive = (*absolute)[0];
+  // A drive of "/" ("Z:") gives "/tmp", not "//tmp".
   std::string host = drives_.at(drive);
+  if (host == "/") host.clear();
   for (const Text& part : SplitParts(TextView(*absolute).substr(2))) {
-    host += "/" + MatchComponent(host, part);
+    host += "/" + MatchComponent(host.empty() ? std::string("/") : host, part);
   }
   return host.empty() ? std::string("/") : host;
 }

@@ -37,6 +37,18 @@ std::string ProgramFolderOfExecutable() {
 
 std::vector<std::string> SystemFolderCandidates() { return {"/etc/gdfconv"}; }
 
+bool NeedsAdministrator(const std::string& hostFolder) {
+  std::filesystem::path folder(hostFolder);
+  struct stat st {};
+  while (::stat(folder.c_str(), &st) != 0) {
+    if (!folder.has_relative_path()) return true;
+    folder = folder.parent_path();
+  }
+  // Another user than root may write: the owner when not root, or the group or anyone.
+  const bool ownerWrites = st.st_uid != 0 && (st.st_mode & S_IWUSR) != 0;
+  return !(ownerWrites || (st.st_mode & (S_IWGRP | S_IWOTH)) != 0);
+}
+
 bool IsHostFolder(const std::string& hostPath) {
   struct stat st {};
   return ::stat(hostPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);

@@ -25,6 +25,21 @@ bool StandardErrorIsTerminal() {
   return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
 }
 
+bool ConsoleClosesAtExit() {
+  DWORD processes[2];
+  return StandardInputIsTerminal() && GetConsoleProcessList(processes, 2) == 1;
+}
+
+void WaitForKey() {
+  const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+  FlushConsoleInputBuffer(input);
+  INPUT_RECORD record;
+  DWORD read = 0;
+  while (ReadConsoleInputW(input, &record, 1, &read) != 0 && read == 1) {
+    if (record.EventType == KEY_EVENT && record.Event.KeyEvent.bKeyDown) return;
+  }
+}
+
 namespace {
 
 // UTF-8 in, UTF-16 out to a console: whole characters at a time, whatever the console's code

@@ -59,6 +59,16 @@ std::vector<std::string> SystemFolderCandidates() {
   return out;
 }
 
+bool NeedsAdministrator(const std::string& hostFolder) {
+  wchar_t buffer[MAX_PATH + 1];
+  const DWORD n = GetEnvironmentVariableW(L"LOCALAPPDATA", buffer, MAX_PATH + 1);
+  if (n == 0 || n > MAX_PATH) return true;
+  const std::string own = ToUtf8(FromWide(buffer, n));
+  if (hostFolder.size() < own.size()) return true;
+  const bool below = hostFolder.size() == own.size() || hostFolder[own.size()] == '\\';
+  return !(below && AsciiUpper(hostFolder.substr(0, own.size())) == AsciiUpper(own));
+}
+
 bool IsHostFolder(const std::string& hostPath) {
   const auto full = FullHostPath(hostPath);
   return full && IsFolderAttributes(Attributes(*full));
