@@ -2,9 +2,11 @@
 // a folder or a target root given to it stands for.
 #include <gtest/gtest.h>
 
+
 #include <algorithm>
 #include <filesystem>
 
+#include "common/cp932.h"
 #include "platform/host.h"
 #include "platform/host_file_system.h"
 #include "run/batch_run.h"
@@ -42,6 +44,17 @@ TEST(BatchRun, ListFile) {
   for (const char* bad : {"a.gdf D:\\OUT\n", "\tD:\\OUT\n", "a.gdf\t\n"}) {
     EXPECT_FALSE(ParseBatchList(std::string("# ok\n") + bad, fault)) << bad;
     EXPECT_EQ(fault.line, 2u) << bad;
+  }
+  // The same pair in the encodings a list is saved in: UTF-8 (with or without its byte-order
+  // mark) and Shift_JIS, which is not valid UTF-8 and so is read as code page 932.
+  const std::string utf8 = "D:\\柱状図\\B-1.gdf\tD:\\出力\n";
+  for (const std::string& bytes :
+       {utf8, "\xEF\xBB\xBF" + utf8, Cp932Encode(FromUtf8(utf8))}) {
+    const auto read = ParseBatchList(bytes, fault);
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->size(), 1u);
+    EXPECT_EQ((*read)[0], std::make_pair(std::string("D:\\柱状図\\B-1.gdf"),
+                                         std::string("D:\\出力")));
   }
 }
 

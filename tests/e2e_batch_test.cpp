@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <map>
+#include <sstream>
 
 #include "support/mini_json.h"
 #include "support/test_support.h"
@@ -79,6 +80,24 @@ TEST_F(Batch, GoesOnPastAFailedFileAndReportsIt) {
   EXPECT_EQ(batchOne, FilesIn(work.path() / "out/A-1"));
   EXPECT_EQ(batchThree, FilesIn(work.path() / "out/A-3"));
   EXPECT_EQ(FilesIn(work.path() / "pattern-batch"), FilesIn(work.path() / "pattern"));
+}
+
+// The summary's columns stay apart in Japanese too, whose words are wider than the column was.
+TEST_F(Batch, SummaryColumnsStayApartInBothLanguages) {
+  for (const char* language : {"ja", "en"}) {
+    const auto result = RunGdfconv(Args({"--yes", "--lang", language, "--target-root",
+                                         work / ("out/" + std::string(language)), work / "src"}));
+    EXPECT_EQ(result.exitCode, 3) << result.err;
+    std::size_t rows = 0;
+    std::istringstream lines(result.out);
+    for (std::string line; std::getline(lines, line);) {
+      const std::size_t name = line.find("A-");
+      if (line.rfind("  ", 0) != 0 || name == std::string::npos) continue;
+      ++rows;
+      EXPECT_EQ(line.substr(name - 2, 2), "  ") << language << ": " << line;
+    }
+    EXPECT_EQ(rows, 3u) << result.out;
+  }
 }
 
 TEST_F(Batch, ListOfPairsAndTheFolderQuestion) {

@@ -195,18 +195,25 @@ void PrintSummary(const std::vector<BatchEntry>& entries, double seconds, bool q
   if (!quiet) {
     std::size_t sourceWidth = 6;
     std::size_t targetWidth = 6;
+    // The widest word of the result column and two blanks, so that no word runs into the next.
+    std::size_t resultWidth = support::DisplayWidth(said(MessageId::kBatchResult));
+    for (const RunOutcome outcome :
+         {RunOutcome::kCompleted, RunOutcome::kRefused, RunOutcome::kFailed}) {
+      resultWidth = std::max(resultWidth, support::DisplayWidth(OutcomeWord(outcome, language)));
+    }
+    resultWidth += 2;
     for (const BatchEntry& entry : entries) {
       sourceWidth = std::max(sourceWidth,
                              support::DisplayWidth(ToUtf8(SourceFileName(entry.job.sourceText))));
       targetWidth = std::max(targetWidth, support::DisplayWidth(ToUtf8(entry.job.targetText)));
     }
-    std::cout << "\n  " << support::PadRight(said(MessageId::kBatchResult), 11)
+    std::cout << "\n  " << support::PadRight(said(MessageId::kBatchResult), resultWidth)
               << support::PadRight(said(MessageId::kBatchSource), sourceWidth + 2)
               << support::PadRight(said(MessageId::kBatchTarget), targetWidth + 2)
               << said(MessageId::kBatchReason) << "\n";
     for (const BatchEntry& entry : entries) {
       std::string row =
-          "  " + support::PadRight(OutcomeWord(entry.report.outcome(), language), 11) +
+          "  " + support::PadRight(OutcomeWord(entry.report.outcome(), language), resultWidth) +
           support::PadRight(ToUtf8(SourceFileName(entry.job.sourceText)), sourceWidth + 2) +
           support::PadRight(ToUtf8(entry.job.targetText), targetWidth + 2) +
           ToUtf8(OutcomeReason(entry.report, language));

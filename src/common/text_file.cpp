@@ -128,29 +128,7 @@ std::optional<std::size_t> LineFile::FirstLineStartingWith(std::string_view pref
 std::optional<std::size_t> Utf8Line(const LineFile& file) {
   const std::string_view bytes = file.Bytes();
   std::size_t firstWide = std::string_view::npos;
-  for (std::size_t i = 0; i < bytes.size();) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
-    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
-                               : lead >= 0xE0 && lead <= 0xEF ? 3
-                               : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                              : 0;
-    if (length == 0 || i + length > bytes.size()) return std::nullopt;
-    for (std::size_t k = 1; k < length; ++k) {
-      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return std::nullopt;
-    }
-    // Overlong three- and four-byte forms, surrogates and code points beyond U+10FFFF.
-    const auto second = static_cast<unsigned char>(bytes[i + 1]);
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
-        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
-      return std::nullopt;
-    }
-    if (firstWide == std::string_view::npos) firstWide = i;
-    i += length;
-  }
+  if (!IsUtf8(bytes, &firstWide)) return std::nullopt;
   if (firstWide == std::string_view::npos) return std::nullopt;
   for (std::size_t line = 0; line < file.LineCount(); ++line) {
     const std::string_view text = file.LineBytes(line);

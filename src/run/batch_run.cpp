@@ -5,6 +5,7 @@
 #include <chrono>
 #include <map>
 
+#include "common/cp932.h"
 #include "platform/dry_run_file_system.h"
 #include "platform/host.h"
 #include "platform/host_paths.h"
@@ -59,7 +60,19 @@ std::optional<std::vector<BatchJob>> JobsUnderTargetRoot(const std::vector<Text>
 }
 
 std::optional<std::vector<std::pair<std::string, std::string>>> ParseBatchList(
-    std::string_view text, ListLineNotPair& fault) {
+    std::string_view bytes, ListLineNotPair& fault) {
+  // Excel and Notepad save a list in Shift_JIS as often as in UTF-8: a list that is not valid
+  // UTF-8 is read as code page 932. A UTF-8 byte-order mark is no part of the first path.
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  std::string utf8;
+  if (IsUtf8(bytes)) {
+    utf8 = bytes;
+  } else {
+    Text decoded;
+    Cp932Decode(bytes, decoded);
+    utf8 = ToUtf8(decoded);
+  }
+  const std::string_view text = utf8;
   std::vector<std::pair<std::string, std::string>> pairs;
   std::size_t number = 0;
   for (const Line& each : SplitLines(text)) {

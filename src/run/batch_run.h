@@ -108,11 +108,12 @@ using BatchRefusal = std::variant<NoDriveHolds, NoSourceInFolders, TargetRootMis
 std::optional<std::vector<BatchJob>> JobsUnderTargetRoot(const std::vector<Text>& sources,
                                                          TextView root, SameStem& clash);
 
-/// The pairs of a list file: UTF-8 text, one pair a line, source and target separated by a tab;
-/// blank lines and lines that begin with "#" are passed over. Nothing, with `fault` naming the
-/// line, when a line has no tab or an empty side.
+/// The pairs of a list file, as UTF-8: one pair a line, source and target separated by a tab;
+/// blank lines and lines that begin with "#" are passed over. The file's bytes are UTF-8 (a
+/// byte-order mark is dropped) or, when they are not valid UTF-8, code page 932. Nothing, with
+/// `fault` naming the line, when a line has no tab or an empty side.
 std::optional<std::vector<std::pair<std::string, std::string>>> ParseBatchList(
-    std::string_view text, ListLineNotPair& fault);
+    std::string_view bytes, ListLineNotPair& fault);
 
 /// The jobs of a request: sources under a target root, or the pairs of a list, each path taken
 /// as `RunPathText` takes it. The first reason not to start, when there is one.

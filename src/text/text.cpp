@@ -115,4 +115,33 @@ std::string ToUtf8(TextView text) {
 
 Text FromAscii(std::string_view ascii) { return Text(ascii.begin(), ascii.end()); }
 
+bool IsUtf8(std::string_view bytes, std::size_t* firstMultiByte) {
+  std::size_t first = std::string_view::npos;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    if (length == 0 || i + length > bytes.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+    }
+    // Overlong three- and four-byte forms, surrogates and code points beyond U+10FFFF.
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
+      return false;
+    }
+    if (first == std::string_view::npos) first = i;
+    i += length;
+  }
+  if (firstMultiByte != nullptr) *firstMultiByte = first;
+  return true;
+}
+
 }  // namespace gdf

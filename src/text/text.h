@@ -32,6 +32,10 @@ Text RightAlign(TextView text, std::size_t width);
 /// Whether `text` begins with `prefix`, compared character by character.
 bool StartsWith(TextView text, TextView prefix);
 
+/// Whether bytes are valid UTF-8 (no overlong forms, surrogates or code points beyond U+10FFFF);
+/// `firstMultiByte`, when given, gets the offset of the first multi-byte character (npos: none).
+bool IsUtf8(std::string_view bytes, std::size_t* firstMultiByte = nullptr);
+
 /// Converts UTF-8 to UTF-16; invalid sequences become U+FFFD.
 Text FromUtf8(std::string_view utf8);
 /// Converts UTF-16 to UTF-8; unpaired surrogates become U+FFFD.
