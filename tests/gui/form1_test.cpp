@@ -475,6 +475,45 @@ class Form1Test : public QObject {
     QCOMPARE(labels, QStringList({Q(u"いいえ"), Q(u"はい")}));
   }
 
+  // The chosen folder of a deep path stays in view, in both folder lists, whether the window
+  // started on it or the user went there; so does the chosen file of a source opened by path.
+  void deepestFolderStaysInView() {
+    TestWindow window;
+    const std::string deep = "work/2024/ボーリング調査/北地区/第3工区/B-1/原本/提出用";
+    fs::create_directories(window.Host(deep));
+    for (int i = 0; i < 12; ++i)
+      fs::create_directories(window.Host(deep + "/sub" + std::to_string(i)));
+    WriteBytes(window.Host(deep + "/B-1.gdf"), "");
+    Start(window);
+    app::Form1& form = *window.form;
+    const Text path = u"D:\\work\\2024\\ボーリング調査\\北地区\\第3工区\\B-1\\原本\\提出用";
+    QVERIFY(form.Logic().OpenSource(path + u"\\B-1.gdf"));
+    QVERIFY(form.Logic().SetFolderPath(app::Control::kDir2, path));
+    QApplication::processEvents();
+    for (app::FolderList* list : {form.Dir1(), form.Dir2()}) {
+      const QTreeWidgetItem* current = list->currentItem();
+      QVERIFY(current != nullptr);
+      QCOMPARE(current->text(0), QString::fromUtf8("提出用"));
+      const QRect shown = list->visualItemRect(current);
+      const QRect view = list->viewport()->rect();
+      QVERIFY2(
+          shown.top() >= 0 && shown.bottom() <= view.bottom(),
+          qPrintable(
+              QString("rows %1-%2 of %3").arg(shown.top()).arg(shown.bottom()).arg(view.height())));
+      // Its icon and the start of its name can be read: the list is not scrolled sideways past
+      // them, and they are not beyond the right edge.
+      const int nameStart = shown.left() + list->iconSize().width();
+      const int threeLetters = list->fontMetrics().averageCharWidth() * 3;
+      QVERIFY2(shown.left() >= 0 && nameStart + threeLetters <= view.width(),
+               qPrintable(QString("left %1, name at %2 of %3")
+                              .arg(shown.left())
+                              .arg(nameStart)
+                              .arg(view.width())));
+    }
+    QCOMPARE(form.File1()->currentItem()->text(), QString("B-1.gdf"));
+    QCOMPARE(form.Text1()->text(), QString::fromStdU16String(path + u"\\B-1.gdf"));
+  }
+
   void endClosesTheWindow() {
     TestWindow window;
     Start(window);

@@ -199,6 +199,62 @@ TEST_F(Form1Win32Test, ControlsStandWhereTheFormPutsThem) {
   EXPECT_EQ(GetText(kIdCommand1), u"実  行");
 }
 
+// The height of a line of a control's font, as the control draws it.
+int LineHeight(HWND control) {
+  const HDC dc = GetDC(control);
+  const HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return metrics.tmHeight + metrics.tmExternalLeading;
+}
+
+// Every caption and list text shows whole: a frame's caption ends above the first control in it,
+// a drive list's field and a label are as tall as their font's line, and a label's caption is no
+// wider than the label.
+TEST_F(Form1Win32Test, CaptionsAndListTextsAreNotCut) {
+  Make();
+  ASSERT_TRUE(form->Logic().Form_Load());
+  const auto placeOf = [&](int id) {
+    RECT rect;
+    GetWindowRect(form->Item(id), &rect);
+    MapWindowPoints(HWND_DESKTOP, form->Window(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+  };
+  for (const auto& [frame, inside] : {std::pair{kIdFrame1, kIdFile1},
+                                      {kIdFrame1, kIdDir1},
+                                      {kIdFrame2, kIdDir2},
+                                      {kIdFrame3, kIdLabel3}}) {
+    EXPECT_GE(placeOf(inside).top, placeOf(frame).top + LineHeight(form->Item(frame)))
+        << "control " << inside << " covers the caption of frame " << frame;
+  }
+  for (const int label : {kIdLabel1, kIdLabel2, kIdLabel3}) {
+    const RECT rect = placeOf(label);
+    EXPECT_LE(LineHeight(form->Item(label)), rect.bottom - rect.top) << "label " << label;
+  }
+  for (const int list : {kIdDrive1, kIdDrive2}) {
+    const auto field = SendMessageW(form->Item(list), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    EXPECT_GE(field, LineHeight(form->Item(list))) << "drive list " << list;
+  }
+  for (const int label : {kIdLabel1, kIdLabel2}) {
+    const HWND control = form->Item(label);
+    wchar_t caption[64] = {};
+    const int length = GetWindowTextW(control, caption, 64);
+    const HDC dc = GetDC(control);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE needed{};
+    GetTextExtentPoint32W(dc, caption, length, &needed);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    RECT area;
+    GetClientRect(control, &area);
+    EXPECT_LE(needed.cx, area.right) << "label " << label;
+  }
+}
+
 TEST_F(Form1Win32Test, ExecuteWritesWhatGdfconvExeWrites) {
   Make();
   ASSERT_TRUE(form->Logic().Form_Load());

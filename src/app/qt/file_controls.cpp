@@ -3,6 +3,7 @@
 
 #include <QSignalBlocker>
 #include <QStyle>
+#include <algorithm>
 
 namespace gdf::app {
 namespace {
@@ -27,10 +28,12 @@ FolderList::FolderList(QWidget* parent) : QTreeWidget(parent) {
   setRootIsDecorated(false);
   setItemsExpandable(false);
   setExpandsOnDoubleClick(false);
-  setIndentation(fontMetrics().averageCharWidth() * 2);
+  setIndentation(FullIndentation());
   connect(this, &QTreeWidget::itemActivated, this,
           [this](QTreeWidgetItem* item) { emit Opened(item->data(0, Qt::UserRole).toInt()); });
 }
+
+int FolderList::FullIndentation() const { return fontMetrics().averageCharWidth() * 2; }
 
 void FolderList::Show(const std::vector<FolderItem>& items, int current) {
   const QSignalBlocker quiet(this);
@@ -52,6 +55,12 @@ void FolderList::Show(const std::vector<FolderItem>& items, int current) {
     parents.push_back(item);
     if (static_cast<int>(i) == current) chosen = item;
   }
+  // A deep path would push the chosen folder's name past the right edge: the steps narrow so
+  // that the deepest level starts within the first third of the list.
+  int deepest = 1;
+  for (const FolderItem& folder : items) deepest = std::max(deepest, folder.level);
+  const int third = (width() - 2 * frameWidth()) / 3;
+  setIndentation(std::clamp(third / deepest, 4, FullIndentation()));
   expandAll();
   if (chosen != nullptr) {
     setCurrentItem(chosen);

@@ -40,6 +40,10 @@ class FolderList : public QTreeWidget {
  signals:
   /// The user opened the entry `index` (double click, Enter).
   void Opened(int index);
+
+ private:
+  // The step of one level when the path is short: two letters.
+  int FullIndentation() const;
 };
 
 /// The file list (`File1`).

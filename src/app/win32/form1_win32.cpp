@@ -117,23 +117,70 @@ HFONT MakeFont(UINT dpi, int width) {
                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"System");
 }
 
-// A narrower cut of the window's font for a label whose caption is wider than the label, so
-// that the whole caption shows; nullptr when it fits.
-HFONT NarrowFontFor(HWND label, HFONT font, UINT dpi) {
-  wchar_t caption[64] = {};
-  const int length = GetWindowTextW(label, caption, 64);
-  RECT area;
-  GetClientRect(label, &area);
-  const HDC dc = GetDC(label);
+// The same face at a given cell height (a line, leading included) in pixels, and width.
+HFONT MakeFontOfHeight(int pixels, int width) {
+  return CreateFontW(pixels, width, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_DONTCARE, L"System");
+}
+
+// The metrics of a font as a control draws with it.
+TEXTMETRICW MetricsOf(HWND control, HFONT font) {
+  const HDC dc = GetDC(control);
   const HGDIOBJ previous = SelectObject(dc, font);
-  SIZE needed{};
-  GetTextExtentPoint32W(dc, caption, length, &needed);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
   SelectObject(dc, previous);
-  ReleaseDC(label, dc);
-  if (length == 0 || needed.cx <= area.right) return nullptr;
-  return MakeFont(dpi, std::max<int>(1, metrics.tmAveCharWidth * (area.right - 1) / needed.cx));
+  ReleaseDC(control, dc);
+  return metrics;
+}
+
+// The width of a control's caption in a font.
+int CaptionWidth(HWND control, HFONT font) {
+  wchar_t caption[64] = {};
+  const int length = GetWindowTextW(control, caption, 64);
+  const HDC dc = GetDC(control);
+  const HGDIOBJ previous = SelectObject(dc, font);
+  SIZE needed{};
+  GetTextExtentPoint32W(dc, caption, length, &needed);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return needed.cx;
+}
+
+// A cut of the window's font for a control it does not fit, so that every text shows whole: a
+// line no taller than `room` pixels (0: any), and for a label's caption, no wider than the label.
+// nullptr when the window's font fits. Faces with a tall line (the window's face stands in for
+// another under some systems) need this where the form leaves little room.
+HFONT FittedFont(HWND control, HFONT font, UINT dpi, int room, bool fitCaption) {
+  const TEXTMETRICW metrics = MetricsOf(control, font);
+  const int height = room > 0 && metrics.tmHeight + metrics.tmExternalLeading > room ? room : 0;
+  HFONT fitted = height > 0 ? MakeFontOfHeight(height, 0) : nullptr;
+  if (!fitCaption) return fitted;
+  RECT area;
+  GetClientRect(control, &area);
+  const HFONT base = fitted != nullptr ? fitted : font;
+  const int needed = CaptionWidth(control, base);
+  if (needed <= area.right) return fitted;
+  const int width = std::max<int>(
+      1, MetricsOf(control, base).tmAveCharWidth * (area.right - 1) / std::max(needed, 1));
+  if (fitted != nullptr) DeleteObject(fitted);
+  return height > 0 ? MakeFontOfHeight(height, width) : MakeFont(dpi, width);
+}
+
+}  // namespace
+
+namespace {
+
+// The top of the highest control in a frame, relative to the frame, in twips.
+int FirstInside(const ControlLayout& frame) {
+  int top = frame.height;
+  for (const ControlLayout& control : Form1Controls()) {
+    if (control.container != nullptr && std::string_view(control.container) == frame.name) {
+      top = std::min(top, control.top);
+    }
+  }
+  return top;
 }
 
 }  // namespace
@@ -157,8 +204,8 @@ Win32Form1::~Win32Form1() {
     DestroyWindow(window_);
   }
   if (font_ != nullptr) DeleteObject(font_);
-  for (const auto& [id, narrow] : narrowFonts_) {
-    if (narrow != nullptr) DeleteObject(narrow);
+  for (const auto& [id, fitted] : fittedFonts_) {
+    if (fitted != nullptr) DeleteObject(fitted);
   }
 }
 
@@ -303,6 +350,9 @@ void Win32Form1::Layout(UINT dpi) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (font_ != nullptr) DeleteObject(font_);
   font_ = MakeFont(dpi_, 0);
+  // The selection field of a drive list takes the height the form gives the list.
+  const int fieldHeight =
+      Twips(FindControl("Drive1")->height) - 2 * GetSystemMetricsForDpi(SM_CYEDGE, dpi_) - 2;
   for (const ControlLayout& control : Form1Controls()) {
     const FormPlace place = PlaceOnForm(control);
     const bool dropDown = control.kind == ControlKind::kDriveList;
@@ -310,19 +360,18 @@ void Win32Form1::Layout(UINT dpi) {
     const HWND window = Item(IdOf(control));
     SetWindowPos(window, nullptr, Twips(place.left), Twips(place.top), Twips(place.width), height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-    if (control.kind == ControlKind::kLabel && *control.caption != u'\0') {
-      HFONT& narrow = narrowFonts_[IdOf(control)];
-      if (narrow != nullptr) DeleteObject(narrow);
-      narrow = NarrowFontFor(window, font_, dpi_);
-      if (narrow != nullptr)
-        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(narrow), TRUE);
-    }
-    if (dropDown) {
-      // The selection field takes the height the form gives the list.
-      SendMessageW(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                   Twips(place.height) - 2 * GetSystemMetricsForDpi(SM_CYEDGE, dpi_) - 2);
-    }
+    // The line each control has room for: a drive list its field, a label its height, a frame
+    // the space above the first control in it, which would otherwise cover its caption.
+    int room = 0;
+    if (dropDown) room = fieldHeight;
+    if (control.kind == ControlKind::kLabel) room = Twips(place.height);
+    if (control.kind == ControlKind::kFrame) room = Twips(FirstInside(control));
+    HFONT& fitted = fittedFonts_[IdOf(control)];
+    if (fitted != nullptr) DeleteObject(fitted);
+    fitted = FittedFont(window, font_, dpi_, room,
+                        control.kind == ControlKind::kLabel && *control.caption != u'\0');
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fitted ? fitted : font_), TRUE);
+    if (dropDown) SendMessageW(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), fieldHeight);
   }
 }
 

@@ -91,7 +91,7 @@ class Win32Form1 final : public Form1View {
   FrontEnd* dialogs_ = nullptr;
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
-  std::map<int, HFONT> narrowFonts_;  // a label's narrower font, by id, where its caption needs it
+  std::map<int, HFONT> fittedFonts_;  // a control's own cut of the font, by id, where it needs one
   HBRUSH background_ = nullptr;
   UINT dpi_ = 96;
   bool waiting_ = false;
