@@ -41,6 +41,10 @@ query() { run reg query "$1" /ve 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *
 [ "$(query 'HKCU\Software\Classes\gdfconv.gdf\shell\preview\command')" = \
   "\"$windows_program\\gdfconv-gui.exe\" --preview \"%1\"" ] || fail "no プレビュー verb"
 
+# The installed program says its version.
+version=$(run "$windows_program\\gdfconv.exe" --version 2>&1 | tr -d '\r')
+[[ "$version" =~ ^gdfconv\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "gdfconv.exe --version said: $version"
+
 # The installed program converts, and leaves its files beside itself and in the pattern data.
 out=$(run "$windows_program\\gdfconv.exe" convert --lang en --yes --quiet \
   --pattern-dir "$windows_program\\data\\pattern" "$windows_program\\data\\examples\\B-1.gdf" \
