@@ -422,7 +422,11 @@ TEST(WindowSettings, TakenFromTheWindowsCommandLine) {
        kDefaultLockWaitSeconds * 1000,
        "/srv/pattern",
        std::nullopt},
-      {{source}, kDefaultLockWaitSeconds * 1000, std::nullopt, u"D:\\B-1.gdf"},
+      // A path of this computer: through the drive map on POSIX, as it stands on Windows.
+      {{source},
+       kDefaultLockWaitSeconds * 1000,
+       std::nullopt,
+       kHostPathsAreWindowsPaths ? FromUtf8(source) : Text(u"D:\\B-1.gdf")},
   };
   for (const auto& c : cases) {
     std::vector<std::string> args = c.args;
