@@ -243,11 +243,15 @@ TEST(WindowsHost, SettingsFileIsLookedForWhereA32BitProgramSeesIt) {
 TEST(WindowsHost, ProgramFolderAndHostPathTexts) {
   const std::string folder = ProgramFolderOfExecutable();
   EXPECT_TRUE(IsHostFolder(folder)) << folder;
-  EXPECT_TRUE(IsHostPathText(".\\B-1.gdf"));
-  EXPECT_TRUE(IsHostPathText("..\\B-1.gdf"));
-  EXPECT_FALSE(IsHostPathText("D:\\WORK\\B-1"));
-  EXPECT_FALSE(IsHostPathText("/tmp/x"));  // a Windows path from the root of the current drive
-  EXPECT_FALSE(IsHostPathText("~/x"));
+  // As every Windows program reads a path: without ":" and not beginning with "\", from the
+  // current folder (or, with "/", from the current drive's root, as Windows reads it).
+  for (const char* path : {".\\B-1.gdf", "..\\B-1.gdf", "data\\B-1.gdf", "OUT\\B-1", "B-1.gdf",
+                           "/tmp/x"}) {
+    EXPECT_TRUE(IsHostPathText(path)) << path;
+  }
+  for (const char* path : {"D:\\WORK\\B-1", "\\WORK", "Ｄ:\\OUT", ""}) {
+    EXPECT_FALSE(IsHostPathText(path)) << path;
+  }
 }
 
 }  // namespace
