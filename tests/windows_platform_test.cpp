@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "frontend/host_settings.h"
+#include "frontend/pattern_setting.h"
 #include "messages/message_catalogue.h"
 #include "platform/file_system.h"
 #include "platform/host.h"
@@ -221,6 +222,21 @@ TEST(WindowsHost, SettingsFileIsLookedForWhereA32BitProgramSeesIt) {
   CompleteHostSettings(none);
   EXPECT_EQ(none.systemDir, places[3]);
   EXPECT_EQ(none.systemDirsLooked, places);
+  // The refusal says which places take administrator rights, and has the file made in the
+  // first that does not: the user's VirtualStore.
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    EXPECT_EQ(NeedsAdministrator(places[i]), i % 2 == 1) << places[i];
+  }
+  HostFileSystem fs{FileSystemSettings{}};
+  const Text explained = RenderLines(ExplainMissingSetting(fs, none), Language::kEnglish);
+  EXPECT_NE(
+      explained.find(u"into the settings file \"" + FromUtf8(places[0]) + u"\\VirizuV5.ini\""),
+      Text::npos)
+      << ToUtf8(explained);
+  EXPECT_NE(explained.find(u"    C:\\柱状図\\PATTERN\\\n"), Text::npos) << ToUtf8(explained);
+  EXPECT_NE(explained.find(FromUtf8(places[3]) + u" (writing here takes administrator rights)"),
+            Text::npos)
+      << ToUtf8(explained);
 
   // The first that holds it wins.
   test::WriteBytes(places[2] + "\\VirizuV5.ini", "x\r\nC:\\P\\\r\n");
@@ -245,8 +261,8 @@ TEST(WindowsHost, ProgramFolderAndHostPathTexts) {
   EXPECT_TRUE(IsHostFolder(folder)) << folder;
   // As every Windows program reads a path: without ":" and not beginning with "\", from the
   // current folder (or, with "/", from the current drive's root, as Windows reads it).
-  for (const char* path : {".\\B-1.gdf", "..\\B-1.gdf", "data\\B-1.gdf", "OUT\\B-1", "B-1.gdf",
-                           "/tmp/x"}) {
+  for (const char* path :
+       {".\\B-1.gdf", "..\\B-1.gdf", "data\\B-1.gdf", "OUT\\B-1", "B-1.gdf", "/tmp/x"}) {
     EXPECT_TRUE(IsHostPathText(path)) << path;
   }
   for (const char* path : {"D:\\WORK\\B-1", "\\WORK", "Ｄ:\\OUT", ""}) {

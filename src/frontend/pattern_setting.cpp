@@ -90,7 +90,18 @@ std::vector<CatalogueMessage> ExplainMissingSetting(FileSystem& fs, const HostSe
   } else {
     out.push_back(Say(MessageId::kSettingsFileMissing, {file}));
   }
-  out.push_back(Say(MessageId::kSettingsHow, {file}));
+  // A file to be made goes where a user without administrator rights can write, when such a
+  // place was looked in.
+  Text toWrite = file;
+  if (!IsHostFile(JoinHostPath(host.systemDir, kSettingsFileName))) {
+    for (const std::string& place : host.systemDirsLooked) {
+      if (!NeedsAdministrator(place)) {
+        toWrite = FromUtf8(JoinHostPath(place, kSettingsFileName));
+        break;
+      }
+    }
+  }
+  out.push_back(Say(MessageId::kSettingsHow, {toWrite}));
   out.push_back(Say(MessageId::kSettingsFirstLine));
   out.push_back(Say(MessageId::kSettingsSecondLine, {kExampleFolder}));
   out.push_back(Say(MessageId::kSettingsOrOption));
