@@ -189,8 +189,8 @@ TEST_F(CheckCommand, SpeaksTheUsersLanguage) {
   const auto json = RunGdfconv({"check", "--format", "json", dir / "quoted.gdf"}, {}, -1, -1, "ja");
   const Json problem = test::ParseJson(json.out)["files"][0]["problems"][0];
   EXPECT_EQ(problem["message"].string,
-            "属性「a,b」にはコンマがあるか、二重引用符で始まります。地層名が新しければ、属性は名"
-            "前の表に二重引用符で囲んで書き込まれます。");
+            "属性「a,b」にはコンマがあるか、二重引用符で始まります。地層名が新しければ、属性は参"
+            "照表に二重引用符で囲んで書き込まれます。");
 }
 
 }  // namespace

@@ -380,7 +380,7 @@ TEST_F(EndToEndMessages, PreviewInBothLanguages) {
        3,
        {"wrote ", "を書き込みました"},
        {"gdfconv preview: the run would fail: $W line 3: Record 2 has the date [5-12]",
-        "gdfconv preview: 実行すると中断します：$W 3 行目：レコード 2 の日付 [5-12]"},
+        "gdfconv preview: 変換すると中断します：$W 3 行目：レコード 2 の日付 [5-12]"},
        {"failed: $W line 3: Record 2", "中断：$W 3 行目：レコード 2"}},
       // What check finds comes into the picture in the language asked for.
       {"count.gdf",
@@ -425,12 +425,13 @@ TEST_F(EndToEndMessages, PreviewInBothLanguages) {
                              "--preview-dir", dir / "pictures", dir / "src"},
                             kJapanese));
   EXPECT_EQ(batch.exitCode, 0) << batch.err;
-  EXPECT_TRUE(SaysInOrder(test::ReadBytes(dir / "pictures/index.html"),
-                          {"<html lang=\"ja\">", "<h1>gdfconv プレビュー</h1>",
-                           "ファイル 1 個：変換 1、拒否 0、中断 0（試行：何も書き込んでいません）",
-                           "変換済み", "（指摘 1 件を図に示しています）"}));
+  EXPECT_TRUE(
+      SaysInOrder(test::ReadBytes(dir / "pictures/index.html"),
+                  {"<html lang=\"ja\">", "<h1>gdfconv プレビュー</h1>",
+                   "ファイル 1 個：変換 1、拒否 0、中断 0（試し変換：何も書き込んでいません）",
+                   "完了", "（指摘 1 件を図に示しています）"}));
   EXPECT_TRUE(SaysInOrder(test::ReadBytes(dir / "pictures/up.svg"),
-                          {"$A  2 行", "新規", "層の順序が逆です。"}));
+                          {"土質名", "X1.TXT", "新規", "層の順序が逆です。"}));
 }
 
 }  // namespace

@@ -106,8 +106,8 @@ TEST(MessageCatalogueTest, RendersSentences) {
             u"run stops here.");
   EXPECT_EQ(
       RenderSentences(sentences, Language::kJapanese),
-      u"件数 3 に対して、タグ行の後にあるレコードは 1 しかありません。実行はファイルの終わりを"
-      u"越えて読もうとし、何も書き込む前に止まります。実行はここで止まります。");
+      u"件数 3 に対して、タグ行の後にあるレコードは 1 しかありません。変換はファイルの終わりを"
+      u"越えて読もうとし、何も書き込む前に中断します。変換はここで中断します。");
   EXPECT_EQ(RenderSentences({}, Language::kEnglish), u"");
 }
 
