@@ -178,8 +178,8 @@ TEST_F(CheckCommand, SpeaksTheUsersLanguage) {
            dir / "bad.gdf" + ": セクション 1 個、エラー 1 件、警告 0 件",
            dir / "bad.gdf" + ":2: エラー: $W: 日付「5-12」の月と日の間に「/」がありません。",
            dir / "quoted.gdf" + ":6: 警告: $A: 属性「a,b」にはコンマがあるか",
-           dir / "quoted.gdf" + ":11: 警告: 11 行目は読まれません。どのセクションの検索も届き"
-                                "ません。",
+           dir / "quoted.gdf" + ":11: 警告: 11 行目は読まれません。どのセクションにも入らない"
+                                "行です。",
            std::string("ファイル 2 個：エラー 1 件、警告 2 件"),
        }) {
     EXPECT_NE(text.out.find(expected), std::string::npos) << expected << "\n" << text.out;

@@ -375,7 +375,7 @@ TEST_F(EndToEndMessages, PreviewInBothLanguages) {
        {"", ""},
        {"X1.TXT line 2: the depth [1.0] lies above the one before it [2.0]: the layers are out "
         "of order.",
-        "X1.TXT の 2 行目：深さ [1.0] が一つ前の [2.0] より浅くなっています。層の順序が逆です。"}},
+        "X1.TXT の 2 行目：深度 [1.0] が一つ前の [2.0] より浅くなっています。層の順序が逆です。"}},
       {"w.gdf",
        3,
        {"wrote ", "を書き込みました"},

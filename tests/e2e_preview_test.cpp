@@ -296,9 +296,9 @@ TEST_P(PreviewEndToEnd, DrawsWhatTheRunWritesAndWritesNothingElse) {
   } else {
     EXPECT_TRUE(findings.empty()) << findings.front();
   }
-  // A4 pages (794 by 1123 pixels at 96 to the inch), one under another, down to the deepest.
-  EXPECT_EQ(picture->root.Attribute("width"), "794");
-  EXPECT_EQ(std::stod(picture->root.Attribute("height")), 1123.0 * picture->pages.size());
+  // A4 pages (210 by 297 mm at 96 pixels to the inch), one under another, down to the deepest.
+  EXPECT_NEAR(std::stod(picture->root.Attribute("width")), 793.7, 0.01);
+  EXPECT_NEAR(std::stod(picture->root.Attribute("height")), 1122.52 * picture->pages.size(), 0.01);
   EXPECT_GE(picture->pages.back().foot, c.deepest);
 }
 
@@ -325,6 +325,9 @@ TEST(PreviewCommand, RefusalsAndUsageErrors) {
       {{"preview", "--pattern-dir", pattern, "--frobnicate", example, "-o", work / "a.svg"},
        2,
        "unknown option"},
+      {{"preview", "--pattern-dir", pattern, "--scale", "1:300", example, "-o", work / "a.svg"},
+       2,
+       "--scale needs 1:100 or 1:200"},
       {{"preview", "--pattern-dir", pattern, work / "missing.gdf", "-o", work / "m.svg"}, 1, ""},
       // A count that would take in the next section's tag line: the run it draws stops there.
       {{"preview", "--pattern-dir", pattern, work / "short.gdf", "-o", work / "s.svg"},

@@ -15,8 +15,8 @@ namespace gdf {
 namespace preview_page {
 
 // An A4 page at 96 pixels to the inch, and where its parts stand on every page.
-inline constexpr double kPageWidth = 794;
-inline constexpr double kPageHeight = 1123;
+inline constexpr double kPageWidth = 210 / 25.4 * 96;  // 210 mm
+inline constexpr double kPageHeight = 297 / 25.4 * 96;  // 297 mm: a browser breaks pages here
 inline constexpr double kMargin = 30;
 inline constexpr double kFormTop = 30;  // the title block, first page only
 inline constexpr double kFormRow = 15;
@@ -34,7 +34,6 @@ inline constexpr double kHeadFont = 9;   // headings and values of the title blo
 inline constexpr double kSmallFont = 7;  // file names under the headings, labels of the form
 inline constexpr double kLine = 1.25;    // line height, in ems
 inline constexpr double kAscent = 0.88;  // of the Japanese fonts, in ems
-inline constexpr double kDescent = 0.12;
 
 }  // namespace preview_page
 

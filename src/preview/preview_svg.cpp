@@ -276,7 +276,7 @@ class SvgWriter {
     const PreviewColumn& column = picture_.columns[placed.column];
     const double x = placed.x;
     const double w = placed.w;
-    const std::string id = "p" + std::to_string(static_cast<int>(offset_ / kPageHeight)) + "c" +
+    const std::string id = "p" + std::to_string(std::lround(offset_ / kPageHeight)) + "c" +
                            std::to_string(placed.column);
     const double top = Y(first_);
     const double bottom = Y(last_);
