@@ -160,6 +160,15 @@ TEST_F(CheckCommand, TextFormAndSeveralFiles) {
       << both.out;
   EXPECT_NE(both.out.find("3 files: 2 errors, 0 warnings"), std::string::npos) << both.out;
 
+  // A folder is there: it is named as a folder, not as a missing file.
+  std::filesystem::create_directories(dir.path() / "logs");
+  for (const auto& [lang, said] : {std::pair{"C", ": error: This is a folder"},
+                                   std::pair{"ja", ": エラー: これはフォルダです。"}}) {
+    const auto folder = RunGdfconv({"check", dir / "logs"}, {}, -1, -1, lang);
+    EXPECT_EQ(folder.exitCode, 1);
+    EXPECT_NE(folder.out.find(dir / "logs" + said), std::string::npos) << folder.out;
+  }
+
   EXPECT_EQ(RunGdfconv({"check"}).exitCode, 2);
   EXPECT_EQ(RunGdfconv({"check", "--format", "xml", good}).exitCode, 2);
   const auto help = RunGdfconv({"check", "--help"});
