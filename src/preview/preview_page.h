@@ -15,7 +15,7 @@ namespace gdf {
 namespace preview_page {
 
 // An A4 page at 96 pixels to the inch, and where its parts stand on every page.
-inline constexpr double kPageWidth = 210 / 25.4 * 96;  // 210 mm
+inline constexpr double kPageWidth = 210 / 25.4 * 96;   // 210 mm
 inline constexpr double kPageHeight = 297 / 25.4 * 96;  // 297 mm: a browser breaks pages here
 inline constexpr double kMargin = 30;
 inline constexpr double kFormTop = 30;  // the title block, first page only
