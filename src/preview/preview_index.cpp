@@ -96,7 +96,14 @@ std::string PreviewIndexHtml(const std::vector<PreviewIndexEntry>& entries, bool
          "section{background:#fff;margin:0 0 24px;padding:8px 12px;border:1px solid #ccc}\n"
          "h2{font-size:16px;margin:4px 0}.outcome{margin:4px 0 8px}.converted{color:#2e7d32}"
          ".refused{color:#ef6c00}.failed{color:#c62828}img{max-width:100%;border:1px solid "
-         "#ddd}\n</style>\n</head>\n<body>\n<h1>" +
+         "#ddd}\n"
+         // Printed, each file's pictures begin a sheet at the width of an A4 page, its name and
+         // outcome in the top margin of the picture's first page.
+         "@page{size:A4;margin:0}@media print{body{margin:0;background:#fff}h1,h1+p{margin:8mm}"
+         "section{position:relative;border:0;margin:0;padding:0;break-before:page}section>h2,"
+         "section>p{position:absolute;top:1mm;margin:0;font-size:8pt}section>h2{left:8mm}"
+         "section>p{left:50mm}img{display:block;width:210mm;max-width:none;border:0}}\n</style>\n</"
+         "head>\n<body>\n<h1>" +
          title + "</h1>\n<p>";
   out += said(dryRun ? MessageId::kPreviewIndexTallyDryRun : MessageId::kPreviewIndexTally,
               {Count(std::ssize(entries)), Count(counts[0]), Count(counts[1]), Count(counts[2])});
