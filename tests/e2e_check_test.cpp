@@ -160,6 +160,15 @@ TEST_F(CheckCommand, TextFormAndSeveralFiles) {
       << both.out;
   EXPECT_NE(both.out.find("3 files: 2 errors, 0 warnings"), std::string::npos) << both.out;
 
+  // A folder is there: it is named as a folder, not as a missing file.
+  std::filesystem::create_directories(dir.path() / "logs");
+  for (const auto& [lang, said] : {std::pair{"C", ": error: This is a folder"},
+                                   std::pair{"ja", ": エラー: これはフォルダです。"}}) {
+    const auto folder = RunGdfconv({"check", dir / "logs"}, {}, -1, -1, lang);
+    EXPECT_EQ(folder.exitCode, 1);
+    EXPECT_NE(folder.out.find(dir / "logs" + said), std::string::npos) << folder.out;
+  }
+
   EXPECT_EQ(RunGdfconv({"check"}).exitCode, 2);
   EXPECT_EQ(RunGdfconv({"check", "--format", "xml", good}).exitCode, 2);
   const auto help = RunGdfconv({"check", "--help"});
@@ -178,8 +187,8 @@ TEST_F(CheckCommand, SpeaksTheUsersLanguage) {
            dir / "bad.gdf" + ": セクション 1 個、エラー 1 件、警告 0 件",
            dir / "bad.gdf" + ":2: エラー: $W: 日付「5-12」の月と日の間に「/」がありません。",
            dir / "quoted.gdf" + ":6: 警告: $A: 属性「a,b」にはコンマがあるか",
-           dir / "quoted.gdf" + ":11: 警告: 11 行目は読まれません。どのセクションの検索も届き"
-                                "ません。",
+           dir / "quoted.gdf" + ":11: 警告: 11 行目は読まれません。どのセクションにも入らない"
+                                "行です。",
            std::string("ファイル 2 個：エラー 1 件、警告 2 件"),
        }) {
     EXPECT_NE(text.out.find(expected), std::string::npos) << expected << "\n" << text.out;
@@ -189,8 +198,8 @@ TEST_F(CheckCommand, SpeaksTheUsersLanguage) {
   const auto json = RunGdfconv({"check", "--format", "json", dir / "quoted.gdf"}, {}, -1, -1, "ja");
   const Json problem = test::ParseJson(json.out)["files"][0]["problems"][0];
   EXPECT_EQ(problem["message"].string,
-            "属性「a,b」にはコンマがあるか、二重引用符で始まります。地層名が新しければ、属性は名"
-            "前の表に二重引用符で囲んで書き込まれます。");
+            "属性「a,b」にはコンマがあるか、二重引用符で始まります。地層名が新しければ、属性は参"
+            "照表に二重引用符で囲んで書き込まれます。");
 }
 
 }  // namespace

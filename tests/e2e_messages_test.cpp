@@ -376,12 +376,12 @@ TEST_F(EndToEndMessages, PreviewInBothLanguages) {
        {"", ""},
        {"X1.TXT line 2: the depth [1.0] lies above the one before it [2.0]: the layers are out "
         "of order.",
-        "X1.TXT の 2 行目：深さ [1.0] が一つ前の [2.0] より浅くなっています。層の順序が逆です。"}},
+        "X1.TXT の 2 行目：深度 [1.0] が一つ前の [2.0] より浅くなっています。層の順序が逆です。"}},
       {"w.gdf",
        3,
        {"wrote ", "を書き込みました"},
        {"gdfconv preview: the run would fail: $W line 3: Record 2 has the date [5-12]",
-        "gdfconv preview: 実行すると中断します：$W 3 行目：レコード 2 の日付 [5-12]"},
+        "gdfconv preview: 変換すると中断します：$W 3 行目：レコード 2 の日付 [5-12]"},
        {"failed: $W line 3: Record 2", "中断：$W 3 行目：レコード 2"}},
       // What check finds comes into the picture in the language asked for.
       {"count.gdf",
@@ -426,12 +426,13 @@ TEST_F(EndToEndMessages, PreviewInBothLanguages) {
                              "--preview-dir", dir / "pictures", dir / "src"},
                             kJapanese));
   EXPECT_EQ(batch.exitCode, 0) << batch.err;
-  EXPECT_TRUE(SaysInOrder(test::ReadBytes(dir / "pictures/index.html"),
-                          {"<html lang=\"ja\">", "<h1>gdfconv プレビュー</h1>",
-                           "ファイル 1 個：変換 1、拒否 0、中断 0（試行：何も書き込んでいません）",
-                           "変換済み", "（指摘 1 件を図に示しています）"}));
+  EXPECT_TRUE(
+      SaysInOrder(test::ReadBytes(dir / "pictures/index.html"),
+                  {"<html lang=\"ja\">", "<h1>gdfconv プレビュー</h1>",
+                   "ファイル 1 個：変換 1、拒否 0、中断 0（試し変換：何も書き込んでいません）",
+                   "完了", "（指摘 1 件を図に示しています）"}));
   EXPECT_TRUE(SaysInOrder(test::ReadBytes(dir / "pictures/up.svg"),
-                          {"$A  2 行", "新規", "層の順序が逆です。"}));
+                          {"土質名", "X1.TXT", "新規", "層の順序が逆です。"}));
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 // e2e_preview_render_test.cpp - Show that a real browser draws the preview: Debian's headless
-// chromium renders the picture of a bundled example to a PNG, and the PNG holds the picture (many
-// pixels that are not white, in the colours of the bands), not an empty page.
+// chromium renders the picture of a bundled example to a PNG, and every A4 page of it holds its
+// part of the picture (many pixels that are not white, dark ones of texts and lines, the colours
+// of the bands), not an empty page.
 //
 // Skipped, saying so, where chromium is not installed (./dev test installs it).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -146,8 +149,11 @@ TEST(PreviewRender, ChromiumDrawsThePicture) {
                         test::SourceDir() + "/data/examples/B-1.gdf", "-o", work / "b1.svg"});
   ASSERT_EQ(preview.exitCode, 0) << preview.err;
   const test::XmlElement svg = test::ParseXml(test::ReadBytes(work / "b1.svg"));
-  const std::string width = svg.Attribute("width");
-  const std::string height = svg.Attribute("height");
+  // The page is A4 at 96 pixels to the inch, in pixels that are not whole.
+  const std::string width = std::to_string(std::lround(std::stod(svg.Attribute("width"))));
+  const std::string height = std::to_string(std::lround(std::stod(svg.Attribute("height"))));
+  const int pages = std::stoi(svg.Attribute("data-pages"));
+  ASSERT_EQ(pages, 2) << "B-1's columns take two pages side by side";
 
   const std::string command =
       "cd '" + work.path().string() + "' && timeout 120 '" + chromium +
@@ -159,19 +165,32 @@ TEST(PreviewRender, ChromiumDrawsThePicture) {
   ASSERT_EQ(std::system(command.c_str()), 0) << test::ReadBytes(work / "chromium.log");
   const Image image = DecodePng(test::ReadBytes(work / "b1.png"));
   EXPECT_EQ(std::to_string(image.width), width);
-  std::size_t inked = 0;
   std::set<std::uint32_t> colours;
   for (std::size_t i = 0; i + 2 < image.rgb.size(); i += 3) {
-    const std::uint32_t rgb = (image.rgb[i] << 16) | (image.rgb[i + 1] << 8) | image.rgb[i + 2];
-    if (rgb != 0xFFFFFF) ++inked;
-    colours.insert(rgb);
+    colours.insert((image.rgb[i] << 16) | (image.rgb[i + 1] << 8) | image.rgb[i + 2]);
   }
-  const std::size_t pixels = static_cast<std::size_t>(image.width) * image.height;
-  // The bands of X1.TXT alone cover about 200 x 620 pixels.
-  EXPECT_GT(inked, pixels / 20) << "the rendered picture is (nearly) blank";
   EXPECT_GT(colours.size(), 50u) << "the rendered picture has hardly any colours";
   // The fill of a table name's band ("#dcc9a6", the first layer of B-1) is on the page.
   EXPECT_EQ(colours.count(0xDCC9A6), 1u);
+  // Every page carries ink: pixels that are not white, and dark ones of its texts and lines.
+  const double pageHeight = 297 / 25.4 * 96;
+  for (int page = 0; page < pages; ++page) {
+    const auto first = static_cast<std::uint32_t>(std::lround(page * pageHeight));
+    const auto last =
+        std::min(image.height, static_cast<std::uint32_t>(std::lround((page + 1) * pageHeight)));
+    std::size_t inked = 0;
+    std::size_t dark = 0;
+    for (std::uint32_t y = first; y < last; ++y) {
+      for (std::uint32_t x = 0; x < image.width; ++x) {
+        const std::uint8_t* rgb = &image.rgb[(static_cast<std::size_t>(y) * image.width + x) * 3];
+        if (rgb[0] != 0xFF || rgb[1] != 0xFF || rgb[2] != 0xFF) ++inked;
+        if (rgb[0] < 0x80 && rgb[1] < 0x80 && rgb[2] < 0x80) ++dark;
+      }
+    }
+    const std::size_t pixels = static_cast<std::size_t>(image.width) * (last - first);
+    EXPECT_GT(inked, pixels / 10) << "page " << page + 1 << " is (nearly) blank";
+    EXPECT_GT(dark, pixels / 400) << "page " << page + 1 << " has (nearly) no text";
+  }
 #endif
 }
 

@@ -52,36 +52,48 @@ double DepthOf(const std::string& field) {
   return std::strtod(TrimBlanks(field).c_str(), nullptr);  // no number: 0
 }
 
-// The picture read back: the depth scale from the axis labels "0" and "5".
+// The picture read back: its pages, each with the depths it shows and its depth scale.
 struct Picture {
+  struct Page {
+    double top = 0;
+    double foot = 0;
+    double y0 = 0;
+    double perMetre = 0;
+  };
   XmlElement root;
-  double y0 = 0;
-  double perMetre = 0;
+  std::vector<Page> pages;
 
   explicit Picture(const std::string& svg) : root(test::ParseXml(svg)) {
-    std::vector<const XmlElement*> texts;
-    root.FindAll("text", texts);
-    std::map<std::string, double> labels;
-    for (const XmlElement* text : texts) {
-      if (text->Attribute("class").find("depth-label") != std::string::npos) {
-        labels[text->text] = std::stod(text->Attribute("y"));
-      }
-    }
-    if (labels.count("0") == 0 || labels.count("5") == 0) {
-      throw std::runtime_error("no axis labels 0 and 5");
-    }
-    y0 = labels["0"];
-    perMetre = (labels["5"] - y0) / 5;
-  }
-  double Y(double depth) const { return y0 + depth * perMetre; }
-
-  const XmlElement* Column(const std::string& file) const {
     std::vector<const XmlElement*> groups;
     root.FindAll("g", groups);
     for (const XmlElement* group : groups) {
-      if (group->Attribute("data-file") == file) return group;
+      if (group->Attribute("class") != "page") continue;
+      pages.push_back(
+          {std::stod(group->Attribute("data-top")), std::stod(group->Attribute("data-foot")),
+           std::stod(group->Attribute("data-y0")), std::stod(group->Attribute("data-per-metre"))});
     }
-    return nullptr;
+    if (pages.empty()) throw std::runtime_error("no pages");
+  }
+  // The y of a depth on every page that shows it (the pages of a sheet's columns beside them).
+  std::vector<double> Ys(double depth) const {
+    std::vector<double> ys;
+    for (const Page& page : pages) {
+      if (depth >= page.top && (depth < page.foot || depth == pages.back().foot)) {
+        ys.push_back(page.y0 + (depth - page.top) * page.perMetre);
+      }
+    }
+    return ys;
+  }
+
+  // The column's groups, one on each page that draws it.
+  std::vector<const XmlElement*> Column(const std::string& file) const {
+    std::vector<const XmlElement*> groups;
+    root.FindAll("g", groups);
+    std::vector<const XmlElement*> columns;
+    for (const XmlElement* group : groups) {
+      if (group->Attribute("data-file") == file) columns.push_back(group);
+    }
+    return columns;
   }
   std::vector<std::string> FindingTitles() const {
     std::vector<const XmlElement*> groups;
@@ -106,29 +118,41 @@ void ExpectDrawnAsWritten(const Picture& picture, const fs::path& target) {
       "N8.TXT",  "G71.TXT", "G73.TXT", "G81.TXT", "R72.TXT"};
   for (const std::string& file : kFiles) {
     const fs::path path = target / file;
-    const XmlElement* column = picture.Column(file);
+    const std::vector<const XmlElement*> columns = picture.Column(file);
     if (!fs::exists(path)) {
-      EXPECT_EQ(column, nullptr) << file << " is drawn but was not written";
+      EXPECT_TRUE(columns.empty()) << file << " is drawn but was not written";
       continue;
     }
-    ASSERT_NE(column, nullptr) << file << " was written but is not drawn";
-    std::vector<const XmlElement*> texts;
+    ASSERT_FALSE(columns.empty()) << file << " was written but is not drawn";
+    // Every entry is a group that stands for the y of its depth, its label perhaps moved apart
+    // from the others.
+    std::vector<const XmlElement*> entries;
     std::vector<const XmlElement*> circles;
-    column->FindAll("text", texts);
-    column->FindAll("circle", circles);
+    for (const XmlElement* column : columns) {
+      std::vector<const XmlElement*> groups;
+      column->FindAll("g", groups);
+      for (const XmlElement* group : groups) {
+        if (group->Attribute("class") == "entry") entries.push_back(group);
+      }
+      column->FindAll("circle", circles);
+    }
     std::string content = test::ReadCp932(path.string());
     if (!content.empty() && content.back() == '\n') content.pop_back();
     if (content.empty()) continue;
     for (const std::string& line : Split(content, '\n')) {
       const std::vector<std::string> fields = Split(line, ',');
       const bool readingIsDepth = file == "N9.TXT" || file == "N8.TXT";
-      const double y = picture.Y(DepthOf(fields.at(readingIsDepth ? 2 : 1)));
+      const std::vector<double> ys = picture.Ys(DepthOf(fields.at(readingIsDepth ? 2 : 1)));
+      ASSERT_FALSE(ys.empty()) << file << ": no page shows [" << line << "]";
+      const auto near = [&](const std::string& attribute) {
+        return std::any_of(ys.begin(), ys.end(), [&](double y) { return Near(attribute, y); });
+      };
       bool found = false;
       if (file == "R41.TXT") {
-        for (const XmlElement* circle : circles) found = found || Near(circle->Attribute("cy"), y);
+        for (const XmlElement* circle : circles) found = found || near(circle->Attribute("cy"));
       } else {
-        for (const XmlElement* text : texts) {
-          if (!Near(text->Attribute("y"), y)) continue;
+        for (const XmlElement* text : entries) {
+          if (!near(text->Attribute("data-y"))) continue;
           if (file == "X1.TXT") {
             // The name (it may hold commas) and its four-digit code.
             const std::string name = line.substr(line.find(',', line.find(',', 4) + 1) + 1);
@@ -142,7 +166,8 @@ void ExpectDrawnAsWritten(const Picture& picture, const fs::path& target) {
           }
         }
       }
-      EXPECT_TRUE(found) << file << ": nothing drawn at y " << y << " for [" << line << "]";
+      EXPECT_TRUE(found) << file << ": nothing drawn at y " << ys.front() << " for [" << line
+                         << "]";
     }
   }
 }
@@ -167,33 +192,33 @@ struct Case {
   const char* example;             // the bundled example's file name
   std::vector<std::string> drawn;  // texts the picture must hold
   std::string finding;             // a finding the picture must mark ("" for none wanted)
-  double deepest;                  // the axis must reach this depth
+  double deepest;                  // the axis must reach this depth (a page holds 24 m)
 };
 
 const std::vector<Case>& Cases() {
   static const std::vector<Case> cases = {
-      {"example_B1", "", "B-1.gdf", {"埋土", "5001", "CM～CH", "Titl01.txt"}, "", 30},
-      {"example_B2", "", "B-2.gdf", {"Titl02.txt"}, "", 30},
+      {"example_B1", "", "B-1.gdf", {"埋土", "5001", "CM～CH", "Survey", "Soil and rock"}, "", 24},
+      {"example_B2", "", "B-2.gdf", {"Site", "Water level"}, "", 24},
       // No "$A": no X1.TXT column, the other columns all the same.
       {"no_layers",
        "$S2\n" + Row("5.00", "CL") + Row("7.50", "CM") + "$C1\n3.00\n15/30\n5\n5\n5\n",
        "",
        {"CL", "CM", "15"},
        "",
-       30},
-      {"single_layer", "$A1\n" + Layer("4.00", "砂礫"), "", {"砂礫", "1002"}, "", 30},
+       24},
+      {"single_layer", "$A1\n" + Layer("4.00", "砂礫"), "", {"砂礫", "1002"}, "", 24},
       {"depths_not_ascending",
        "$A3\n" + Layer("5.00", "砂礫") + Layer("2.00", "埋土") + Layer("8.00", "泥岩"),
        "",
        {"砂礫", "埋土", "泥岩"},
        "out of order",
-       30},
+       24},
       {"only_ranges",
        "$S3\n" + Row("1.00", "CL") + Row("2.00", "～") + Row("3.00", "CH"),
        "",
        {"CL～CH"},
        "",
-       30},
+       24},
       {"boring_300m",
        "$A3\n" + Layer("100.00", "砂礫") + Layer("200.00", "泥岩") + Layer("300.00", "凝灰岩"),
        "",
@@ -201,7 +226,7 @@ const std::vector<Case>& Cases() {
        "",
        300},
       // Characters that XML must escape, in a name the tables do not hold yet.
-      {"escaped_new_name", "$A1\n" + Layer("3.00", "砂<&>'礫"), "", {"砂<&>'礫", "new"}, "", 30},
+      {"escaped_new_name", "$A1\n" + Layer("3.00", "砂<&>'礫"), "", {"砂<&>'礫", "new"}, "", 24},
       // 12.5 typed as 125 in a boring of 20 m.
       {"typed_depth",
        Header("20.00") + "$A2\n" + Layer("5.00", "砂礫") + Layer("125", "泥岩"),
@@ -271,11 +296,10 @@ TEST_P(PreviewEndToEnd, DrawsWhatTheRunWritesAndWritesNothingElse) {
   } else {
     EXPECT_TRUE(findings.empty()) << findings.front();
   }
-  const double height = std::stod(picture->root.Attribute("height"));
-  EXPECT_GE(height, picture->Y(c.deepest));
-  // 30 m fit an A4-high page (1123 pixels at 96 per inch).
-  EXPECT_LE(picture->Y(30), 1123);
-  EXPECT_GE(picture->Y(30), 1123 * 0.85);
+  // A4 pages (210 by 297 mm at 96 pixels to the inch), one under another, down to the deepest.
+  EXPECT_NEAR(std::stod(picture->root.Attribute("width")), 793.7, 0.01);
+  EXPECT_NEAR(std::stod(picture->root.Attribute("height")), 1122.52 * picture->pages.size(), 0.01);
+  EXPECT_GE(picture->pages.back().foot, c.deepest);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PreviewEndToEnd, ::testing::ValuesIn(Cases()),
@@ -301,6 +325,9 @@ TEST(PreviewCommand, RefusalsAndUsageErrors) {
       {{"preview", "--pattern-dir", pattern, "--frobnicate", example, "-o", work / "a.svg"},
        2,
        "unknown option"},
+      {{"preview", "--pattern-dir", pattern, "--scale", "1:300", example, "-o", work / "a.svg"},
+       2,
+       "--scale needs 1:100 or 1:200"},
       {{"preview", "--pattern-dir", pattern, work / "missing.gdf", "-o", work / "m.svg"}, 1, ""},
       // A count that would take in the next section's tag line: the run it draws stops there.
       {{"preview", "--pattern-dir", pattern, work / "short.gdf", "-o", work / "s.svg"},

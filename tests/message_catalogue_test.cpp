@@ -85,7 +85,7 @@ TEST(MessageCatalogueTest, RendersParametersAndCounts) {
        u"フォルダ名「my dir」に空白が含まれています。パスに空白は使えません。"},
       // Words that the core and the file systems give as messages are Japanese in Japanese.
       {Say(MessageId::kOverflow16, {Say(MessageId::kWhatTextLength)}), Language::kJapanese,
-       u"オーバーフロー：文字列の長さ が 16 ビットの範囲（32767）を超えています。"},
+       u"文字列の長さ が大きすぎます（32767 まで）。"},
       {Say(MessageId::kCannotWriteFile, {ReasonOf(Failed(FileFailure::kDiskFull))}),
        Language::kJapanese, u"ファイルに書き込めません：ディスクの空き容量が足りません。"},
       // A missing parameter renders empty rather than failing.
@@ -106,8 +106,8 @@ TEST(MessageCatalogueTest, RendersSentences) {
             u"run stops here.");
   EXPECT_EQ(
       RenderSentences(sentences, Language::kJapanese),
-      u"件数 3 に対して、タグ行の後にあるレコードは 1 しかありません。実行はファイルの終わりを"
-      u"越えて読もうとし、何も書き込む前に止まります。実行はここで止まります。");
+      u"件数 3 に対して、タグ行の後にあるレコードは 1 しかありません。変換はファイルの終わりを"
+      u"越えて読もうとし、何も書き込む前に中断します。変換はここで中断します。");
   EXPECT_EQ(RenderSentences({}, Language::kEnglish), u"");
 }
 

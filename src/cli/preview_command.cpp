@@ -42,6 +42,7 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
   const std::optional<std::string> patternDir = line->Value("--pattern-dir");
   const std::optional<std::string> output = line->Value("--output");
   const std::optional<std::string> target = line->Value("--target");
+  const int scale = line->Value("--scale") == "1:200" ? 200 : kPreviewScale;
   const std::vector<std::string>& positional = line->operands;
   if (positional.size() != 1) return Usage(Say(MessageId::kUsageOneSource), language);
   if (!output) return Usage(Say(MessageId::kUsageOutput), language);
@@ -82,7 +83,7 @@ int RunPreviewCommand(const std::vector<std::string>& args) {
   }
   TerminalFrontEnd ui(QuestionPolicy::kNo, language);
   const PreviewRun run = RunPreview(inputs, fs, ui);
-  if (!file.Write(PreviewSvg(run.picture, language), error)) {
+  if (!file.Write(PreviewSvg(run.picture, language, scale), error)) {
     std::cerr << "gdfconv preview: "
               << support::Said(Say(MessageId::kPictureNotWrittenWhole, {FromUtf8(*output)}),
                                language)

@@ -16,6 +16,9 @@ bool IsDate(const std::string& text) {
   return true;
 }
 
+// A scale as --scale takes it: 1:100 or 1:200.
+bool IsScale(const std::string& value) { return value == "1:100" || value == "1:200"; }
+
 OptionRule FormatOption() {
   return Valued("--format")
       .Missing(Say(MessageId::kUsageFormat))
@@ -54,12 +57,15 @@ const CommandOptions& CheckOptions() {
 }
 
 const CommandOptions& PreviewOptions() {
-  static const CommandOptions command{
-      "gdfconv preview",
-      {Valued("--pattern-dir"), Valued("--output"), Valued("-o").Into("--output"),
-       Valued("--target"), LanguageOption()},
-      {"--drive", "--system-dir", "--program-dir"},
-      {MessageId::kHelpPreview}};
+  static const CommandOptions command{"gdfconv preview",
+                                      {Valued("--pattern-dir"), Valued("--output"),
+                                       Valued("-o").Into("--output"), Valued("--target"),
+                                       Valued("--scale")
+                                           .Missing(Say(MessageId::kUsageScale))
+                                           .Checked(IsScale, Say(MessageId::kUsageScale)),
+                                       LanguageOption()},
+                                      {"--drive", "--system-dir", "--program-dir"},
+                                      {MessageId::kHelpPreview}};
   return command;
 }
 

@@ -293,6 +293,7 @@ enum class MessageId {
   kCheckLineBeyondCount,       ///< {1} the line, {2} the count of {3}, {4} what stands, {5} unit
   kCheckLinesBeyondCount,      ///< {1}..{2} the lines, then as kCheckLineBeyondCount
   kCheckNoSuchFile,            ///< the source does not exist
+  kCheckIsFolder,              ///< the source is a folder
   kCheckCannotRead,            ///< {1} the system's reason
   kCheckDateWithoutSlash,      ///< {1} the date
   kCheckRecordNoDepth,         ///< {1} the record
@@ -347,12 +348,40 @@ enum class MessageId {
   kPreviewTableName,           ///< the legend of the bands
   kPreviewAddedName,
   kPreviewNewName,
-  kPreviewNewTag,              ///< beside a layer name that the run adds to the tables
-  kPreviewCut,                 ///< {1} the depth at the foot of the page
-  kPreviewLines,               ///< {1} the lines of a column's record file
-  kPreviewReadings,            ///< {1} the readings of a column of two series
-  kPreviewFirstSeries,         ///< {1} the largest reading of the chart
-  kPreviewSecondSeries,        ///< {1} the largest reading of the chart
+  kPreviewNewTag,        ///< beside a layer name that the run adds to the tables
+  kPreviewCut,           ///< {1} the depth at the foot of the page
+  kPreviewFirstSeries,   ///< {1} the largest reading of the chart
+  kPreviewSecondSeries,  ///< {1} the largest reading of the chart
+  kPreviewPage,          ///< {1} the page, {2} of how many
+  kPreviewHeadDepth,     ///< the heading of the depth axis
+  kPreviewHeadX1,        ///< the headings of the columns: what each record file holds
+  kPreviewHeadX3,
+  kPreviewHeadR31,
+  kPreviewHeadR32,
+  kPreviewHeadR33,
+  kPreviewHeadR34,
+  kPreviewHeadR35,
+  kPreviewHeadR30,
+  kPreviewHeadN9,
+  kPreviewHeadX5,
+  kPreviewHeadX12,
+  kPreviewHeadR41,
+  kPreviewHeadN8,
+  kPreviewHeadG71,
+  kPreviewHeadG73,
+  kPreviewHeadG81,
+  kPreviewHeadR72,
+  kPreviewFormSurvey,  ///< the labels of the title block's fields
+  kPreviewFormProject,
+  kPreviewFormSite,
+  kPreviewFormClient,
+  kPreviewFormContractor,
+  kPreviewFormBoring,
+  kPreviewFormElevation,
+  kPreviewFormLength,
+  kPreviewFormDiameter,
+  kPreviewFormPeriod,
+  kPreviewFormMachine,
   kPreviewIndexTitle,          ///< the heading of a batch's page of pictures
   kPreviewIndexTally,          ///< {1} files, {2} converted, {3} refused, {4} failed
   kPreviewIndexTallyDryRun,    ///< as kPreviewIndexTally
@@ -390,6 +419,7 @@ enum class MessageId {
   kUsagePreviewFolder,    ///< {1} the folder
   kUsageFormat,           ///< --format without text or json
   kUsageSince,            ///< --since without a date YYYY-MM-DD
+  kUsageScale,            ///< --scale without 1:100 or 1:200
 
   kCount  ///< the number of messages, not a message
 

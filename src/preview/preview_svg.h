@@ -1,9 +1,12 @@
 // preview_svg.h - The picture of a boring as a self-contained SVG page, and the HTML page that
 // shows the pictures of a batch one under another with each file's outcome above its picture.
 //
-// The page is A4 wide at least; its depth scale makes 30 m fill an A4-high page, and a deeper
-// boring gets a taller page at the same scale. Every text is escaped for XML, and the fonts are a
-// list of Japanese fonts with a generic family last, so that any browser draws the Japanese.
+// The picture is a boring log on A4 portrait pages, one under another in one SVG, at a fixed
+// scale (1:100 puts 24 m on a page): a deeper boring continues on further pages, and columns that
+// do not fit the page's width continue on a page of their own beside the same depths. The title
+// block stands on the first page; every page has the depth axis, the column headings and the
+// legend. A browser prints it one A4 page to a sheet. Every text is escaped for XML, and the fonts
+// are a list of Japanese fonts with a generic family last, so that any browser draws the Japanese.
 #pragma once
 
 #include <string>
@@ -16,13 +19,13 @@
 
 namespace gdf {
 
-/// Pixels per metre of depth: 30 m between the column heads and the foot of an A4-high page.
-inline constexpr double kPreviewPixelsPerMetre = 31.0;
+/// The scale the pictures are drawn at when none is asked for: 1:100.
+inline constexpr int kPreviewScale = 100;
 /// The deepest depth drawn below the shallowest: entries deeper still stand at the page's foot.
 inline constexpr double kPreviewMaxMetres = 2000.0;
 
-/// The SVG document (UTF-8) of a picture, its words in `language`.
-std::string PreviewSvg(const PreviewPicture& picture, Language language);
+/// The SVG document (UTF-8) of a picture, its words in `language`, at the scale 1:`scale`.
+std::string PreviewSvg(const PreviewPicture& picture, Language language, int scale = kPreviewScale);
 
 /// One file of a batch on the index page.
 struct PreviewIndexEntry {

@@ -313,7 +313,9 @@ SourceCheck CheckSourceFile(const FileSystem& fs, TextView path) {
     return result;
   };
   if (Trim(path).empty() || !fs.Exists(path, ListAttribute::kNormal)) {
-    return unreadable(Say(MessageId::kCheckNoSuchFile));
+    // A folder is not a missing file: it is there, but it is not a file the run can read.
+    const bool folder = !Trim(path).empty() && fs.Exists(path, ListAttribute::kDirectory);
+    return unreadable(Say(folder ? MessageId::kCheckIsFolder : MessageId::kCheckNoSuchFile));
   }
   FileError error;
   auto bytes = fs.ReadAll(path, error);
