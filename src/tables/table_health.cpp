@@ -25,7 +25,7 @@ enum class TableKind {
   kReadOnly,    // L1.TXT, L2.TXT, L4.TXT: read, never grown
 };
 
-struct TableSpec {
+struct TableShape {
   const char16_t* name;
   TableKind kind;
   std::size_t fields;
@@ -39,7 +39,7 @@ constexpr int kMostTwoDigitCode = 99;
 
 // KISHITU.TXT is made empty by a run that misses it; L18.txt and L18b.txt are used only when
 // they hold something.
-constexpr TableSpec kTables[] = {
+constexpr TableShape kTables[] = {
     {kMainTable, TableKind::kName, 6, false},      {kAddedTable, TableKind::kName, 6, true},
     {u"L1.TXT", TableKind::kReadOnly, 2, true},    {u"L2.TXT", TableKind::kReadOnly, 2, true},
     {u"L4.TXT", TableKind::kReadOnly, 2, true},    {u"L13.TXT", TableKind::kColumnCode, 2, true},
@@ -80,28 +80,28 @@ class Checker {
 
   void Run() {
     const Text folder = health_.folder;
-    for (const TableSpec& spec : kTables) {
-      const Text path = folder + spec.name;
+    for (const TableShape& shape : kTables) {
+      const Text path = folder + shape.name;
       if (fs_.Size(path) < 0) {
-        if (spec.required) Add(TableFault::kMissing, spec.name, 0, {});
+        if (shape.required) Add(TableFault::kMissing, shape.name, 0, {});
         continue;
       }
       FileError error;
       const auto bytes = fs_.ReadAll(path, error);
       if (!bytes) {
-        Add(TableFault::kMissing, spec.name, 0, {});
+        Add(TableFault::kMissing, shape.name, 0, {});
         continue;
       }
       ++health_.tables;
-      std::vector<Entry> entries = ReadLines(spec, *bytes);
-      switch (spec.kind) {
+      std::vector<Entry> entries = ReadLines(shape, *bytes);
+      switch (shape.kind) {
         case TableKind::kName:
-          CheckNameTable(spec.name, entries);
-          names_[spec.name] = std::move(entries);
+          CheckNameTable(shape.name, entries);
+          names_[shape.name] = std::move(entries);
           break;
         case TableKind::kColumnCode:
         case TableKind::kNameCode:
-          CheckCodeTable(spec, entries);
+          CheckCodeTable(shape, entries);
           break;
         case TableKind::kReadOnly:
           break;
@@ -120,26 +120,26 @@ class Checker {
   }
 
   // Every line: its bytes, its line end and its fields; the lines that read as one entry.
-  std::vector<Entry> ReadLines(const TableSpec& spec, const std::string& bytes) {
+  std::vector<Entry> ReadLines(const TableShape& shape, const std::string& bytes) {
     std::vector<Entry> entries;
     std::int32_t number = 0;
     for (const auto& [line, end] : SplitLines(bytes)) {
       ++number;
       if (end.empty()) {
-        Add(TableFault::kPartialLastLine, spec.name, number, {});
+        Add(TableFault::kPartialLastLine, shape.name, number, {});
       } else if (end != "\r\n") {
-        Add(TableFault::kBareLineEnd, spec.name, number, {});
+        Add(TableFault::kBareLineEnd, shape.name, number, {});
       }
       ++health_.lines;
       if (!Cp932Valid(line)) {
-        Add(TableFault::kNotCp932, spec.name, number, {});
+        Add(TableFault::kNotCp932, shape.name, number, {});
         continue;
       }
       if (IsBlankLine(line)) continue;  // the run passes over them
       std::vector<Text> fields = FieldsOf(line);
-      if (fields.size() != spec.fields) {
-        Add(TableFault::kFieldCount, spec.name, number,
-            {Count(std::ssize(fields)), Count(static_cast<std::int64_t>(spec.fields))});
+      if (fields.size() != shape.fields) {
+        Add(TableFault::kFieldCount, shape.name, number,
+            {Count(std::ssize(fields)), Count(static_cast<std::int64_t>(shape.fields))});
         continue;
       }
       entries.push_back({number, std::move(fields)});
@@ -178,7 +178,7 @@ class Checker {
     }
   }
 
-  void CheckCodeTable(const TableSpec& spec, const std::vector<Entry>& entries) {
+  void CheckCodeTable(const TableShape& shape, const std::vector<Entry>& entries) {
     std::map<int, const Entry*> byCode;
     std::map<Text, const Entry*> byName;
     for (const Entry& entry : entries) {
@@ -187,20 +187,20 @@ class Checker {
       const int number = static_cast<int>(value);
       if (code.empty() || static_cast<float>(number) != value || number < 1 ||
           number > kMostTwoDigitCode) {
-        Add(TableFault::kCodeOutOfRange, spec.name, entry.line, {code, entry.Name()});
+        Add(TableFault::kCodeOutOfRange, shape.name, entry.line, {code, entry.Name()});
         continue;
       }
       // The column tables find a name in either width, the others in either letter case.
-      const Text key = spec.kind == TableKind::kColumnCode ? ToFullWidth(entry.Name())
-                                                           : ToUpperSimple(entry.Name());
+      const Text key = shape.kind == TableKind::kColumnCode ? ToFullWidth(entry.Name())
+                                                            : ToUpperSimple(entry.Name());
       const auto [first, newCode] = byCode.emplace(number, &entry);
       if (!newCode && first->second->Name() != entry.Name()) {
-        Add(TableFault::kCodeTwice, spec.name, entry.line,
+        Add(TableFault::kCodeTwice, shape.name, entry.line,
             {code, entry.Name(), Count(first->second->line), first->second->Name()});
       }
       const auto [earlier, newName] = byName.emplace(key, &entry);
       if (!newName && NumericOrZero(earlier->second->Code()) != value) {
-        Add(TableFault::kNameTwice, spec.name, entry.line,
+        Add(TableFault::kNameTwice, shape.name, entry.line,
             {entry.Name(), code, Count(earlier->second->line), Trim(earlier->second->Code())});
       }
     }
