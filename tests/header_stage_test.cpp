@@ -11,26 +11,20 @@
 #include "run/count_file.h"
 #include "run/header_stage.h"
 #include "run/title_files.h"
+#include "support/section_fixture.h"
 #include "support/test_support.h"
 
 namespace gdf {
 namespace {
 
-class HeaderStageTest : public ::testing::Test {
+// The section tests' folders and context, with L1.TXT and L2.TXT and a checked target path.
+class HeaderStageTest : public test::SectionFixture {
  protected:
   HeaderStageTest() {
-    std::filesystem::create_directories(dir.path() / "pattern");
-    std::filesystem::create_directories(dir.path() / "out");
     test::WriteCp932(dir / "pattern/L1.TXT", "1,cm1\n2,ＣＭ１\n3, CM1 \n4,ＣＭ1\n5,CM1\n");
     test::WriteCp932(dir / "pattern/L2.TXT",
                      "\n7,\n8,ロータリー式オイルフィード型\n9,二重管式GM\n");
-    FileSystemSettings settings;
-    settings.drives[u'D'] = dir.path().string();
-    fs = std::make_unique<HostFileSystem>(settings);
-    context = std::make_unique<RunContext>(*fs, report);
-    context->recordBase = u"D:\\out\\";
     context->validatedTarget = u"D:\\WORK\\2003\\SITE\\B-1\\";
-    context->patternFolder = u"D:\\pattern\\";
   }
   // Runs the stage on header lines given by number; the others are empty.
   void Run(const std::map<int, std::string>& lines, int count = 33) {
@@ -49,11 +43,6 @@ class HeaderStageTest : public ::testing::Test {
     }
     return out;
   }
-
-  test::TempDir dir;
-  std::unique_ptr<HostFileSystem> fs;
-  RunReport report;
-  std::unique_ptr<RunContext> context;
 };
 
 TEST_F(HeaderStageTest, EraRule) {
