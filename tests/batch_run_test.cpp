@@ -2,7 +2,6 @@
 // a folder or a target root given to it stands for.
 #include <gtest/gtest.h>
 
-
 #include <algorithm>
 #include <filesystem>
 
@@ -48,13 +47,12 @@ TEST(BatchRun, ListFile) {
   // The same pair in the encodings a list is saved in: UTF-8 (with or without its byte-order
   // mark) and Shift_JIS, which is not valid UTF-8 and so is read as code page 932.
   const std::string utf8 = "D:\\柱状図\\B-1.gdf\tD:\\出力\n";
-  for (const std::string& bytes :
-       {utf8, "\xEF\xBB\xBF" + utf8, Cp932Encode(FromUtf8(utf8))}) {
+  for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8, Cp932Encode(FromUtf8(utf8))}) {
     const auto read = ParseBatchList(bytes, fault);
     ASSERT_TRUE(read);
     ASSERT_EQ(read->size(), 1u);
-    EXPECT_EQ((*read)[0], std::make_pair(std::string("D:\\柱状図\\B-1.gdf"),
-                                         std::string("D:\\出力")));
+    EXPECT_EQ((*read)[0],
+              std::make_pair(std::string("D:\\柱状図\\B-1.gdf"), std::string("D:\\出力")));
   }
 }
 
