@@ -5,6 +5,8 @@
 // and an empty file is removed so that it does not linger.
 #include "frontend/pattern_setting.h"
 
+#include <algorithm>
+
 #include "common/text_file.h"
 #include "common/utility_library.h"
 #include "platform/host.h"
@@ -77,28 +79,28 @@ std::optional<Text> CheckPatternFolderSetting(FileSystem& fs, const std::string&
 std::vector<CatalogueMessage> ExplainMissingSetting(FileSystem& fs, const HostSettings& host) {
   const Text file = FromUtf8(JoinHostPath(host.systemDir, kSettingsFileName));
   const Text path = SettingsFilePath(fs, host.systemDir);
-  const Text folder = ReadPatternFolderSetting(fs, host.systemDir);
+  const Text folder = ReadPatternFolderSetting(fs, host.systemDir);  // removes an empty file
+  const bool present = !path.empty() && fs.Size(path) > 0;
   std::vector<CatalogueMessage> out;
-  if (const auto named = folder.empty() ? std::nullopt : Utf8SecondLine(fs, path)) {
+  if (folder.empty()) {
+    out.push_back(
+        Say(present ? MessageId::kSettingsFileEmpty : MessageId::kSettingsFileMissing, {file}));
+  } else if (const auto named = Utf8SecondLine(fs, path)) {
     out.push_back(Say(MessageId::kSettingsFileUtf8, {file, *named}));
-  } else if (!folder.empty() && folder.back() != u'\\') {
+  } else if (folder.back() != u'\\') {
     out.push_back(Say(MessageId::kSettingsFolderNoBackslash, {folder, file}));
-  } else if (!folder.empty()) {
-    out.push_back(Say(MessageId::kSettingsFolderMissing, {folder, file}));
-  } else if (!path.empty() && fs.Size(path) > 0) {
-    out.push_back(Say(MessageId::kSettingsFileEmpty, {file}));
   } else {
-    out.push_back(Say(MessageId::kSettingsFileMissing, {file}));
+    out.push_back(Say(MessageId::kSettingsFolderMissing, {folder, file}));
   }
   // A file to be made goes where a user without administrator rights can write, when such a
   // place was looked in.
   Text toWrite = file;
-  if (!IsHostFile(JoinHostPath(host.systemDir, kSettingsFileName))) {
-    for (const std::string& place : host.systemDirsLooked) {
-      if (!NeedsAdministrator(place)) {
-        toWrite = FromUtf8(JoinHostPath(place, kSettingsFileName));
-        break;
-      }
+  if (!present) {
+    const auto writable =
+        std::find_if(host.systemDirsLooked.begin(), host.systemDirsLooked.end(),
+                     [](const std::string& place) { return !NeedsAdministrator(place); });
+    if (writable != host.systemDirsLooked.end()) {
+      toWrite = FromUtf8(JoinHostPath(*writable, kSettingsFileName));
     }
   }
   out.push_back(Say(MessageId::kSettingsHow, {toWrite}));

@@ -1,6 +1,7 @@
 // form1_logic.cpp - Start-up, the list handlers, Execute and End, over the window's view.
 #include "app/logic/form1_logic.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "frontend/command_options.h"
@@ -117,6 +118,19 @@ Message InJapanese(Message message) {
   return message;
 }
 
+std::optional<Text> WindowPatternFolder(FileSystem& fs, const WindowSettings& settings,
+                                        Message& refusal) {
+  HostSettings host;
+  host.systemDir = settings.systemDirHost;
+  host.systemDirsLooked = settings.systemDirsLooked;
+  std::vector<CatalogueMessage> explanation;
+  auto folder = ChoosePatternFolder(fs, host, settings.patternDir, explanation);
+  if (!folder) {
+    refusal = InJapanese({messages::kNoSetting, MessageIcon::kNone, std::nullopt, explanation});
+  }
+  return folder;
+}
+
 // The run's front end: the window's view, with `ConversionDone` kept by the handlers.
 class Form1Logic::RunUi : public FrontEnd {
  public:
@@ -154,14 +168,10 @@ Form1Logic::Form1Logic(Form1View& view, FileSystem& fs, WindowSettings settings)
 
 bool Form1Logic::Form_Load() {
   view_.CentreOnScreen();
-  HostSettings host;
-  host.systemDir = settings_.systemDirHost;
-  host.systemDirsLooked = settings_.systemDirsLooked;
-  std::vector<CatalogueMessage> refusal;
-  const std::optional<Text> folder = ChoosePatternFolder(fs_, host, settings_.patternDir, refusal);
+  Message refusal;
+  const std::optional<Text> folder = WindowPatternFolder(fs_, settings_, refusal);
   if (!folder) {
-    view_.ShowMessage(
-        InJapanese({messages::kNoSetting, MessageIcon::kNone, std::nullopt, refusal}));
+    view_.ShowMessage(refusal);
     return false;
   }
   patternFolder_ = *folder;
@@ -190,10 +200,10 @@ bool Form1Logic::OpenSource(TextView path) {
   SetDrive(Control::kDrive1, (*absolute)[0]);
   if (!SetFolderPath(Control::kDir1, absolute->substr(0, slash == 2 ? 3 : slash))) return false;
   // The file list shows *.gdf only: another file is still taken, as its path in Text1.
-  file1_.chosen = -1;
-  for (std::size_t i = 0; i < file1_.names.size(); ++i) {
-    if (EqualFoldingCase(file1_.names[i], name)) file1_.chosen = static_cast<int>(i);
-  }
+  const auto listed = std::find_if(file1_.names.begin(), file1_.names.end(),
+                                   [&](const Text& one) { return EqualFoldingCase(one, name); });
+  file1_.chosen =
+      listed == file1_.names.end() ? -1 : static_cast<int>(listed - file1_.names.begin());
   view_.ShowChosenFile(file1_.chosen);
   view_.SetText(Control::kText1, JoinPath(dir1_.path, name));
   return true;

@@ -97,6 +97,12 @@ std::optional<CommandLine> ParseWindowCommandLine(const std::vector<std::string>
 /// pattern-data folder, "--pattern-dir" and the source file.
 WindowSettings WindowSettingsOf(const CommandLine& line, const FileSystem& fs);
 
+/// The pattern-data folder of a window: "--pattern-dir" when given, else the settings file's.
+/// Nothing when there is none: `refusal` is then the message box to show, " VIRIZU の設定が
+/// ありません." followed by the explanation in Japanese.
+std::optional<Text> WindowPatternFolder(FileSystem& fs, const WindowSettings& settings,
+                                        Message& refusal);
+
 /// Whether a file name matches a pattern of "*" and "?" ("*.gdf"), without regard to case;
 /// several patterns may be given, separated by ";".
 bool MatchesFilePattern(TextView name, TextView pattern);

@@ -4,9 +4,6 @@
 
 #include <fstream>
 
-#include "frontend/host_settings.h"
-#include "frontend/pattern_setting.h"
-#include "messages/system_texts.h"
 #include "platform/host_paths.h"
 #include "preview/preview.h"
 #include "preview/preview_svg.h"
@@ -31,13 +28,10 @@ std::string PreviewPathBeside(const std::string& sourceHost) {
 
 std::optional<std::string> WritePreviewBeside(FileSystem& fs, const WindowSettings& settings,
                                               Text& failure) {
-  HostSettings host;
-  host.systemDir = settings.systemDirHost;
-  host.systemDirsLooked = settings.systemDirsLooked;
-  std::vector<CatalogueMessage> refusal;
-  const auto patternFolder = ChoosePatternFolder(fs, host, settings.patternDir, refusal);
+  Message refusal;
+  const auto patternFolder = WindowPatternFolder(fs, settings, refusal);
   if (!patternFolder) {
-    failure = Text(messages::kNoSetting) + u"\n\n" + RenderLines(refusal, Language::kJapanese);
+    failure = refusal.text;
     return std::nullopt;
   }
   const std::optional<std::string> sourceHost =
